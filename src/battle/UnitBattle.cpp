@@ -1,0 +1,37 @@
+#include "UnitBattle.h"
+
+// FIXME: placeholder until this unit is written.
+TSjis BattleKind;
+int32_t BattleStage = 0;
+void Encounter(const TSjis &Kind) {  }
+void DecideInitiative() {  }
+void FleeBeforeBattle() {  }
+void PlayerTurn() {  }
+void PlayerAttack() {  }
+void PlayerAttackStep() {  }
+void PlayerMagic() {  }
+void PlayerMagicStep() {  }
+void PlayerEscape() {  }
+void EscapeSucceeded() {  }
+void EscapeFailed() {  }
+void EnemyTakesDamage(const TSjis &Text) {  }
+void PlayerMisses(const TSjis &Text) {  }
+void EnemyEnsnared(const TSjis &Text) {  }
+void EnemyTurn() {  }
+bool ChooseEnemyMagic() { return {}; }
+void EnemyAttack() {  }
+void EnemyAttackStep() {  }
+void EnemyMagic() {  }
+void EnemyMagicStep() {  }
+void PlayerTakesDamage(const TSjis &Text) {  }
+void EnemyMisses(const TSjis &Text) {  }
+void PlayerEnsnared(const TSjis &Text) {  }
+void EnemyDefeated() {  }
+void TakeBossName() {  }
+void StartReward() {  }
+void RewardStep() {  }
+bool GrowStat(const TSjis &Label, int32_t &PlayerValue, int32_t EnemyValue) { return {}; }
+bool RecoverOrGrowHP() { return {}; }
+void SaveAtSavePoint() {  }
+void PlayerDefeated() {  }
+void QuitGame() {  }

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "LumeUtility.h"
+
+#include <cstdint>
+
+// The kind of the current fight, as Shift-JIS text: "NORMAL", "SAVE" or "BOSS".
+extern TSjis BattleKind;
+// Step counter of the staged sequence that is running.
+extern int32_t BattleStage;
+
+void Encounter(const TSjis &Kind);
+void DecideInitiative();
+void FleeBeforeBattle();
+void PlayerTurn();
+void PlayerAttack();
+void PlayerAttackStep();
+void PlayerMagic();
+void PlayerMagicStep();
+void PlayerEscape();
+void EscapeSucceeded();
+void EscapeFailed();
+void EnemyTakesDamage(const TSjis &Text);
+void PlayerMisses(const TSjis &Text);
+void EnemyEnsnared(const TSjis &Text);
+
+void EnemyTurn();
+bool ChooseEnemyMagic();
+void EnemyAttack();
+void EnemyAttackStep();
+void EnemyMagic();
+void EnemyMagicStep();
+void PlayerTakesDamage(const TSjis &Text);
+void EnemyMisses(const TSjis &Text);
+void PlayerEnsnared(const TSjis &Text);
+
+void EnemyDefeated();
+void TakeBossName();
+void StartReward();
+void RewardStep();
+bool GrowStat(const TSjis &Label, int32_t &PlayerValue, int32_t EnemyValue);
+bool RecoverOrGrowHP();
+void SaveAtSavePoint();
+void PlayerDefeated();
+void QuitGame();

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "LumeUtility.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+// A length-prefixed byte string of fixed capacity, as stored in the record.
+// Setting it writes the length byte and the characters only; the bytes past
+// the length keep what they held.
+template <int Capacity> struct TShortString {
+    uint8_t Length;
+    char Chars[Capacity];
+
+    void Set(std::string_view Text)
+    {
+        const size_t n = std::min<size_t>(Text.size(), Capacity);
+        Length = static_cast<uint8_t>(n);
+        std::memcpy(Chars, Text.data(), n);
+    }
+    // The text, never longer than the capacity, whatever the length byte says.
+    TSjis Str() const { return TSjis(Chars, std::min<int>(Length, Capacity)); }
+};
+
+// The 100-byte fighter record; its byte image is also the save file.
+struct TBattler {
+    TShortString<32> Name;
+    uint8_t Pad1[3];
+    int32_t HP;
+    int32_t MaxHP;
+    int32_t Hit;
+    int32_t Predict;
+    int32_t Evade;
+    int32_t Flash;
+    int32_t Reason;
+    int32_t BaseHit;
+    int32_t BasePredict;
+    int32_t BaseEvade;
+    int32_t BaseFlash;
+    int32_t BaseReason;
+    int32_t BossIndex;
+    TShortString<10> CheckCode;
+    uint8_t Pad2[1];
+};
+
+static_assert(sizeof(TBattler) == 100);
+static_assert(offsetof(TBattler, Name) == 0);
+static_assert(offsetof(TBattler, HP) == 36);
+static_assert(offsetof(TBattler, MaxHP) == 40);
+static_assert(offsetof(TBattler, Hit) == 44);
+static_assert(offsetof(TBattler, Predict) == 48);
+static_assert(offsetof(TBattler, Evade) == 52);
+static_assert(offsetof(TBattler, Flash) == 56);
+static_assert(offsetof(TBattler, Reason) == 60);
+static_assert(offsetof(TBattler, BaseHit) == 64);
+static_assert(offsetof(TBattler, BasePredict) == 68);
+static_assert(offsetof(TBattler, BaseEvade) == 72);
+static_assert(offsetof(TBattler, BaseFlash) == 76);
+static_assert(offsetof(TBattler, BaseReason) == 80);
+static_assert(offsetof(TBattler, BossIndex) == 84);
+static_assert(offsetof(TBattler, CheckCode) == 88);
+
+extern TBattler Player;
+extern TBattler Enemy;
+extern int32_t AttackWeight;
+extern int32_t MagicWeight;
+extern int32_t BurstChance;
+
+int32_t RollStat();
+int32_t RollMaxHP();
+void NewPlayer();
+void RefreshPlayer();
+void RefreshEnemy();
+void MakeNormalEnemy();
+void MakeSaveGuard();
+void MakeBoss();
+void RaiseToAtLeast(int32_t &a, int32_t b);

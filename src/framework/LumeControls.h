@@ -1,0 +1,98 @@
+#pragma once
+
+#include "LumeUtility.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+
+// The standard controls of a form. Captions are kept as Shift-JIS bytes and
+// converted only when the control shows them; all are plain Qt widgets, so
+// their texts reach the accessibility interface as standard controls do.
+
+// The control font: the face the layout was drawn for, then its metric twin.
+QFont LumeFont(int PixelHeight, bool Bold = false, bool Italic = false);
+
+// A panel without bevel, filled with its colour.
+class TLumePanel : public QWidget {
+    Q_OBJECT
+public:
+    TLumePanel(QWidget *Parent, const QColor &Colour);
+};
+
+// A transparent label of fixed size, no word wrap, text at the top.
+class TLumeLabel : public QLabel {
+    Q_OBJECT
+public:
+    TLumeLabel(QWidget *Parent, const QRect &Bounds, Qt::Alignment HAlign, const QFont &Font,
+               const QColor &Colour, const TSjis &Caption);
+    // Sets the caption; a CR LF pair is a line break.
+    void SetCaption(const TSjis &Caption);
+    const TSjis &Caption() const { return CaptionBytes; }
+    void SetFontColour(const QColor &Colour);
+    QColor FontColour() const;
+
+private:
+    TSjis CaptionBytes;
+};
+
+// A one-pixel rectangle frame without fill.
+class TLumeShape : public QWidget {
+    Q_OBJECT
+public:
+    TLumeShape(QWidget *Parent, const QRect &Bounds, const QColor &Pen);
+    QColor PenColour() const { return Pen; }
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    QColor Pen;
+};
+
+// An image control: keeps its picture and repaints it by itself.
+class TLumeImage : public QWidget {
+    Q_OBJECT
+public:
+    explicit TLumeImage(QWidget *Parent);
+    // The kept picture; null until something is copied onto the control.
+    QImage Picture;
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+};
+
+// A paint box: shows what was last copied onto it and raises Clicked.
+class TLumePaintBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit TLumePaintBox(QWidget *Parent);
+    // Replaces the shown picture with Image placed at (X, Y).
+    void CopyFrom(const QImage &Image, int X, int Y);
+    const QImage &Canvas() const { return Shown; }
+
+signals:
+    void Clicked();
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mouseReleaseEvent(QMouseEvent *Event) override;
+
+private:
+    QImage Shown;
+};
+
+// A push button with an integer tag.
+class TLumeButton : public QPushButton {
+    Q_OBJECT
+public:
+    TLumeButton(QWidget *Parent, const QRect &Bounds, const QFont &Font, const TSjis &Caption,
+                int Tag = 0);
+    void SetCaption(const TSjis &Caption);
+    const TSjis &Caption() const { return CaptionBytes; }
+    int Tag;
+
+private:
+    TSjis CaptionBytes;
+};

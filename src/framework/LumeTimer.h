@@ -1,0 +1,60 @@
+#pragma once
+
+#include "LumeForm.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+// One named interval timer.
+struct TLumeThread {
+    std::string TimerName;     // compared exactly, case-sensitive
+    TProcedure TimerProc = nullptr;
+    int32_t IntervalMs = 0;    // 0 or less: paused
+    uint32_t LastFired = 0;    // clock at registration, then at the start of the pass it last fired
+};
+
+// The table of named timers, in registration order. Entries are only
+// appended or all removed at once.
+extern std::vector<TLumeThread> TimerTable;
+
+// The scheduler: its loop pumps the window's events and fires the timers that
+// are due; from the first dispatch of its deferred start until the application
+// terminates it is the program's main loop. Only one may exist at a time; a
+// second creation sounds the system alert and does nothing else.
+class TLumeTimer {
+public:
+    explicit TLumeTimer(TLumeForm *Form);
+    ~TLumeTimer();
+    TLumeTimer(const TLumeTimer &) = delete;
+    TLumeTimer &operator=(const TLumeTimer &) = delete;
+
+    void AddTimer(TProcedure Proc, int32_t IntervalMs, const std::string &Name);
+    // Gives the interval to the first entry of that name only; LastFired stays.
+    void SetTimerInterval(const std::string &Name, int32_t IntervalMs);
+    void ClearTimers();
+    // Runs passes until the application is told to terminate.
+    static void RunTimerLoop();
+    // One pass: pump pending events, then fire the timers that are due.
+    // Returns false when the application has been told to terminate.
+    static bool RunTimerPass();
+
+    // The millisecond clock, replaceable by tests; nullptr restores the
+    // monotonic system clock.
+    static void SetClock(std::function<uint32_t()> Clock);
+    static uint32_t Now();
+
+    // When set, the test drives the passes itself with RunTimerPass and the
+    // deferred start of the loop returns at once.
+    static void SetManualPasses(bool Manual);
+
+    // Milliseconds until the earliest running timer is due (0 when one is due
+    // now), or -1 when no timer runs.
+    static int64_t MsUntilNextDue();
+
+    bool Active() const { return Owns; }
+
+private:
+    bool Owns = false;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Game text is kept as Shift-JIS (CP932) bytes in std::string from end to end;
+// it is turned into a QString only where a widget shows it.
+using TSjis = std::string;
+
+// Converts UTF-8 source text to CP932 bytes. Characters CP932 cannot hold
+// become '?', so a bad literal shows up on screen instead of vanishing.
+TSjis ToSjis(std::string_view utf8);
+
+// Converts CP932 bytes to a QString for display. Invalid bytes become U+FFFD.
+QString FromSjis(std::string_view sjis);
+
+// Plain decimal digits, with a leading minus sign when negative.
+TSjis IntToStr(int64_t value);
+
+// The program's one pseudo-random generator: a 32-bit linear congruential
+// generator, seed := seed * 134775813 + 1, whose result is the upper 32 bits
+// of the 64-bit product of the new seed and the range.
+extern uint32_t RandSeed;
+
+// A uniform whole number from 0 to Range - 1. A range of 0 or less yields 0
+// (the seed still advances), so no caller can ask for an empty range.
+int32_t Random(int32_t Range);
+
+// Seeds the generator from the UTC time of day in milliseconds.
+void Randomize();
+
+// 0..25 -> 'a'..'z', 26..51 -> 'A'..'Z'. Any other value is a caller's error:
+// it is written to standard output, one line is read from standard input,
+// and a space is returned.
+char IntToAlf(int32_t n);
+
+// The system alert sound (the one-instance guards sound it).
+void SystemAlert();

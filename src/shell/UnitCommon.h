@@ -1,0 +1,44 @@
+#pragma once
+
+#include "LumeUtility.h"
+
+#include <cstdint>
+
+class TFormMain;
+class TLumeLabel;
+class TLumeMidi;
+class TLumeTimer;
+class TLumeWave;
+
+// Game-wide objects, owned from CreateGameObjects to FreeGameObjects.
+extern TLumeMidi *MidiHolder;
+extern TLumeWave *WavePlayer;
+extern TLumeTimer *Scheduler;
+
+// The current scene: "TITLE", "MAIN", or empty before the first switch.
+extern TSjis CurrentScene;
+
+void ChangeScene(const TSjis &Name);
+void CreateGameObjects(TFormMain *Form);
+void FreeGameObjects();
+
+// Sound and timer calls that tolerate a missing object (before start-up or
+// after shutdown), so game steps never need to test for them.
+void PlayWave(const char *FileName, bool Loop);
+void StopWave();
+void SetTimerInterval(const char *Name, int32_t IntervalMs);
+
+// The dice.
+extern int32_t DiceValue;
+extern int32_t BurstRoll;
+extern bool DiceRolling;
+extern TLumeLabel *RollingLabel;
+extern TLumeLabel *OtherLabel;
+
+void StartDiceRoll(bool PlayerRolls);
+void DiceTick();
+void PlayerIdeaBurst();
+void EnemyIdeaBurst();
+void StopDiceRoll();
+// Ends any dice animation before a message is shown.
+void DicePrologue();

@@ -1,0 +1,260 @@
+#include "UnitForm.h"
+
+#include "UnitBattler.h"
+#include "UnitCommon.h"
+#include "UnitMain.h"
+#include "UnitSaveLoad.h"
+
+#include <QFileInfo>
+
+TFormMain *FormMain = nullptr;
+
+namespace {
+
+const QColor Silver(192, 192, 192);
+const QColor TitleGround(68, 68, 68);
+const QColor MainGround(223, 255, 255);
+const QColor Grey(127, 127, 127);
+const QColor MessageColour(68, 102, 102);
+const QColor Black(0, 0, 0);
+
+} // namespace
+
+TSjis StarText(int32_t HP, int32_t MaxHP, bool CountDown)
+{
+    static const TSjis filled = ToSjis("★");
+    static const TSjis hollow = ToSjis("☆");
+    // A record read from a save file may hold any MaxHP; a star row wider
+    // than the window shows nothing more, so the text is capped.
+    constexpr int32_t MostStars = 100;
+    const int32_t count = std::clamp(MaxHP, 0, MostStars);
+    TSjis text;
+    text.reserve(count * 2);
+    for (int32_t i = 0; i < count; ++i) {
+        // k runs MaxHP down to 1 for the player and 1 up to MaxHP for the enemy.
+        const int32_t k = CountDown ? count - i : i + 1;
+        text += k <= HP ? filled : hollow;
+    }
+    return text;
+}
+
+TFormMain::TFormMain(QWidget *Owner) : TLumeForm(500, 400, Owner)
+{
+    FormMain = this;
+    BuildLayout();
+    try {
+        CreateGameObjects(this);
+    } catch (...) {
+        FreeGameObjects();
+        FormMain = nullptr;
+        throw;
+    }
+    FitPage(PageTitle, true);
+    PntTitle->setGeometry(0, 0, PageTitle->width(), PageTitle->height());
+    FitPage(PageMain, false);
+    ImgVuraviv->setGeometry(0, 0, PageMain->width(), PageMain->height());
+    ChoiceButtons = {BtnMain0, BtnMain1, BtnMain2, BtnMain3, BtnMain4};
+
+    if (QFileInfo::exists(QStringLiteral("save.dat")) && LoadGame(Player, ApplicationTitle)) {
+        ChangeScene("MAIN");
+        MainMenu();
+        ShowPlayerStatus();
+    } else {
+        ChangeScene("TITLE");
+    }
+}
+
+TFormMain::~TFormMain()
+{
+    FreeGameObjects();
+    if (FormMain == this)
+        FormMain = nullptr;
+}
+
+void TFormMain::BuildLayout()
+{
+    setWindowTitle(QString::fromUtf8("ヴェスカ"));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Silver);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setFont(LumeFont(12));
+
+    const QColor windowText = palette().color(QPalette::WindowText);
+    const QFont big = LumeFont(27, true);
+    const QFont message = LumeFont(16, true);
+    const QFont buttons = LumeFont(19, true);
+
+    PageTitle = new TLumePanel(this, TitleGround);
+    PageTitle->setObjectName("PageTitle");
+    PntTitle = new TLumePaintBox(PageTitle);
+    connect(PntTitle, &TLumePaintBox::Clicked, this, &TFormMain::PntTitleClick);
+
+    PageMain = new TLumePanel(this, MainGround);
+    PageMain->setObjectName("PageMain");
+    QWidget *page = PageMain;
+
+    // Created bottom-up: later siblings are drawn above earlier ones.
+    ImgVuraviv = new TLumeImage(page);
+    ImgVuraviv->setGeometry(0, 0, 500, 400);
+    auto shape = [&](int top) { return new TLumeShape(page, QRect(8, top, 481, 41), Grey); };
+    auto caption = [&](int top, const char *text) {
+        return new TLumeLabel(page, QRect(200, top, 100, 33), Qt::AlignHCenter, big, Grey,
+                              ToSjis(text));
+    };
+    auto value = [&](int left, int top, const char *text) {
+        return new TLumeLabel(page, QRect(left, top, 80, 33), Qt::AlignHCenter, big, windowText,
+                              ToSjis(text));
+    };
+    Shape1 = shape(40);
+    LabMainStatusName0 = caption(48, "命中");
+    Shape2 = shape(80);
+    Shape3 = shape(120);
+    Shape4 = shape(160);
+    Shape5 = shape(200);
+    Label1 = caption(88, "回避");
+    Label2 = caption(128, "予測");
+    Label3 = caption(168, "閃き");
+    Label4 = caption(208, "理力");
+    LabMyStatus4 = value(352, 208, "理力");
+    LabMyStatus3 = value(352, 168, "閃き");
+    LabMyStatus2 = value(352, 128, "予測");
+    LabMyStatus1 = value(352, 88, "回避");
+    LabMyStatus0 = value(352, 48, "命中");
+    LabEnemyStatus4 = value(64, 208, "理力");
+    LabEnemyStatus3 = value(64, 168, "閃き");
+    LabEnemyStatus2 = value(64, 128, "予測");
+    LabEnemyStatus1 = value(64, 88, "回避");
+    LabEnemyStatus0 = value(64, 48, "命中");
+    LabMyHP = new TLumeLabel(page, QRect(280, 8, 208, 33), Qt::AlignRight, big, windowText, "HP");
+    LabEnemyHP = new TLumeLabel(page, QRect(8, 8, 208, 33), Qt::AlignLeft, big, windowText, "HP");
+    LabMain = new TLumeLabel(page, QRect(8, 256, 481, 89), Qt::AlignHCenter, message,
+                             MessageColour, "LabMain");
+    LabDiceMine = new TLumeLabel(page, QRect(440, 320, 49, 25), Qt::AlignHCenter, message,
+                                 MessageColour, "100");
+    LabDiceEnemy = new TLumeLabel(page, QRect(8, 320, 49, 25), Qt::AlignHCenter, message,
+                                  MessageColour, "100");
+    LabIBEnemy = new TLumeLabel(page, QRect(16, 216, 57, 17), Qt::AlignHCenter, message, Grey,
+                                "100");
+
+    // The buttons lie above every label; tab order follows their creation.
+    BtnMain1 = new TLumeButton(page, QRect(304, 352, 89, 41), buttons, "1", 1);
+    BtnMain0 = new TLumeButton(page, QRect(400, 352, 89, 41), buttons, "0", 0);
+    BtnMain2 = new TLumeButton(page, QRect(208, 352, 89, 41), buttons, "2", 2);
+    BtnMain3 = new TLumeButton(page, QRect(112, 352, 89, 41), buttons, "3", 3);
+    BtnMain4 = new TLumeButton(page, QRect(16, 352, 89, 41), buttons, "4", 4);
+    BtnIdeaBurst = new TLumeButton(page, QRect(416, 208, 65, 25), LumeFont(12, true), "ib");
+    BtnIdeaBurst->hide();
+    for (TLumeButton *button : {BtnMain1, BtnMain0, BtnMain2, BtnMain3, BtnMain4})
+        connect(button, &QPushButton::clicked, this, [this, button] { BtnMainClick(button); });
+    connect(BtnIdeaBurst, &QPushButton::clicked, this, &TFormMain::BtnIdeaBurstClick);
+    setTabOrder(BtnMain1, BtnMain0);
+    setTabOrder(BtnMain0, BtnMain2);
+    setTabOrder(BtnMain2, BtnMain3);
+    setTabOrder(BtnMain3, BtnMain4);
+    setTabOrder(BtnMain4, BtnIdeaBurst);
+
+    const char *names[] = {"LabMainStatusName0", "Label1", "Label2", "Label3", "Label4",
+                           "LabMyStatus0", "LabMyStatus1", "LabMyStatus2", "LabMyStatus3",
+                           "LabMyStatus4", "LabEnemyStatus0", "LabEnemyStatus1",
+                           "LabEnemyStatus2", "LabEnemyStatus3", "LabEnemyStatus4", "LabMyHP",
+                           "LabEnemyHP", "LabMain", "LabDiceMine", "LabDiceEnemy", "LabIBEnemy",
+                           "BtnMain0", "BtnMain1", "BtnMain2", "BtnMain3", "BtnMain4",
+                           "BtnIdeaBurst", "ImgVuraviv", "PntTitle"};
+    QWidget *widgets[] = {LabMainStatusName0, Label1, Label2, Label3, Label4,
+                          LabMyStatus0, LabMyStatus1, LabMyStatus2, LabMyStatus3,
+                          LabMyStatus4, LabEnemyStatus0, LabEnemyStatus1,
+                          LabEnemyStatus2, LabEnemyStatus3, LabEnemyStatus4, LabMyHP,
+                          LabEnemyHP, LabMain, LabDiceMine, LabDiceEnemy, LabIBEnemy,
+                          BtnMain0, BtnMain1, BtnMain2, BtnMain3, BtnMain4,
+                          BtnIdeaBurst, ImgVuraviv, PntTitle};
+    for (size_t i = 0; i < std::size(names); ++i)
+        widgets[i]->setObjectName(QString::fromLatin1(names[i]));
+}
+
+void TFormMain::ShowText(const TSjis &Text)
+{
+    DicePrologue();
+    TSjis shown;
+    shown.reserve(Text.size());
+    for (size_t i = 0; i < Text.size(); ++i) {
+        if (Text[i] == '\\' && i + 1 < Text.size() && Text[i + 1] == 'n') {
+            shown += "\r\n";
+            ++i;
+        } else {
+            shown += Text[i];
+        }
+    }
+    LabMain->SetCaption(shown);
+}
+
+void TFormMain::ClearChoices()
+{
+    ChoiceCount = 0;
+    for (TLumeButton *button : ChoiceButtons)
+        button->hide();
+}
+
+void TFormMain::AddChoice(const TSjis &Caption, TProcedure Action)
+{
+    // Five choices at most; no step of the game offers more than three.
+    Q_ASSERT(ChoiceCount >= 0 && ChoiceCount < 5);
+    if (ChoiceCount < 0 || ChoiceCount >= 5)
+        return;
+    const int slot = ChoiceCount;
+    ChoiceButtons[slot]->SetCaption(Caption);
+    ChoiceButtons[slot]->show();
+    ChoiceActions[slot] = Action;
+    ++ChoiceCount;
+}
+
+void TFormMain::BtnMainClick(TLumeButton *Sender)
+{
+    const int tag = Sender->Tag;
+    if (tag < 0 || tag > 4 || !ChoiceActions[tag])
+        return;
+    ChoiceActions[tag]();
+}
+
+void TFormMain::BtnIdeaBurstClick()
+{
+    PlayerIdeaBurst();
+}
+
+void TFormMain::PntTitleClick()
+{
+    NewGame();
+}
+
+void TFormMain::ShowStatValue(TLumeLabel *Label, int32_t Value, int32_t Base)
+{
+    Label->SetFontColour(Value == Base ? Black : Grey);
+    Label->SetCaption(IntToStr(Value));
+}
+
+void TFormMain::ShowPlayerStatus()
+{
+    LabMyHP->SetCaption(StarText(Player.HP, Player.MaxHP, true));
+    ShowStatValue(LabMyStatus0, Player.Hit, Player.BaseHit);
+    ShowStatValue(LabMyStatus1, Player.Evade, Player.BaseEvade);
+    ShowStatValue(LabMyStatus2, Player.Predict, Player.BasePredict);
+    ShowStatValue(LabMyStatus3, Player.Flash, Player.BaseFlash);
+    ShowStatValue(LabMyStatus4, Player.Reason, Player.BaseReason);
+}
+
+void TFormMain::ShowEnemyStatus()
+{
+    LabEnemyHP->SetCaption(StarText(Enemy.HP, Enemy.MaxHP, false));
+    ShowStatValue(LabEnemyStatus0, Enemy.Hit, Enemy.BaseHit);
+    ShowStatValue(LabEnemyStatus1, Enemy.Evade, Enemy.BaseEvade);
+    ShowStatValue(LabEnemyStatus2, Enemy.Predict, Enemy.BasePredict);
+    ShowStatValue(LabEnemyStatus3, Enemy.Flash, Enemy.BaseFlash);
+    ShowStatValue(LabEnemyStatus4, Enemy.Reason, Enemy.BaseReason);
+}
+
+void TFormMain::ClearEnemyStatus()
+{
+    for (TLumeLabel *label : {LabEnemyHP, LabEnemyStatus0, LabEnemyStatus1, LabEnemyStatus2,
+                              LabEnemyStatus3, LabEnemyStatus4})
+        label->SetCaption({});
+}

@@ -1,0 +1,10 @@
+#include "UnitMain.h"
+
+// FIXME: placeholder until this unit is written.
+
+void MainMenu() {  }
+void NewGame() {  }
+void RerollPlayer() {  }
+void MenuSeek() {  }
+void MenuBoss() {  }
+void MenuSave() {  }

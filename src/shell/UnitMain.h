@@ -1,0 +1,8 @@
+#pragma once
+
+void MainMenu();
+void NewGame();
+void RerollPlayer();
+void MenuSeek();
+void MenuBoss();
+void MenuSave();

@@ -1,0 +1,35 @@
+// The program's entry: the application object, the main window, the loop.
+#include "LumeForm.h"
+#include "MyConsole.h"
+#include "UnitForm.h"
+#include "UnitSaveLoad.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(FromSjis(ApplicationTitle));
+    // The window's close box sets the terminate flag; the main loop then ends
+    // the application itself.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    std::unique_ptr<TFormMain> form;
+    try {
+        form = std::make_unique<TFormMain>();
+    } catch (const std::exception &error) {
+        // A missing data file ends the program before its window shows.
+        std::fprintf(stderr, "vantik: %s\n", error.what());
+        QMessageBox::critical(nullptr, FromSjis(ApplicationTitle), QString::fromLocal8Bit(error.what()));
+        return 1;
+    }
+    form->show();
+    const int status = QApplication::exec();
+    form.reset();
+    return status;
+}

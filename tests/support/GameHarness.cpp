@@ -1,0 +1,127 @@
+#include "GameHarness.h"
+
+#include "LumeTimer.h"
+#include "UnitBattle.h"
+#include "UnitBattler.h"
+#include "UnitBmp.h"
+#include "UnitCommon.h"
+#include "UnitStory.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+uint32_t GameHarness::FakeNow = 100000;
+
+void ResetGameGlobals()
+{
+    Player = TBattler{};
+    Enemy = TBattler{};
+    AttackWeight = MagicWeight = BurstChance = 0;
+    BattleKind.clear();
+    BattleStage = 0;
+    StoryStep = 0;
+    DiceValue = 0;
+    BurstRoll = 0;
+    DiceRolling = false;
+    RollingLabel = OtherLabel = nullptr;
+    TitleFrameCount = 0;
+    CurrentScene.clear();
+    ResetApplicationTerminated();
+}
+
+void GameHarness::SetUp()
+{
+    Dir = std::make_unique<QTemporaryDir>();
+    ASSERT_TRUE(Dir->isValid());
+    OldDir = QDir::currentPath();
+    ASSERT_TRUE(QFile::link(QStringLiteral(VANTIK_DAT_DIR), Dir->filePath("dat")));
+    ASSERT_TRUE(QDir::setCurrent(Dir->path()));
+    FakeNow = 100000;
+    TLumeTimer::SetClock([] { return FakeNow; });
+    TLumeTimer::SetManualPasses(true);
+    ResetGameGlobals();
+    RandSeed = 12345;
+}
+
+void GameHarness::TearDown()
+{
+    StopGame();
+    TLumeTimer::SetClock(nullptr);
+    TLumeTimer::SetManualPasses(false);
+    QDir::setCurrent(OldDir);
+    ResetGameGlobals();
+}
+
+void GameHarness::StartGame()
+{
+    new TFormMain();
+    // The deferred start of the loop returns at once in manual mode; run it.
+    Pass();
+}
+
+void GameHarness::StopGame()
+{
+    delete FormMain;
+    FormMain = nullptr;
+}
+
+void GameHarness::Pass()
+{
+    TLumeTimer::RunTimerPass();
+}
+
+void GameHarness::Advance(uint32_t Ms)
+{
+    FakeNow += Ms;
+    Pass();
+}
+
+void GameHarness::ClickWidget(QWidget *Widget)
+{
+    ASSERT_NE(Widget, nullptr);
+    ASSERT_TRUE(Widget->isVisibleTo(Widget->window()));
+    QTest::mouseClick(Widget, Qt::LeftButton, {}, Widget->rect().center());
+}
+
+void GameHarness::Click(const char *Utf8Caption)
+{
+    ASSERT_NE(FormMain, nullptr);
+    const TSjis caption = ToSjis(Utf8Caption);
+    for (TLumeButton *button : FormMain->ChoiceButtons) {
+        if (button->isVisibleTo(FormMain) && button->Caption() == caption) {
+            ClickWidget(button);
+            return;
+        }
+    }
+    FAIL() << "no visible choice " << Utf8Caption << " (message: " << Message() << ")";
+}
+
+void GameHarness::ClickSlot(int Slot)
+{
+    ASSERT_NE(FormMain, nullptr);
+    ClickWidget(FormMain->ChoiceButtons.at(Slot));
+}
+
+std::string GameHarness::Utf8(const TSjis &Sjis)
+{
+    return FromSjis(Sjis).toStdString();
+}
+
+std::string GameHarness::Message() const
+{
+    if (!FormMain)
+        return {};
+    return FormMain->LabMain->text().toStdString();
+}
+
+std::vector<std::string> GameHarness::Choices() const
+{
+    std::vector<std::string> out;
+    if (!FormMain)
+        return out;
+    for (TLumeButton *button : FormMain->ChoiceButtons)
+        if (button->isVisibleTo(FormMain))
+            out.push_back(button->text().toStdString());
+    return out;
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// Writes the thirteen wave files (16-bit PCM) into Dir; false on a write error.
+bool WriteWaveFiles(const QString &Dir);
