@@ -1,37 +1,700 @@
 #include "UnitBattle.h"
 
-// FIXME: placeholder until this unit is written.
+#include "LumeForm.h"
+#include "UnitBattler.h"
+#include "UnitCommon.h"
+#include "UnitForm.h"
+#include "UnitMain.h"
+#include "UnitSaveLoad.h"
+#include "UnitStory.h"
+
+#include <QtGlobal>
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 TSjis BattleKind;
 int32_t BattleStage = 0;
-void Encounter(const TSjis &Kind) {  }
-void DecideInitiative() {  }
-void FleeBeforeBattle() {  }
-void PlayerTurn() {  }
-void PlayerAttack() {  }
-void PlayerAttackStep() {  }
-void PlayerMagic() {  }
-void PlayerMagicStep() {  }
-void PlayerEscape() {  }
-void EscapeSucceeded() {  }
-void EscapeFailed() {  }
-void EnemyTakesDamage(const TSjis &Text) {  }
-void PlayerMisses(const TSjis &Text) {  }
-void EnemyEnsnared(const TSjis &Text) {  }
-void EnemyTurn() {  }
-bool ChooseEnemyMagic() { return {}; }
-void EnemyAttack() {  }
-void EnemyAttackStep() {  }
-void EnemyMagic() {  }
-void EnemyMagicStep() {  }
-void PlayerTakesDamage(const TSjis &Text) {  }
-void EnemyMisses(const TSjis &Text) {  }
-void PlayerEnsnared(const TSjis &Text) {  }
-void EnemyDefeated() {  }
-void TakeBossName() {  }
-void StartReward() {  }
-void RewardStep() {  }
-bool GrowStat(const TSjis &Label, int32_t &PlayerValue, int32_t EnemyValue) { return {}; }
-bool RecoverOrGrowHP() { return {}; }
-void SaveAtSavePoint() {  }
-void PlayerDefeated() {  }
-void QuitGame() {  }
+
+namespace {
+
+// Fixed pieces of the messages, converted to Shift-JIS once. "\\n" is the
+// two-character line break that ShowText turns into CR LF.
+const TSjis TextNext = ToSjis("≫");
+const TSjis TextBreak = "\\n";
+const TSjis TextPlus = ToSjis("＋");
+const TSjis TextEquals = ToSjis("＝");
+
+const TSjis LabelHit = ToSjis("の命中");
+const TSjis LabelEvade = ToSjis("の回避");
+const TSjis LabelPredict = ToSjis("の予測");
+const TSjis LabelFlash = ToSjis("の閃き");
+const TSjis LabelResist = ToSjis("の抵抗的閃き");
+
+const TSjis TextAppears = ToSjis("殺すべきもの、");
+const TSjis TextAppearsEnd = ToSjis("があらわれた。");
+const TSjis TextAnd = ToSjis("と");
+const TSjis TextFaceOff = ToSjis("とが対峙するよ。\\n天運が予測を勘案して");
+const TSjis TextInitiative = ToSjis("のイニシアティブ。");
+const TSjis TextFeint = ToSjis("と見せかけて逃げた。");
+const TSjis TextWhatNow = ToSjis("どうする？");
+
+const TSjis TextAttacks = ToSjis("の攻撃……\\n命中");
+const TSjis TextSchemes = ToSjis("は奇策を弄した……\\n閃き");
+const TSjis TextLikelyHit = ToSjis("\\n当たりそう\\n");
+const TSjis TextLikelyEvaded = ToSjis("\\n回避されそう\\n");
+const TSjis TextLikelyDodged = ToSjis("\\n回避できそう\\n");
+const TSjis TextLikelyWorks = ToSjis("\\nうまくいきそう\\n");
+const TSjis TextLikelyTrapped = ToSjis("\\nハメられそう\\n");
+const TSjis TextSeenThrough = ToSjis("に見切られた！");
+const TSjis TextSawThrough = ToSjis("は策を見破った！");
+
+const TSjis TextEscapeCry = ToSjis("逃げてーー！\\nどっちかが大丈夫！");
+const TSjis TextRight = ToSjis("右");
+const TSjis TextLeft = ToSjis("左");
+const TSjis TextEscaped = ToSjis("逃げた成功した！");
+const TSjis TextTrapped = ToSjis("逃げられない運命だった！");
+
+const TSjis TextDealtDamage = ToSjis("に１点のダメージを与えた！");
+const TSjis TextTookDamage = ToSjis("は１点のダメージを食らった！");
+const TSjis TextMissed = ToSjis("外れた！");
+const TSjis TextEnsnared = ToSjis("を陥れた！\\n 命中、回避、予測を減耗させた！");
+const TSjis TextWasEnsnared = ToSjis("は陥れられた！\\n 命中、回避、予測が減耗した！");
+
+const TSjis TextKilled = ToSjis("を殺した！");
+const TSjis LastBossName = ToSjis("祖");
+const TSjis TextLaysHands = ToSjis("はその手を");
+const TSjis TextTakesName = ToSjis("にかけて、\\n強引に名前を剥ぎ取った！");
+const TSjis TakenName = "######";
+const TSjis TextOf = ToSjis("の");
+const TSjis TextGrew = ToSjis("が");
+const TSjis TextPointsUp = ToSjis("点上がった！");
+const TSjis TextEats = ToSjis("のからだを食べてむしゃむしゃむしゃ\\nおいしいなあ\\n");
+const TSjis TextHPRecovered = ToSjis("のＨＰが");
+const TSjis TextPointsBack = ToSjis("点回復した。");
+const TSjis TextSaved = ToSjis("セーブをした。");
+const TSjis TextWasKilled = ToSjis("は殺された……");
+
+const TSjis GrowHit = ToSjis("命中");
+const TSjis GrowEvade = ToSjis("回避");
+const TSjis GrowPredict = ToSjis("予測");
+const TSjis GrowFlash = ToSjis("閃き");
+const TSjis GrowReason = ToSjis("理力");
+const TSjis GrowHP = ToSjis("ＨＰ");
+
+constexpr int64_t Int32Max = std::numeric_limits<int32_t>::max();
+constexpr int64_t Int32Min = std::numeric_limits<int32_t>::min();
+
+// A save file can hold any value in any field, so results that are stored
+// back saturate at the 32-bit limits instead of wrapping.
+int32_t Saturate(int64_t Value)
+{
+    return static_cast<int32_t>(std::clamp(Value, Int32Min, Int32Max));
+}
+
+int32_t OneLess(int32_t Value)
+{
+    return Saturate(int64_t{Value} - 1);
+}
+
+int32_t NineTenths(int32_t Value)
+{
+    return static_cast<int32_t>(int64_t{Value} * 9 / 10);
+}
+
+int32_t TwoThirds(int32_t Value)
+{
+    return static_cast<int32_t>(int64_t{Value} * 2 / 3);
+}
+
+// Halves two non-negative weights alike until their sum is a valid range
+// for Random, keeping a positive weight positive.
+void FitRange(int64_t &A, int64_t &B)
+{
+    while (A + B > Int32Max) {
+        A = (A + 1) / 2;
+        B = (B + 1) / 2;
+    }
+}
+
+void OfferNext(TProcedure Next)
+{
+    FormMain->ClearChoices();
+    FormMain->AddChoice(TextNext, Next);
+}
+
+void Play(const char *FileName)
+{
+    PlayWave(FileName, false);
+}
+
+// One dice contest: the side's stat plus the dice, reported as
+// name, label, stat, "＋", dice, "＝", sum.
+struct TContest {
+    TSjis Line;
+    bool Succeeded;
+};
+
+TContest Contest(const TBattler &Side, const TSjis &Label, int32_t Stat)
+{
+    const int64_t sum = int64_t{Stat} + DiceValue;
+    return {Side.Name.Str() + Label + IntToStr(Stat) + TextPlus + IntToStr(DiceValue) + TextEquals +
+                IntToStr(sum),
+            sum >= 100};
+}
+
+bool PlayerGoesFirst()
+{
+    // A negative Predict (only a save file can hold one) counts as none.
+    int64_t p = std::max<int64_t>(Player.Predict, 0);
+    int64_t e = std::max<int64_t>(Enemy.Predict, 0);
+    if (p == e)
+        return Random(2) == 0;
+    FitRange(p, e);
+    return Random(static_cast<int32_t>(p + e)) < p;
+}
+
+void PlayerAims()
+{
+    FormMain->ShowText(Player.Name.Str() + TextAttacks + IntToStr(Player.Hit));
+    StartDiceRoll(true);
+}
+
+void PlayerHitContest()
+{
+    const TContest contest = Contest(Player, LabelHit, Player.Hit);
+    if (!contest.Succeeded) {
+        PlayerMisses(contest.Line);
+        return;
+    }
+    FormMain->ShowText(contest.Line + TextLikelyHit + Enemy.Name.Str() + LabelEvade +
+                       IntToStr(Enemy.Evade));
+    StartDiceRoll(false);
+}
+
+void EnemyEvadeContest()
+{
+    const TContest contest = Contest(Enemy, LabelEvade, Enemy.Evade);
+    if (!contest.Succeeded) {
+        EnemyTakesDamage(contest.Line);
+        return;
+    }
+    FormMain->ShowText(contest.Line + TextLikelyEvaded + Player.Name.Str() + LabelPredict +
+                       IntToStr(Player.Predict));
+    StartDiceRoll(true);
+}
+
+void PlayerPredictContest()
+{
+    const TContest contest = Contest(Player, LabelPredict, Player.Predict);
+    if (contest.Succeeded)
+        EnemyTakesDamage(contest.Line);
+    else
+        PlayerMisses(contest.Line);
+}
+
+void PlayerSchemes()
+{
+    FormMain->ShowText(Player.Name.Str() + TextSchemes + IntToStr(Player.Flash));
+    StartDiceRoll(true);
+}
+
+void PlayerFlashContest()
+{
+    // The line shows the Flash before casting wears it down.
+    const TContest contest = Contest(Player, LabelFlash, Player.Flash);
+    Player.Flash = NineTenths(Player.Flash);
+    FormMain->ShowPlayerStatus();
+    if (!contest.Succeeded) {
+        PlayerMisses(contest.Line);
+        return;
+    }
+    FormMain->ShowText(contest.Line + TextLikelyWorks + Enemy.Name.Str() + LabelResist +
+                       IntToStr(Enemy.Flash));
+    StartDiceRoll(false);
+}
+
+void EnemyResistContest()
+{
+    const TContest contest = Contest(Enemy, LabelResist, Enemy.Flash);
+    if (contest.Succeeded)
+        PlayerMisses(contest.Line + TextBreak + Enemy.Name.Str() + TextSeenThrough);
+    else
+        EnemyEnsnared(contest.Line);
+}
+
+void EnemyAims()
+{
+    FormMain->ShowText(Enemy.Name.Str() + TextAttacks + IntToStr(Enemy.Hit));
+    StartDiceRoll(false);
+}
+
+void EnemyHitContest()
+{
+    const TContest contest = Contest(Enemy, LabelHit, Enemy.Hit);
+    if (!contest.Succeeded) {
+        EnemyMisses(contest.Line);
+        return;
+    }
+    FormMain->ShowText(contest.Line + TextLikelyHit + Player.Name.Str() + LabelEvade +
+                       IntToStr(Player.Evade));
+    StartDiceRoll(true);
+}
+
+void PlayerEvadeContest()
+{
+    const TContest contest = Contest(Player, LabelEvade, Player.Evade);
+    if (!contest.Succeeded) {
+        PlayerTakesDamage(contest.Line);
+        return;
+    }
+    FormMain->ShowText(contest.Line + TextLikelyDodged + Enemy.Name.Str() + LabelPredict +
+                       IntToStr(Enemy.Predict));
+    StartDiceRoll(false);
+}
+
+void EnemyPredictContest()
+{
+    const TContest contest = Contest(Enemy, LabelPredict, Enemy.Predict);
+    if (contest.Succeeded)
+        PlayerTakesDamage(contest.Line);
+    else
+        EnemyMisses(contest.Line);
+}
+
+void EnemySchemes()
+{
+    FormMain->ShowText(Enemy.Name.Str() + TextSchemes + IntToStr(Enemy.Flash));
+    StartDiceRoll(false);
+}
+
+void EnemyFlashContest()
+{
+    // The line shows the Flash before casting wears it down.
+    const TContest contest = Contest(Enemy, LabelFlash, Enemy.Flash);
+    Enemy.Flash = NineTenths(Enemy.Flash);
+    FormMain->ShowEnemyStatus();
+    if (!contest.Succeeded) {
+        EnemyMisses(contest.Line);
+        return;
+    }
+    FormMain->ShowText(contest.Line + TextLikelyTrapped + Player.Name.Str() + LabelResist +
+                       IntToStr(Player.Flash));
+    StartDiceRoll(true);
+}
+
+void PlayerResistContest()
+{
+    const TContest contest = Contest(Player, LabelResist, Player.Flash);
+    if (contest.Succeeded)
+        EnemyMisses(contest.Line + TextBreak + Player.Name.Str() + TextSawThrough);
+    else
+        PlayerEnsnared(contest.Line);
+}
+
+void FinishBossReward()
+{
+    if (Player.BossIndex == 5)
+        StartEndingA();
+    else if (Player.BossIndex == 6)
+        StartEndingB();
+    else
+        MainMenu();
+    // Raised after the ending has started, so ending A saves the next boss.
+    Player.BossIndex = Saturate(int64_t{Player.BossIndex} + 1);
+}
+
+void FinishReward()
+{
+    if (BattleKind == "SAVE")
+        SaveAtSavePoint();
+    else if (BattleKind == "BOSS")
+        FinishBossReward();
+    else
+        MainMenu();
+}
+
+} // namespace
+
+// ---- Opening and the player's actions ----
+
+void Encounter(const TSjis &Kind)
+{
+    BattleKind = Kind;
+    if (BattleKind == "NORMAL")
+        MakeNormalEnemy();
+    if (BattleKind == "SAVE")
+        MakeSaveGuard();
+    if (BattleKind == "BOSS")
+        MakeBoss();
+    FormMain->ShowEnemyStatus();
+    FormMain->ShowText(TextAppears + Enemy.Name.Str() + TextAppearsEnd);
+    FormMain->ClearChoices();
+    FormMain->AddChoice("killl", DecideInitiative);
+    FormMain->AddChoice("escapo", FleeBeforeBattle);
+}
+
+void DecideInitiative()
+{
+    const bool playerFirst = PlayerGoesFirst();
+    const TSjis &first = playerFirst ? Player.Name.Str() : Enemy.Name.Str();
+    FormMain->ShowText(Player.Name.Str() + TextAnd + Enemy.Name.Str() + TextFaceOff + first +
+                       TextInitiative);
+    OfferNext(playerFirst ? PlayerTurn : EnemyTurn);
+}
+
+void FleeBeforeBattle()
+{
+    Play("dat/thathatha.wav");
+    FormMain->ShowText(TextFeint);
+    OfferNext(MainMenu);
+}
+
+void PlayerTurn()
+{
+    FormMain->ShowText(TextWhatNow);
+    FormMain->ClearChoices();
+    FormMain->AddChoice("attax", PlayerAttack);
+    FormMain->AddChoice("magix", PlayerMagic);
+    FormMain->AddChoice("escapy", PlayerEscape);
+}
+
+void PlayerAttack()
+{
+    OfferNext(PlayerAttackStep);
+    BattleStage = 0;
+    PlayerAttackStep();
+}
+
+void PlayerAttackStep()
+{
+    switch (BattleStage) {
+    case 0:
+        PlayerAims();
+        break;
+    case 1:
+        PlayerHitContest();
+        break;
+    case 2:
+        EnemyEvadeContest();
+        break;
+    case 3:
+        PlayerPredictContest();
+        break;
+    default:
+        // Stage 3 always hands over to a result, which rebinds the button.
+        Q_UNREACHABLE();
+    }
+    ++BattleStage;
+}
+
+void PlayerMagic()
+{
+    OfferNext(PlayerMagicStep);
+    BattleStage = 0;
+    PlayerMagicStep();
+}
+
+void PlayerMagicStep()
+{
+    switch (BattleStage) {
+    case 0:
+        PlayerSchemes();
+        break;
+    case 1:
+        PlayerFlashContest();
+        break;
+    case 2:
+        EnemyResistContest();
+        break;
+    default:
+        // Stage 2 always hands over to a result, which rebinds the button.
+        Q_UNREACHABLE();
+    }
+    ++BattleStage;
+}
+
+void PlayerEscape()
+{
+    FormMain->ShowText(TextEscapeCry);
+    FormMain->ClearChoices();
+    if (Random(3) == 0) {
+        FormMain->AddChoice(TextRight, EscapeSucceeded);
+        FormMain->AddChoice(TextLeft, EscapeFailed);
+    } else {
+        FormMain->AddChoice(TextRight, EscapeFailed);
+        FormMain->AddChoice(TextLeft, EscapeSucceeded);
+    }
+}
+
+void EscapeSucceeded()
+{
+    Play("dat/thathatha.wav");
+    FormMain->ShowText(TextEscaped);
+    OfferNext(MainMenu);
+}
+
+void EscapeFailed()
+{
+    Play("dat/turn.wav");
+    FormMain->ShowText(TextTrapped);
+    OfferNext(EnemyTurn);
+}
+
+void EnemyTakesDamage(const TSjis &Text)
+{
+    FormMain->ShowText(Text + TextBreak + Enemy.Name.Str() + TextDealtDamage);
+    Play("dat/dun.wav");
+    Enemy.HP = OneLess(Enemy.HP);
+    FormMain->ShowEnemyStatus();
+    OfferNext(Enemy.HP > 0 ? EnemyTurn : EnemyDefeated);
+}
+
+void PlayerMisses(const TSjis &Text)
+{
+    FormMain->ShowText(Text + TextBreak + TextMissed);
+    Play("dat/suka.wav");
+    OfferNext(EnemyTurn);
+}
+
+void EnemyEnsnared(const TSjis &Text)
+{
+    const TSjis message = Text + TextBreak + Enemy.Name.Str() + TextEnsnared;
+    Play("dat/duty.wav");
+    Enemy.Hit = TwoThirds(Enemy.Hit);
+    Enemy.Evade = TwoThirds(Enemy.Evade);
+    Enemy.Predict = TwoThirds(Enemy.Predict);
+    FormMain->ShowEnemyStatus();
+    FormMain->ShowText(message);
+    OfferNext(EnemyTurn);
+}
+
+// ---- The enemy's actions ----
+
+void EnemyTurn()
+{
+    if (ChooseEnemyMagic())
+        EnemyMagic();
+    else
+        EnemyAttack();
+}
+
+bool ChooseEnemyMagic()
+{
+    const int64_t attack =
+        (int64_t{Enemy.Hit} + Enemy.Predict + Enemy.Evade + Player.Flash) / 4 + AttackWeight;
+    const int64_t magic =
+        (int64_t{Player.Hit} + Player.Predict + Player.Evade + Enemy.Flash) / 4 + MagicWeight;
+    // Weights pushed below zero by a save file's stats count as zero; with
+    // both at zero the enemy has no leaning and either action is as likely.
+    int64_t a = std::max<int64_t>(attack, 0);
+    int64_t m = std::max<int64_t>(magic, 0);
+    if (a + m == 0)
+        return Random(2) == 1;
+    FitRange(a, m);
+    return Random(static_cast<int32_t>(a + m)) >= a;
+}
+
+void EnemyAttack()
+{
+    OfferNext(EnemyAttackStep);
+    BattleStage = 0;
+    EnemyAttackStep();
+}
+
+void EnemyAttackStep()
+{
+    switch (BattleStage) {
+    case 0:
+        EnemyAims();
+        break;
+    case 1:
+        EnemyHitContest();
+        break;
+    case 2:
+        PlayerEvadeContest();
+        break;
+    case 3:
+        EnemyPredictContest();
+        break;
+    default:
+        // Stage 3 always hands over to a result, which rebinds the button.
+        Q_UNREACHABLE();
+    }
+    ++BattleStage;
+}
+
+void EnemyMagic()
+{
+    OfferNext(EnemyMagicStep);
+    BattleStage = 0;
+    EnemyMagicStep();
+}
+
+void EnemyMagicStep()
+{
+    switch (BattleStage) {
+    case 0:
+        EnemySchemes();
+        break;
+    case 1:
+        EnemyFlashContest();
+        break;
+    case 2:
+        PlayerResistContest();
+        break;
+    default:
+        // Stage 2 always hands over to a result, which rebinds the button.
+        Q_UNREACHABLE();
+    }
+    ++BattleStage;
+}
+
+void PlayerTakesDamage(const TSjis &Text)
+{
+    FormMain->ShowText(Text + TextBreak + Player.Name.Str() + TextTookDamage);
+    Play("dat/zurl.wav");
+    Player.HP = OneLess(Player.HP);
+    FormMain->ShowPlayerStatus();
+    OfferNext(Player.HP > 0 ? PlayerTurn : PlayerDefeated);
+}
+
+void EnemyMisses(const TSjis &Text)
+{
+    FormMain->ShowText(Text + TextBreak + TextMissed);
+    Play("dat/suka.wav");
+    OfferNext(PlayerTurn);
+}
+
+void PlayerEnsnared(const TSjis &Text)
+{
+    const TSjis message = Text + TextBreak + Player.Name.Str() + TextWasEnsnared;
+    Play("dat/duty.wav");
+    Player.Hit = TwoThirds(Player.Hit);
+    Player.Evade = TwoThirds(Player.Evade);
+    Player.Predict = TwoThirds(Player.Predict);
+    FormMain->ShowPlayerStatus();
+    FormMain->ShowText(message);
+    OfferNext(PlayerTurn);
+}
+
+// ---- The outcome ----
+
+void EnemyDefeated()
+{
+    Play("dat/break.wav");
+    // Whatever the fight wore down comes back on both sides; HP does not.
+    RefreshPlayer();
+    RefreshEnemy();
+    FormMain->ShowText(Enemy.Name.Str() + TextKilled);
+    if (BattleKind == "BOSS" && Enemy.Name.Str() != LastBossName)
+        OfferNext(TakeBossName);
+    else
+        StartReward();
+}
+
+void TakeBossName()
+{
+    FormMain->ShowText(Player.Name.Str() + TextLaysHands + Enemy.Name.Str() + TextTakesName);
+    Play("dat/roar.wav");
+    Player.Name.Set(Enemy.Name.Str());
+    Enemy.Name.Set(TakenName);
+    StartReward();
+}
+
+void StartReward()
+{
+    BattleStage = 0;
+    OfferNext(RewardStep);
+}
+
+void RewardStep()
+{
+    // Each click shows one change; stages with nothing to show are passed
+    // over within the same click.
+    for (;;) {
+        bool shown = false;
+        switch (BattleStage) {
+        case 0:
+            shown = GrowStat(GrowHit, Player.BaseHit, Enemy.BaseHit);
+            break;
+        case 1:
+            shown = GrowStat(GrowEvade, Player.BaseEvade, Enemy.BaseEvade);
+            break;
+        case 2:
+            shown = GrowStat(GrowPredict, Player.BasePredict, Enemy.BasePredict);
+            break;
+        case 3:
+            shown = GrowStat(GrowFlash, Player.BaseFlash, Enemy.BaseFlash);
+            break;
+        case 4:
+            shown = GrowStat(GrowReason, Player.BaseReason, Enemy.BaseReason);
+            break;
+        case 5:
+            shown = RecoverOrGrowHP();
+            break;
+        default:
+            // Stage 6 and beyond: every reward has been given.
+            FinishReward();
+            return;
+        }
+        ++BattleStage;
+        if (shown)
+            return;
+    }
+}
+
+bool GrowStat(const TSjis &Label, int32_t &PlayerValue, int32_t EnemyValue)
+{
+    // A tenth of the gap, rounded up; the sum never passes EnemyValue.
+    const int64_t gap = int64_t{EnemyValue} - PlayerValue;
+    const int64_t n = gap > 0 ? (gap + 9) / 10 : 0;
+    if (n == 0)
+        return false;
+    PlayerValue = Saturate(PlayerValue + n);
+    RefreshPlayer();
+    FormMain->ShowPlayerStatus();
+    FormMain->ShowText(Player.Name.Str() + TextOf + Label + TextGrew + IntToStr(n) + TextPointsUp);
+    Play("dat/up.wav");
+    return true;
+}
+
+bool RecoverOrGrowHP()
+{
+    if (Player.HP >= Player.MaxHP)
+        return GrowStat(GrowHP, Player.MaxHP, Enemy.MaxHP);
+    const int64_t heal = std::min<int64_t>(Enemy.MaxHP, int64_t{Player.MaxHP} - Player.HP);
+    // An enemy without hit points has nothing to give; never take HP away.
+    if (heal <= 0)
+        return false;
+    Play("dat/eat.wav");
+    Player.HP = Saturate(Player.HP + heal);
+    FormMain->ShowPlayerStatus();
+    FormMain->ShowText(Enemy.Name.Str() + TextEats + Player.Name.Str() + TextHPRecovered +
+                       IntToStr(heal) + TextPointsBack);
+    return true;
+}
+
+void SaveAtSavePoint()
+{
+    // A failed write is not reported: the guard's message is the same.
+    SaveGame(Player, ApplicationTitle);
+    Play("dat/popon.wav");
+    FormMain->ShowText(TextSaved);
+    OfferNext(MainMenu);
+}
+
+void PlayerDefeated()
+{
+    Play("dat/weak.wav");
+    FormMain->ShowText(Player.Name.Str() + TextWasKilled);
+    FormMain->ClearChoices();
+    FormMain->AddChoice("gmov", QuitGame);
+}
+
+void QuitGame()
+{
+    // Nothing is saved: the save file keeps the last save point's state.
+    TerminateApplication();
+}

@@ -1,0 +1,180 @@
+#include "UnitBattler.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+
+TBattler Player{};
+TBattler Enemy{};
+int32_t AttackWeight = 0;
+int32_t MagicWeight = 0;
+int32_t BurstChance = 0;
+
+namespace {
+
+struct TBossRow {
+    const char *Name; // UTF-8 here; BossName holds the Shift-JIS form
+    int32_t MaxHP;
+    int32_t Hit;
+    int32_t Evade;
+    int32_t Predict;
+    int32_t Flash;
+    int32_t Reason;
+};
+
+// The seven bosses, met in this order.
+constexpr std::array<TBossRow, 7> Bosses{{
+    {"r", 3, 60, 60, 0, 10, 0},
+    {"歩", 3, 60, 60, 20, 20, 40},
+    {"アルフ", 5, 70, 70, 20, 50, 20},
+    {"ALPHA", 4, 100, 0, 100, 10, 80},
+    {"ヴェスカ", 7, 100, 80, 20, 4, 60},
+    {"roda", 7, 100, 50, 100, 50, 90},
+    {"祖", 7, 100, 100, 100, 100, 100},
+}};
+
+// Stats that reach the enemy from a save file (through the save guard) can be
+// anything, so a weight derived from them saturates instead of wrapping.
+int32_t Saturate(int64_t Value)
+{
+    if (Value > std::numeric_limits<int32_t>::max())
+        return std::numeric_limits<int32_t>::max();
+    if (Value < std::numeric_limits<int32_t>::min())
+        return std::numeric_limits<int32_t>::min();
+    return static_cast<int32_t>(Value);
+}
+
+// Names converted to Shift-JIS once, on first use.
+const TSjis &BossName(size_t Index)
+{
+    static const std::array<TSjis, Bosses.size()> names = [] {
+        std::array<TSjis, Bosses.size()> converted;
+        for (size_t i = 0; i < Bosses.size(); ++i)
+            converted[i] = ToSjis(Bosses[i].Name);
+        return converted;
+    }();
+    return names[Index];
+}
+
+void RollBaseStats(TBattler &Battler)
+{
+    // Drawn in display order, which differs from the record's order.
+    Battler.BaseHit = RollStat();
+    Battler.BaseEvade = RollStat();
+    Battler.BasePredict = RollStat();
+    Battler.BaseFlash = RollStat();
+    Battler.BaseReason = RollStat();
+}
+
+void RefreshBattler(TBattler &Battler)
+{
+    Battler.Hit = Battler.BaseHit;
+    Battler.Predict = Battler.BasePredict;
+    Battler.Evade = Battler.BaseEvade;
+    Battler.Flash = Battler.BaseFlash;
+    Battler.Reason = Battler.BaseReason;
+}
+
+} // namespace
+
+int32_t RollStat()
+{
+    const int32_t a = Random(100);
+    const int32_t b = Random(100);
+    return ((a + 1) * (b + 1) + 99) / 100;
+}
+
+int32_t RollMaxHP()
+{
+    // Every try draws, the fifth included, so the generator always advances
+    // by the same count for the same outcome.
+    int32_t n = 0;
+    for (int tries = 0; tries < 5; ++tries) {
+        ++n;
+        if (Random(4) != 0)
+            break;
+    }
+    return n;
+}
+
+void NewPlayer()
+{
+    static const TSjis name = ToSjis("あなた");
+    Player.Name.Set(name);
+    Player.MaxHP = RollMaxHP();
+    RollBaseStats(Player);
+    Player.HP = Player.MaxHP;
+    RefreshPlayer();
+    Player.BossIndex = 0;
+}
+
+void RefreshPlayer()
+{
+    RefreshBattler(Player);
+}
+
+void RefreshEnemy()
+{
+    RefreshBattler(Enemy);
+}
+
+void MakeNormalEnemy()
+{
+    static const TSjis name = ToSjis("あいつ");
+    Enemy.Name.Set(name);
+    Enemy.MaxHP = RollMaxHP();
+    RollBaseStats(Enemy);
+    AttackWeight = 100;
+    MagicWeight = Random(50) * Enemy.BaseFlash / 100 + 1;
+    // At least 100: an ordinary enemy tries an Idea Burst on every roll.
+    BurstChance = Enemy.BaseReason / 10 + 100;
+    Enemy.HP = Enemy.MaxHP;
+    RefreshEnemy();
+}
+
+void MakeSaveGuard()
+{
+    static const TSjis name = ToSjis("セーブガード");
+    Enemy.Name.Set(name);
+    Enemy.MaxHP = 1;
+    RollBaseStats(Enemy);
+    // The guard always matches the player's base stats at least.
+    RaiseToAtLeast(Enemy.BaseHit, Player.BaseHit);
+    RaiseToAtLeast(Enemy.BaseEvade, Player.BaseEvade);
+    RaiseToAtLeast(Enemy.BasePredict, Player.BasePredict);
+    RaiseToAtLeast(Enemy.BaseFlash, Player.BaseFlash);
+    RaiseToAtLeast(Enemy.BaseReason, Player.BaseReason);
+    AttackWeight = 1000;
+    MagicWeight = 0;
+    BurstChance = 20;
+    Enemy.HP = Enemy.MaxHP;
+    RefreshEnemy();
+}
+
+void MakeBoss()
+{
+    // Past the last boss the enemy keeps what it holds; only the weights,
+    // HP and current stats are set again from it.
+    if (Player.BossIndex >= 0 && Player.BossIndex < static_cast<int32_t>(Bosses.size())) {
+        const TBossRow &row = Bosses[Player.BossIndex];
+        Enemy.Name.Set(BossName(Player.BossIndex));
+        Enemy.MaxHP = row.MaxHP;
+        Enemy.BaseHit = row.Hit;
+        Enemy.BaseEvade = row.Evade;
+        Enemy.BasePredict = row.Predict;
+        Enemy.BaseFlash = row.Flash;
+        Enemy.BaseReason = row.Reason;
+    }
+    AttackWeight = 200;
+    MagicWeight = Saturate(int64_t{Enemy.BaseFlash} + 1);
+    BurstChance = Enemy.BaseReason;
+    Enemy.HP = Enemy.MaxHP;
+    RefreshEnemy();
+}
+
+void RaiseToAtLeast(int32_t &a, int32_t b)
+{
+    if (a < b)
+        a = b;
+}
