@@ -92,6 +92,11 @@ void TLumeTimer::ClearTimers()
 bool TLumeTimer::RunTimerPass()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    // The loop itself runs inside the dispatch of a posted event, and Qt does
+    // not hand out, from a nested pumping, the posted events that were
+    // already waiting when that dispatch began (a deferred call posted right
+    // after the loop's own start, say); send them explicitly.
+    QCoreApplication::sendPostedEvents();
     const uint32_t now = Now();
     const size_t count = TimerTable.size();
     for (size_t i = 0; i < count && i < TimerTable.size(); ++i) {
