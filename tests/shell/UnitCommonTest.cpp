@@ -1,1 +1,173 @@
-#include <gtest/gtest.h>
+#include "GameHarness.h"
+
+#include "LumeTimer.h"
+#include "LumeWave.h"
+#include "UnitBattler.h"
+#include "UnitCommon.h"
+
+namespace {
+
+int32_t DiceInterval()
+{
+    for (const auto &entry : TimerTable)
+        if (entry.TimerName == "DICE")
+            return entry.IntervalMs;
+    return -1;
+}
+
+class DiceTest : public GameHarness {
+protected:
+    void SetUp() override
+    {
+        GameHarness::SetUp();
+        StartGame();
+        ChangeScene("MAIN");
+        Player.Reason = Player.BaseReason = 100;
+        Enemy.Reason = Enemy.BaseReason = 50;
+    }
+    static std::string Text(const QWidget *Widget)
+    {
+        if (auto *label = qobject_cast<const QLabel *>(Widget))
+            return label->text().toStdString();
+        return static_cast<const QPushButton *>(Widget)->text().toStdString();
+    }
+};
+
+} // namespace
+
+TEST_F(DiceTest, ThePlayersRollTicksEveryFiftyOneMillisecondsAndOffersIb)
+{
+    FormMain->ShowText(Sj("命中"));
+    StartDiceRoll(true);
+    EXPECT_TRUE(DiceRolling);
+    EXPECT_EQ(DiceInterval(), 50);
+    EXPECT_FALSE(FormMain->BtnIdeaBurst->isHidden());
+    EXPECT_EQ(Text(FormMain->BtnIdeaBurst), "ib");
+    EXPECT_EQ(RollingLabel, FormMain->LabDiceMine);
+
+    // The timer was paused long enough: the first tick comes at the next pass.
+    Advance(51);
+    const std::string first = Text(FormMain->LabDiceMine);
+    EXPECT_EQ(first, "＋" + std::to_string(DiceValue));
+    EXPECT_EQ(Text(FormMain->BtnIdeaBurst), "100＋" + std::to_string(BurstRoll));
+
+    RandSeed = 1;
+    Advance(50);
+    EXPECT_EQ(RandSeed, 1u) << "no tick at exactly 50 ms";
+    Advance(1);
+    EXPECT_NE(RandSeed, 1u);
+    EXPECT_LT(DiceValue, 100);
+}
+
+TEST_F(DiceTest, ShowTextFreezesTheRollAndBlanksTheOtherSide)
+{
+    FormMain->LabDiceEnemy->SetCaption(Sj("＋5"));
+    StartDiceRoll(true);
+    Advance(51);
+    const int32_t frozen = DiceValue;
+    const std::string shown = Text(FormMain->LabDiceMine);
+    FormMain->ShowText(Sj("次"));
+    EXPECT_FALSE(DiceRolling);
+    EXPECT_EQ(DiceInterval(), 0);
+    EXPECT_TRUE(FormMain->BtnIdeaBurst->isHidden());
+    EXPECT_EQ(Text(FormMain->LabDiceMine), shown);
+    EXPECT_EQ(Text(FormMain->LabDiceEnemy), "");
+    EXPECT_EQ(Text(FormMain->LabIBEnemy), "");
+    Advance(500);
+    EXPECT_EQ(DiceValue, frozen);
+
+    // A message with no roll in progress blanks both dice.
+    FormMain->ShowText(Sj("次の次"));
+    EXPECT_EQ(Text(FormMain->LabDiceMine), "");
+}
+
+TEST_F(DiceTest, ARollEndedBeforeItsFirstTickKeepsThePreviousValue)
+{
+    DiceValue = 42;
+    StartDiceRoll(true);
+    FormMain->ShowText(Sj("速い"));
+    EXPECT_EQ(DiceValue, 42);
+}
+
+TEST_F(DiceTest, APlayerBurstLowersReasonAndCanForceARedHundred)
+{
+    StartDiceRoll(true);
+    BurstRoll = 10; // 100 lowered to 90, plus 10, reaches 100
+    FormMain->BtnIdeaBurst->click();
+    EXPECT_EQ(Player.Reason, 90);
+    EXPECT_EQ(Player.BaseReason, 100);
+    EXPECT_FALSE(FormMain->BtnIdeaBurst->isEnabled());
+    EXPECT_FALSE(FormMain->BtnIdeaBurst->isHidden());
+    EXPECT_EQ(DiceValue, 100);
+    EXPECT_EQ(DiceInterval(), 0);
+    EXPECT_TRUE(DiceRolling);
+    EXPECT_EQ(Text(FormMain->LabDiceMine), "＋100");
+    EXPECT_EQ(FormMain->LabDiceMine->FontColour(), QColor(255, 0, 0));
+    EXPECT_EQ(WavePlayer->FileName, "dat/up.wav");
+    EXPECT_EQ(Text(FormMain->LabMyStatus4), "90");
+    EXPECT_EQ(FormMain->LabMyStatus4->FontColour(), QColor(127, 127, 127));
+
+    // The next roll restores the dice colour to the message colour.
+    StartDiceRoll(false);
+    EXPECT_EQ(FormMain->LabDiceMine->FontColour(), QColor(68, 102, 102));
+}
+
+TEST_F(DiceTest, AFailedBurstKeepsTheDiceRollingAndTheButtonFrozen)
+{
+    Player.Reason = 100;
+    StartDiceRoll(true);
+    BurstRoll = 9; // shown as 100＋9 but tested as 90 + 9
+    FormMain->BtnIdeaBurst->click();
+    EXPECT_EQ(DiceInterval(), 50);
+    EXPECT_NE(DiceValue, 100);
+    const std::string caption = Text(FormMain->BtnIdeaBurst);
+    Advance(51);
+    EXPECT_EQ(Text(FormMain->BtnIdeaBurst), caption) << "a used button no longer changes";
+
+    Player.Reason = 0;
+    StartDiceRoll(true);
+    BurstRoll = 99;
+    FormMain->BtnIdeaBurst->click();
+    EXPECT_EQ(Player.Reason, 0);
+    EXPECT_NE(DiceValue, 100);
+}
+
+TEST_F(DiceTest, AnEnemyWithHighBurstChanceTriesOnEveryRoll)
+{
+    BurstChance = 100;
+    Enemy.Reason = 10;
+    StartDiceRoll(false);
+    EXPECT_EQ(Enemy.Reason, 9);
+    EXPECT_EQ(Text(FormMain->LabIBEnemy), std::to_string(BurstRoll) + "＋");
+    EXPECT_EQ(RollingLabel, FormMain->LabDiceEnemy);
+    EXPECT_TRUE(FormMain->BtnIdeaBurst->isHidden());
+
+    Enemy.Reason = 100;
+    for (uint32_t seed = 0;; ++seed) {
+        // Find a roll whose burst succeeds: 90 + roll >= 100.
+        RandSeed = seed;
+        const int32_t gate = Random(100);
+        const int32_t roll = Random(100);
+        (void)gate;
+        if (roll >= 10) {
+            RandSeed = seed;
+            break;
+        }
+    }
+    StartDiceRoll(false);
+    EXPECT_EQ(Enemy.Reason, 90);
+    EXPECT_EQ(DiceValue, 100);
+    EXPECT_EQ(Text(FormMain->LabDiceEnemy), "＋100");
+    EXPECT_EQ(FormMain->LabDiceEnemy->FontColour(), QColor(255, 0, 0));
+    EXPECT_EQ(DiceInterval(), 0) << "no tick happens after a forced roll";
+    EXPECT_EQ(WavePlayer->FileName, "dat/up.wav");
+}
+
+TEST_F(DiceTest, AnEnemyWithoutBurstChanceNeverTries)
+{
+    BurstChance = 0;
+    Enemy.Reason = 80;
+    for (int i = 0; i < 50; ++i)
+        StartDiceRoll(false);
+    EXPECT_EQ(Enemy.Reason, 80);
+}

@@ -1,1 +1,239 @@
-#include <gtest/gtest.h>
+#include "GameHarness.h"
+
+#include "LumeTimer.h"
+#include "LumeWave.h"
+#include "UnitBattler.h"
+#include "UnitCommon.h"
+
+#include <QAccessible>
+#include <QTest>
+
+namespace {
+
+int ActionRuns[5];
+void Action0() { ++ActionRuns[0]; }
+void Action1() { ++ActionRuns[1]; }
+void Action2() { ++ActionRuns[2]; }
+
+int32_t IntervalOf(const char *Name)
+{
+    for (const auto &entry : TimerTable)
+        if (entry.TimerName == Name)
+            return entry.IntervalMs;
+    return -1;
+}
+
+class FormMainTest : public GameHarness {
+protected:
+    void SetUp() override
+    {
+        GameHarness::SetUp();
+        std::fill(std::begin(ActionRuns), std::end(ActionRuns), 0);
+        StartGame();
+    }
+    static std::string Text(const TLumeLabel *Label) { return Label->text().toStdString(); }
+};
+
+} // namespace
+
+TEST_F(FormMainTest, OpensOnTheTitlePageWithItsMusicAndAnimation)
+{
+    EXPECT_EQ(FormMain->windowTitle(), QString::fromUtf8("ヴェスカ"));
+    EXPECT_EQ(FormMain->size(), QSize(500, 400));
+    EXPECT_FALSE(FormMain->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(CurrentScene, "TITLE");
+    EXPECT_FALSE(FormMain->PageTitle->isHidden());
+    EXPECT_TRUE(FormMain->PageMain->isHidden());
+    EXPECT_EQ(FormMain->PntTitle->geometry(), QRect(0, 0, 500, 400));
+    EXPECT_EQ(FormMain->ImgVuraviv->geometry(), QRect(0, 0, 500, 400));
+    ASSERT_NE(WavePlayer, nullptr);
+    EXPECT_EQ(WavePlayer->FileName, "dat/04b.wav");
+    EXPECT_TRUE(WavePlayer->Looping);
+    ASSERT_EQ(TimerTable.size(), 2u);
+    EXPECT_EQ(TimerTable[0].TimerName, "TITLE");
+    EXPECT_EQ(TimerTable[1].TimerName, "DICE");
+    EXPECT_EQ(IntervalOf("TITLE"), 50);
+    EXPECT_EQ(IntervalOf("DICE"), 0);
+}
+
+TEST_F(FormMainTest, SwitchingToTheMainSceneStopsTheMusicAndPausesTheTitle)
+{
+    ChangeScene("MAIN");
+    EXPECT_TRUE(WavePlayer->FileName.empty());
+    EXPECT_FALSE(FormMain->PageMain->isHidden());
+    EXPECT_TRUE(FormMain->PageTitle->isHidden());
+    EXPECT_EQ(IntervalOf("TITLE"), 0);
+    ChangeScene("ELSEWHERE"); // stored, nothing else
+    EXPECT_EQ(CurrentScene, "ELSEWHERE");
+    EXPECT_FALSE(FormMain->PageMain->isHidden());
+}
+
+TEST_F(FormMainTest, LaysOutEveryControlAtItsPlace)
+{
+    struct Expect {
+        QWidget *Control;
+        QRect Bounds;
+    };
+    const Expect layout[] = {
+        {FormMain->Shape1, {8, 40, 481, 41}},        {FormMain->Shape5, {8, 200, 481, 41}},
+        {FormMain->LabMainStatusName0, {200, 48, 100, 33}},
+        {FormMain->Label4, {200, 208, 100, 33}},     {FormMain->LabMyStatus0, {352, 48, 80, 33}},
+        {FormMain->LabMyStatus4, {352, 208, 80, 33}}, {FormMain->LabEnemyStatus0, {64, 48, 80, 33}},
+        {FormMain->LabEnemyStatus3, {64, 168, 80, 33}}, {FormMain->LabMyHP, {280, 8, 208, 33}},
+        {FormMain->LabEnemyHP, {8, 8, 208, 33}},     {FormMain->LabMain, {8, 256, 481, 89}},
+        {FormMain->LabDiceMine, {440, 320, 49, 25}}, {FormMain->LabDiceEnemy, {8, 320, 49, 25}},
+        {FormMain->LabIBEnemy, {16, 216, 57, 17}},   {FormMain->BtnMain0, {400, 352, 89, 41}},
+        {FormMain->BtnMain1, {304, 352, 89, 41}},    {FormMain->BtnMain4, {16, 352, 89, 41}},
+        {FormMain->BtnIdeaBurst, {416, 208, 65, 25}},
+    };
+    for (const auto &e : layout)
+        EXPECT_EQ(e.Control->geometry(), e.Bounds) << e.Control->objectName().toStdString();
+
+    EXPECT_EQ(FormMain->LabMain->font().pixelSize(), 16);
+    EXPECT_TRUE(FormMain->LabMain->font().bold());
+    EXPECT_EQ(FormMain->LabMain->FontColour(), QColor(68, 102, 102));
+    EXPECT_EQ(FormMain->LabMyHP->font().pixelSize(), 27);
+    EXPECT_EQ(FormMain->Label2->FontColour(), QColor(127, 127, 127));
+    EXPECT_EQ(Text(FormMain->Label2), "予測");
+    EXPECT_EQ(FormMain->LabMyHP->alignment(), Qt::AlignRight | Qt::AlignTop);
+    EXPECT_EQ(FormMain->LabEnemyHP->alignment(), Qt::AlignLeft | Qt::AlignTop);
+    EXPECT_EQ(FormMain->LabMain->alignment(), Qt::AlignHCenter | Qt::AlignTop);
+    EXPECT_FALSE(FormMain->LabMain->wordWrap());
+    EXPECT_EQ(FormMain->BtnMain2->font().pixelSize(), 19);
+    EXPECT_EQ(FormMain->BtnIdeaBurst->font().pixelSize(), 12);
+    EXPECT_TRUE(FormMain->BtnIdeaBurst->isHidden());
+    EXPECT_EQ(FormMain->Shape3->PenColour(), QColor(127, 127, 127));
+    EXPECT_EQ(FormMain->PageMain->palette().color(QPalette::Window), QColor(223, 255, 255));
+    EXPECT_EQ(FormMain->PageTitle->palette().color(QPalette::Window), QColor(68, 68, 68));
+    EXPECT_EQ(FormMain->palette().color(QPalette::Window), QColor(192, 192, 192));
+    EXPECT_TRUE(FormMain->LabMain->font().families().contains("IPAPGothic"));
+
+    // Stacking: the image at the bottom, every button above every label.
+    const auto children = FormMain->PageMain->children();
+    EXPECT_EQ(children.indexOf(FormMain->ImgVuraviv), 0);
+    EXPECT_LT(children.indexOf(FormMain->LabIBEnemy), children.indexOf(FormMain->BtnMain1));
+    EXPECT_LT(children.indexOf(FormMain->Shape1), children.indexOf(FormMain->LabMainStatusName0));
+    EXPECT_LT(children.indexOf(FormMain->LabMainStatusName0), children.indexOf(FormMain->Shape2));
+}
+
+TEST_F(FormMainTest, ShowTextTurnsBackslashNIntoLineBreaks)
+{
+    FormMain->ShowText(Sj("一行目\\n二行目\\n"));
+    EXPECT_EQ(FormMain->LabMain->Caption(), Sj("一行目\r\n二行目\r\n"));
+    EXPECT_EQ(Message(), "一行目\n二行目\n");
+    FormMain->ShowText(Sj("a\\b\\"));
+    EXPECT_EQ(Message(), "a\\b\\");
+    FormMain->ShowText({});
+    EXPECT_EQ(Message(), "");
+}
+
+TEST_F(FormMainTest, ChoicesAppearRightToLeftAndRunTheirActions)
+{
+    ChangeScene("MAIN");
+    FormMain->ClearChoices();
+    FormMain->AddChoice(Sj("一"), &Action0);
+    FormMain->AddChoice(Sj("二"), &Action1);
+    FormMain->AddChoice(Sj("三"), &Action2);
+    EXPECT_EQ(Choices(), (std::vector<std::string>{"一", "二", "三"}));
+    EXPECT_EQ(FormMain->BtnMain0->x(), 400);
+    EXPECT_EQ(FormMain->BtnMain1->x(), 304);
+    EXPECT_EQ(FormMain->BtnMain2->x(), 208);
+    EXPECT_TRUE(FormMain->BtnMain3->isHidden());
+    EXPECT_TRUE(FormMain->BtnMain4->isHidden());
+
+    Click("二");
+    EXPECT_EQ(ActionRuns[1], 1);
+    EXPECT_EQ(ActionRuns[0] + ActionRuns[2], 0);
+
+    FormMain->ClearChoices();
+    EXPECT_EQ(FormMain->ChoiceCount, 0);
+    EXPECT_TRUE(Choices().empty());
+    EXPECT_TRUE(FormMain->BtnMain1->isHidden());
+}
+
+TEST_F(FormMainTest, StarsFillFromTheOuterEdges)
+{
+    Player.MaxHP = 5;
+    Player.HP = 3;
+    Enemy.MaxHP = 5;
+    Enemy.HP = 3;
+    FormMain->ShowPlayerStatus();
+    FormMain->ShowEnemyStatus();
+    EXPECT_EQ(Text(FormMain->LabMyHP), "☆☆★★★");
+    EXPECT_EQ(Text(FormMain->LabEnemyHP), "★★★☆☆");
+    Player.MaxHP = Enemy.MaxHP = 4;
+    Player.HP = Enemy.HP = 1;
+    FormMain->ShowPlayerStatus();
+    FormMain->ShowEnemyStatus();
+    EXPECT_EQ(Text(FormMain->LabMyHP), "☆☆☆★");
+    EXPECT_EQ(Text(FormMain->LabEnemyHP), "★☆☆☆");
+}
+
+TEST_F(FormMainTest, StarTextsOfOddRecords)
+{
+    EXPECT_EQ(StarText(3, 0, true), "");
+    EXPECT_EQ(StarText(3, -4, false), "");
+    EXPECT_EQ(Utf8(StarText(0, 3, true)), "☆☆☆");
+    EXPECT_EQ(Utf8(StarText(-9, 2, false)), "☆☆");
+    EXPECT_EQ(Utf8(StarText(9, 2, true)), "★★");
+    // A damaged save may hold any MaxHP: the row is capped, filled stars
+    // still at the outer edge.
+    const TSjis huge = StarText(3, INT32_MAX, true);
+    EXPECT_EQ(huge.size(), 200u);
+    EXPECT_EQ(Utf8(huge.substr(194)), "★★★");
+    EXPECT_EQ(Utf8(StarText(INT32_MAX, INT32_MAX, false).substr(0, 2)), "★");
+}
+
+TEST_F(FormMainTest, StatValuesShowGreyWhenTheyDifferFromTheBase)
+{
+    Player.Hit = 40;
+    Player.BaseHit = 60;
+    Player.Evade = Player.BaseEvade = -7;
+    FormMain->ShowPlayerStatus();
+    EXPECT_EQ(Text(FormMain->LabMyStatus0), "40");
+    EXPECT_EQ(FormMain->LabMyStatus0->FontColour(), QColor(127, 127, 127));
+    EXPECT_EQ(Text(FormMain->LabMyStatus1), "-7");
+    EXPECT_EQ(FormMain->LabMyStatus1->FontColour(), QColor(0, 0, 0));
+    Player.Hit = 60;
+    FormMain->ShowPlayerStatus();
+    EXPECT_EQ(FormMain->LabMyStatus0->FontColour(), QColor(0, 0, 0));
+
+    Enemy.Predict = 12;
+    Enemy.BasePredict = 30;
+    FormMain->ShowEnemyStatus();
+    EXPECT_EQ(Text(FormMain->LabEnemyStatus2), "12");
+    FormMain->ClearEnemyStatus();
+    for (auto *label : {FormMain->LabEnemyHP, FormMain->LabEnemyStatus0,
+                        FormMain->LabEnemyStatus2, FormMain->LabEnemyStatus4})
+        EXPECT_TRUE(label->text().isEmpty());
+    // Colours are left as they were.
+    EXPECT_EQ(FormMain->LabEnemyStatus2->FontColour(), QColor(127, 127, 127));
+}
+
+TEST_F(FormMainTest, ClosingTheWindowEndsTheLoopAndFreesTheGameObjects)
+{
+    FormMain->show();
+    FormMain->close();
+    EXPECT_TRUE(ApplicationTerminated());
+    EXPECT_FALSE(TLumeTimer::RunTimerPass());
+    StopGame();
+    EXPECT_EQ(WavePlayer, nullptr);
+    EXPECT_EQ(Scheduler, nullptr);
+    EXPECT_EQ(MidiHolder, nullptr);
+}
+
+TEST_F(FormMainTest, LabelsAndButtonsExposeTheirTextsToAccessibility)
+{
+    ChangeScene("MAIN");
+    FormMain->ShowText(Sj("どうする？"));
+    FormMain->ClearChoices();
+    FormMain->AddChoice(Sj("attax"), &Action0);
+    QAccessibleInterface *label = QAccessible::queryAccessibleInterface(FormMain->LabMain);
+    QAccessibleInterface *button = QAccessible::queryAccessibleInterface(FormMain->BtnMain0);
+    ASSERT_NE(label, nullptr);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(label->role(), QAccessible::StaticText);
+    EXPECT_EQ(label->text(QAccessible::Name), QString::fromUtf8("どうする？"));
+    EXPECT_EQ(button->role(), QAccessible::Button);
+    EXPECT_EQ(button->text(QAccessible::Name), QStringLiteral("attax"));
+}
