@@ -1,5 +1,6 @@
-// Writes the runtime data folder: the thirteen wave files and the backdrop
-// picture. Everything is synthesised or drawn here, deterministically.
+// Writes the runtime data folder: the thirteen wave files, the backdrop
+// picture and the window icon. Everything is synthesised or drawn here, deterministically.
+#include "DatIcon.h"
 #include "DatPicture.h"
 #include "DatWaves.h"
 
@@ -26,6 +27,10 @@ int main(int argc, char **argv)
     }
     if (!WriteBackdropPicture(out.filePath(QStringLiteral("vuraviv.bmp")))) {
         std::fprintf(stderr, "makedat: cannot write vuraviv.bmp\n");
+        return 1;
+    }
+    if (!WriteIcon(out.filePath(QStringLiteral("vantik.png")), 128)) {
+        std::fprintf(stderr, "makedat: cannot write vantik.png\n");
         return 1;
     }
     return 0;

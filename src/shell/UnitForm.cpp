@@ -6,6 +6,7 @@
 #include "UnitSaveLoad.h"
 
 #include <QFileInfo>
+#include <QIcon>
 
 TFormMain *FormMain = nullptr;
 
@@ -74,6 +75,7 @@ TFormMain::~TFormMain()
 void TFormMain::BuildLayout()
 {
     setWindowTitle(QString::fromUtf8("ヴェスカ"));
+    setWindowIcon(QIcon(QStringLiteral("dat/vantik.png")));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Silver);
     setPalette(pal);
