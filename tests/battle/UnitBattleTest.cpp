@@ -1,1 +1,733 @@
+#include "BattleFixture.h"
+
+#include "LumeForm.h"
+#include "UnitMain.h"
+#include "UnitStory.h"
+
+#include <QFile>
+
 #include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// The first seed from which Random(Range) draws Wanted.
+uint32_t SeedForDraw(int32_t Range, int32_t Wanted)
+{
+    for (uint32_t seed = 0; seed < (1u << 24); ++seed) {
+        RandSeed = seed;
+        if (Random(Range) == Wanted)
+            return seed;
+    }
+    ADD_FAILURE() << "no seed draws " << Wanted << " of " << Range;
+    return 0;
+}
+
+class BattleTest : public BattleFixture {
+  protected:
+    // Plays a winning attack on an enemy with one hit point left and clicks
+    // on to the victory.
+    void WinByAttack()
+    {
+        Enemy.HP = 1;
+        PlayerTurn();
+        Click("attax");
+        Next(100); // Hit
+        Next(0);   // the enemy's Evade fails unless it is 100 or more
+        if (FormMain->ChoiceActions[0] == PlayerAttackStep)
+            Next(100); // Predict
+        ASSERT_TRUE(Offers(EnemyDefeated)) << Message();
+        Click("≫");
+    }
+
+    // Share of Trials in which Step left Wanted as the first choice.
+    double ShareOfFirstChoice(TProcedure Step, TProcedure Wanted, int Trials)
+    {
+        int hits = 0;
+        for (int i = 0; i < Trials; ++i) {
+            Step();
+            hits += FormMain->ChoiceActions[0] == Wanted;
+        }
+        return hits / double(Trials);
+    }
+};
+
+} // namespace
+
+// ---- Opening ----
+
+TEST_F(BattleTest, EncounterShowsTheEnemyAndOffersFightOrFlight)
+{
+    Encounter("NORMAL");
+    EXPECT_EQ(BattleKind, "NORMAL");
+    EXPECT_EQ(Message(), "殺すべきもの、あいつがあらわれた。");
+    EXPECT_EQ(Choices(), (Strings{"killl", "escapo"}));
+    EXPECT_EQ(LabelText(FormMain->LabEnemyStatus0), std::to_string(Enemy.Hit));
+
+    Player.BaseHit = 100;
+    Encounter("SAVE");
+    EXPECT_EQ(Enemy.BaseHit, 100);
+    EXPECT_EQ(Message(), "殺すべきもの、セーブガードがあらわれた。");
+
+    Player.BossIndex = 2;
+    Encounter("BOSS");
+    EXPECT_EQ(Message(), "殺すべきもの、アルフがあらわれた。");
+}
+
+TEST_F(BattleTest, FleeingBeforeTheFightAlwaysWorks)
+{
+    Meet("NORMAL");
+    Click("escapo");
+    EXPECT_EQ(Message(), "と見せかけて逃げた。");
+    EXPECT_EQ(Sound(), "dat/thathatha.wav");
+    EXPECT_TRUE(Offers(MainMenu));
+    Click("≫");
+    EXPECT_EQ(Choices(), (Strings{"seeek", "bosss!", "savie"}));
+}
+
+TEST_F(BattleTest, InitiativeMessageNamesTheSideThatGoesFirst)
+{
+    Meet("NORMAL");
+    Player.Predict = 10;
+    Enemy.Predict = 0;
+    Hush();
+    Click("killl");
+    EXPECT_EQ(Message(),
+              "あなたとあいつとが対峙するよ。\n天運が予測を勘案してあなたのイニシアティブ。");
+    EXPECT_TRUE(Offers(PlayerTurn));
+    EXPECT_EQ(Sound(), "");
+    Click("≫");
+    EXPECT_EQ(Message(), "どうする？");
+    EXPECT_EQ(Choices(), (Strings{"attax", "magix", "escapy"}));
+
+    Meet("NORMAL");
+    Player.Predict = 0;
+    Enemy.Predict = 10;
+    Click("killl");
+    EXPECT_EQ(Message(),
+              "あなたとあいつとが対峙するよ。\n天運が予測を勘案してあいつのイニシアティブ。");
+    EXPECT_TRUE(Offers(EnemyTurn));
+}
+
+TEST_F(BattleTest, InitiativeChancesFollowThePredictValues)
+{
+    Meet("NORMAL");
+    constexpr int trials = 4000;
+    struct Case {
+        int32_t player, enemy;
+        double share;
+    };
+    for (const Case c : {Case{50, 50, 0.5}, Case{0, 0, 0.5}, Case{30, 10, 0.75}, Case{0, 10, 0.0},
+                         Case{10, 0, 1.0}}) {
+        Player.Predict = c.player;
+        Enemy.Predict = c.enemy;
+        EXPECT_NEAR(ShareOfFirstChoice(DecideInitiative, PlayerTurn, trials), c.share, 0.03)
+            << c.player << " vs " << c.enemy;
+    }
+    // 30 against 10 draws Random(40): 29 is still the player's, 30 the enemy's.
+    Player.Predict = 30;
+    Enemy.Predict = 10;
+    RandSeed = SeedForDraw(40, 29);
+    DecideInitiative();
+    EXPECT_EQ(FormMain->ChoiceActions[0], PlayerTurn);
+    RandSeed = SeedForDraw(40, 30);
+    DecideInitiative();
+    EXPECT_EQ(FormMain->ChoiceActions[0], EnemyTurn);
+}
+
+// ---- The player's attack ----
+
+TEST_F(BattleTest, AttackMissesAt99)
+{
+    Meet("NORMAL");
+    Player.Hit = 40;
+    PlayerTurn();
+    Click("attax");
+    EXPECT_EQ(Message(), "あなたの攻撃……\n命中40");
+    EXPECT_TRUE(DiceRolling);
+    EXPECT_TRUE(FormMain->BtnIdeaBurst->isVisibleTo(FormMain));
+    EXPECT_EQ(RollingLabel, FormMain->LabDiceMine);
+
+    Hush();
+    Next(59);
+    EXPECT_EQ(Message(), "あなたの命中40＋59＝99\n外れた！");
+    EXPECT_EQ(FormMain->LabMain->Caption(),
+              ToSjis("あなたの命中40＋59＝99") + "\r\n" + ToSjis("外れた！"));
+    EXPECT_EQ(Sound(), "dat/suka.wav");
+    EXPECT_FALSE(DiceRolling) << "no further roll after a failed Hit";
+    EXPECT_EQ(BattleStage, 2);
+    EXPECT_TRUE(Offers(EnemyTurn));
+}
+
+TEST_F(BattleTest, AttackThatTheEnemyFailsToEvadeHits)
+{
+    Meet("NORMAL");
+    SetStats(Enemy, 10, 20, 30, 40, 0);
+    const int32_t hp = Enemy.HP = 3;
+    Player.Hit = 40;
+    PlayerTurn();
+    Click("attax");
+    Next(60);
+    EXPECT_EQ(Message(), "あなたの命中40＋60＝100\n当たりそう\nあいつの回避20");
+    EXPECT_TRUE(DiceRolling);
+    EXPECT_EQ(RollingLabel, FormMain->LabDiceEnemy);
+    EXPECT_FALSE(FormMain->BtnIdeaBurst->isVisibleTo(FormMain));
+
+    Hush();
+    Next(79);
+    EXPECT_EQ(Message(), "あいつの回避20＋79＝99\nあいつに１点のダメージを与えた！");
+    EXPECT_EQ(Sound(), "dat/dun.wav");
+    EXPECT_EQ(Enemy.HP, hp - 1);
+    EXPECT_EQ(BattleStage, 3);
+    EXPECT_TRUE(Offers(EnemyTurn));
+}
+
+TEST_F(BattleTest, EvadedAttackComesDownToThePlayersPredict)
+{
+    Meet("NORMAL");
+    SetStats(Enemy, 10, 20, 30, 40, 0);
+    Enemy.HP = 3;
+    Player.Predict = 10;
+    for (const int32_t dice : {90, 89}) {
+        PlayerTurn();
+        Click("attax");
+        Next(80);
+        Next(80);
+        EXPECT_EQ(Message(), "あいつの回避20＋80＝100\n回避されそう\nあなたの予測10");
+        EXPECT_EQ(RollingLabel, FormMain->LabDiceMine);
+        Next(dice);
+        EXPECT_EQ(BattleStage, 4);
+        EXPECT_TRUE(Offers(EnemyTurn));
+    }
+    EXPECT_EQ(Enemy.HP, 2);
+    EXPECT_EQ(Message(), "あなたの予測10＋89＝99\n外れた！");
+}
+
+TEST_F(BattleTest, StepReadsTheDiceTheTicksLeft)
+{
+    Meet("NORMAL");
+    Player.Hit = 40;
+    PlayerTurn();
+    Click("attax");
+    Advance(51);
+    Advance(51);
+    const int32_t dice = DiceValue;
+    EXPECT_EQ(FormMain->LabDiceMine->Caption(), ToSjis("＋") + std::to_string(dice));
+    Click("≫");
+    const std::string line =
+        "あなたの命中40＋" + std::to_string(dice) + "＝" + std::to_string(40 + dice);
+    EXPECT_EQ(Message().substr(0, line.size()), line);
+    EXPECT_EQ(FormMain->LabDiceMine->Caption(), ToSjis("＋") + std::to_string(dice))
+        << "the roller's label keeps its number";
+}
+
+TEST_F(BattleTest, IdeaBurstForcesAHundredEvenWithStatZero)
+{
+    Meet("NORMAL");
+    SetStats(Enemy, 10, 20, 30, 40, 0);
+    Player.Hit = 0;
+    Player.Reason = 100;
+    BurstRoll = 50;
+    PlayerTurn();
+    Click("attax");
+    Hush();
+    ClickWidget(FormMain->BtnIdeaBurst);
+    EXPECT_EQ(DiceValue, 100);
+    EXPECT_EQ(Player.Reason, 90);
+    EXPECT_EQ(Sound(), "dat/up.wav");
+    Click("≫");
+    EXPECT_EQ(Message(), "あなたの命中0＋100＝100\n当たりそう\nあいつの回避20");
+}
+
+// ---- The player's magic ----
+
+TEST_F(BattleTest, CastingDecaysFlashAfterTheLineWhateverTheOutcome)
+{
+    Meet("NORMAL");
+    SetStats(Enemy, 10, 20, 30, 5, 0);
+    struct Case {
+        int32_t flash, after;
+    };
+    for (const Case c : {Case{9, 8}, Case{1, 0}, Case{0, 0}}) {
+        Player.Flash = c.flash;
+        FormMain->ShowPlayerStatus();
+        PlayerTurn();
+        Click("magix");
+        EXPECT_EQ(Message(), "あなたは奇策を弄した……\n閃き" + std::to_string(c.flash));
+        EXPECT_EQ(LabelText(FormMain->LabMyStatus3), std::to_string(c.flash));
+        Hush();
+        Next(90);
+        EXPECT_EQ(Message(), "あなたの閃き" + std::to_string(c.flash) + "＋90＝" +
+                                 std::to_string(c.flash + 90) + "\n外れた！");
+        EXPECT_EQ(Sound(), "dat/suka.wav");
+        EXPECT_EQ(Player.Flash, c.after);
+        EXPECT_EQ(LabelText(FormMain->LabMyStatus3), std::to_string(c.after));
+        EXPECT_EQ(BattleStage, 2);
+        EXPECT_TRUE(Offers(EnemyTurn));
+    }
+}
+
+TEST_F(BattleTest, ResistedSpellIsSeenThrough)
+{
+    Meet("NORMAL");
+    SetStats(Enemy, 10, 20, 30, 5, 0);
+    Player.Flash = 50;
+    PlayerTurn();
+    Click("magix");
+    Next(50);
+    EXPECT_EQ(Message(), "あなたの閃き50＋50＝100\nうまくいきそう\nあいつの抵抗的閃き5");
+    EXPECT_EQ(Player.Flash, 45);
+    EXPECT_EQ(RollingLabel, FormMain->LabDiceEnemy);
+    Hush();
+    Next(95);
+    EXPECT_EQ(Message(), "あいつの抵抗的閃き5＋95＝100\nあいつに見切られた！\n外れた！");
+    EXPECT_EQ(Sound(), "dat/suka.wav");
+    EXPECT_EQ(Enemy.Flash, 5) << "resisting does not decay";
+    EXPECT_EQ(BattleStage, 3);
+    EXPECT_TRUE(Offers(EnemyTurn));
+}
+
+TEST_F(BattleTest, WorkingSpellCutsTheEnemyToTwoThirds)
+{
+    Meet("NORMAL");
+    SetStats(Enemy, 1, 2, 3, 5, 0);
+    Player.Flash = 50;
+    PlayerTurn();
+    Click("magix");
+    Next(50);
+    Hush();
+    Next(94);
+    const std::string text =
+        "あいつの抵抗的閃き5＋94＝99\nあいつを陥れた！\n 命中、回避、予測を減耗させた！";
+    EXPECT_EQ(Message(), text);
+    EXPECT_EQ(Sound(), "dat/duty.wav");
+    EXPECT_EQ(Enemy.Hit, 0);
+    EXPECT_EQ(Enemy.Evade, 1);
+    EXPECT_EQ(Enemy.Predict, 2);
+    EXPECT_EQ(Enemy.BaseHit, 1) << "base stats stay";
+    EXPECT_EQ(LabelText(FormMain->LabEnemyStatus0), "0");
+    EXPECT_EQ(LabelText(FormMain->LabEnemyStatus2), "2");
+    EXPECT_TRUE(Offers(EnemyTurn));
+
+    SetStats(Enemy, 100, 100, 100, 5, 0);
+    Player.Flash = 50;
+    PlayerTurn();
+    Click("magix");
+    Next(50);
+    Next(0);
+    EXPECT_EQ(Enemy.Hit, 66);
+    EXPECT_EQ(Enemy.Evade, 66);
+    EXPECT_EQ(Enemy.Predict, 66);
+}
+
+// ---- Escape ----
+
+TEST_F(BattleTest, EscapeOffersRightThenLeftAndOneOfThemWorks)
+{
+    Meet("NORMAL");
+    RandSeed = SeedForDraw(3, 0);
+    PlayerTurn();
+    Click("escapy");
+    EXPECT_EQ(Message(), "逃げてーー！\nどっちかが大丈夫！");
+    EXPECT_EQ(Choices(), (Strings{"右", "左"}));
+    EXPECT_EQ(FormMain->ChoiceActions[0], EscapeSucceeded);
+    Hush();
+    Click("右");
+    EXPECT_EQ(Message(), "逃げた成功した！");
+    EXPECT_EQ(Sound(), "dat/thathatha.wav");
+    EXPECT_TRUE(Offers(MainMenu));
+
+    RandSeed = SeedForDraw(3, 2);
+    PlayerTurn();
+    Click("escapy");
+    EXPECT_EQ(FormMain->ChoiceActions[1], EscapeSucceeded);
+    Click("右");
+    EXPECT_EQ(Message(), "逃げられない運命だった！");
+    EXPECT_EQ(Sound(), "dat/turn.wav");
+    EXPECT_TRUE(Offers(EnemyTurn));
+
+    EXPECT_NEAR(ShareOfFirstChoice(PlayerEscape, EscapeSucceeded, 6000), 1.0 / 3, 0.025);
+}
+
+// ---- The enemy's choice ----
+
+TEST_F(BattleTest, EnemyChoiceWeighsAttackAgainstMagic)
+{
+    Meet("NORMAL");
+    // A = 140 div 4 + 100 = 135, M = 180 div 4 + 10 = 55.
+    SetStats(Enemy, 40, 40, 40, 30, 0);
+    SetStats(Player, 50, 50, 50, 20, 0);
+    AttackWeight = 100;
+    MagicWeight = 10;
+    RandSeed = SeedForDraw(190, 134);
+    EXPECT_FALSE(ChooseEnemyMagic());
+    RandSeed = SeedForDraw(190, 135);
+    EXPECT_TRUE(ChooseEnemyMagic());
+
+    constexpr int trials = 20000;
+    int casts = 0;
+    for (int i = 0; i < trials; ++i)
+        casts += ChooseEnemyMagic();
+    EXPECT_NEAR(casts / double(trials), 55.0 / 190, 0.01);
+}
+
+TEST_F(BattleTest, EnemyWithoutMagicWeightStillCastsFromTheStats)
+{
+    Meet("NORMAL");
+    AttackWeight = 1;
+    MagicWeight = 0;
+    SetStats(Enemy, 0, 0, 0, 0, 0);
+    // Four-stat sum 7 gives a magic weight of 1: Random(2), 1 casts.
+    SetStats(Player, 3, 2, 2, 0, 0);
+    RandSeed = SeedForDraw(2, 1);
+    EXPECT_TRUE(ChooseEnemyMagic());
+    RandSeed = SeedForDraw(2, 0);
+    EXPECT_FALSE(ChooseEnemyMagic());
+    // Sum 3 gives 0: the enemy never casts.
+    SetStats(Player, 1, 1, 1, 0, 0);
+    for (int i = 0; i < 200; ++i)
+        ASSERT_FALSE(ChooseEnemyMagic());
+}
+
+// ---- The enemy's attack ----
+
+class EnemyAttackTest : public BattleTest {
+  protected:
+    void SetUp() override
+    {
+        BattleTest::SetUp();
+        Meet("NORMAL");
+        SetStats(Enemy, 50, 20, 30, 0, 0);
+        SetStats(Player, 0, 0, 0, 0, 0);
+        MagicWeight = 0; // with the player's stats at 0 the enemy always attacks
+        Player.HP = 5;
+    }
+};
+
+TEST_F(EnemyAttackTest, FailedHitGivesTheTurnBack)
+{
+    // A missed attack of the player's hands over to the enemy.
+    PlayerTurn();
+    Click("attax");
+    Next(0);
+    Click("≫");
+    EXPECT_EQ(Message(), "あいつの攻撃……\n命中50");
+    EXPECT_EQ(RollingLabel, FormMain->LabDiceEnemy);
+    Hush();
+    Next(49);
+    EXPECT_EQ(Message(), "あいつの命中50＋49＝99\n外れた！");
+    EXPECT_EQ(Sound(), "dat/suka.wav");
+    EXPECT_EQ(BattleStage, 2);
+    EXPECT_TRUE(Offers(PlayerTurn));
+}
+
+TEST_F(EnemyAttackTest, FailedEvadeCostsThePlayerAHitPoint)
+{
+    EnemyTurn();
+    Next(50);
+    EXPECT_EQ(Message(), "あいつの命中50＋50＝100\n当たりそう\nあなたの回避0");
+    EXPECT_TRUE(FormMain->BtnIdeaBurst->isVisibleTo(FormMain));
+    Hush();
+    Next(99);
+    EXPECT_EQ(Message(), "あなたの回避0＋99＝99\nあなたは１点のダメージを食らった！");
+    EXPECT_EQ(Sound(), "dat/zurl.wav");
+    EXPECT_EQ(Player.HP, 4);
+    EXPECT_EQ(LabelText(FormMain->LabMyHP), Utf8(StarText(4, 5, true)));
+    EXPECT_EQ(BattleStage, 3);
+    EXPECT_TRUE(Offers(PlayerTurn));
+}
+
+TEST_F(EnemyAttackTest, BurstEvadeLeavesItToTheEnemysPredict)
+{
+    Player.Reason = 100;
+    BurstRoll = 10;
+    EnemyTurn();
+    Next(50);
+    ClickWidget(FormMain->BtnIdeaBurst);
+    Click("≫");
+    EXPECT_EQ(Message(), "あなたの回避0＋100＝100\n回避できそう\nあいつの予測30");
+    EXPECT_EQ(RollingLabel, FormMain->LabDiceEnemy);
+    Next(69);
+    EXPECT_EQ(Message(), "あいつの予測30＋69＝99\n外れた！");
+    EXPECT_EQ(Player.HP, 5);
+    EXPECT_EQ(BattleStage, 4);
+    EXPECT_TRUE(Offers(PlayerTurn));
+}
+
+TEST_F(EnemyAttackTest, LastHitPointLostOffersTheDefeat)
+{
+    Player.HP = 1;
+    EnemyTurn();
+    Next(50);
+    Next(0);
+    EXPECT_EQ(Player.HP, 0);
+    EXPECT_TRUE(Offers(PlayerDefeated));
+}
+
+// ---- The enemy's magic ----
+
+TEST_F(BattleTest, EnemySpellDecaysItsFlashAndCanBeSeenThrough)
+{
+    Meet("NORMAL");
+    SetStats(Enemy, 50, 20, 30, 10, 0);
+    Player.Flash = 20;
+    FormMain->ShowEnemyStatus();
+    EnemyMagic();
+    EXPECT_EQ(Message(), "あいつは奇策を弄した……\n閃き10");
+    EXPECT_EQ(LabelText(FormMain->LabEnemyStatus3), "10");
+    Next(89);
+    EXPECT_EQ(Message(), "あいつの閃き10＋89＝99\n外れた！");
+    EXPECT_EQ(Enemy.Flash, 9);
+    EXPECT_EQ(LabelText(FormMain->LabEnemyStatus3), "9");
+    EXPECT_TRUE(Offers(PlayerTurn));
+
+    Enemy.Flash = 10;
+    EnemyMagic();
+    Next(90);
+    EXPECT_EQ(Message(), "あいつの閃き10＋90＝100\nハメられそう\nあなたの抵抗的閃き20");
+    EXPECT_EQ(RollingLabel, FormMain->LabDiceMine);
+    Next(80);
+    EXPECT_EQ(Message(), "あなたの抵抗的閃き20＋80＝100\nあなたは策を見破った！\n外れた！");
+    EXPECT_EQ(Player.Flash, 20);
+    EXPECT_EQ(BattleStage, 3);
+    EXPECT_TRUE(Offers(PlayerTurn));
+}
+
+TEST_F(BattleTest, EnemySpellThatWorksCutsThePlayer)
+{
+    Meet("NORMAL");
+    SetStats(Enemy, 50, 20, 30, 10, 0);
+    SetStats(Player, 1, 2, 99, 20, 0);
+    EnemyMagic();
+    Next(90);
+    Hush();
+    Next(79);
+    EXPECT_EQ(FormMain->LabMain->Caption(), ToSjis("あなたの抵抗的閃き20＋79＝99") + "\r\n" +
+                                                ToSjis("あなたは陥れられた！") + "\r\n " +
+                                                ToSjis("命中、回避、予測が減耗した！"));
+    EXPECT_EQ(Sound(), "dat/duty.wav");
+    EXPECT_EQ(Player.Hit, 0);
+    EXPECT_EQ(Player.Evade, 1);
+    EXPECT_EQ(Player.Predict, 66);
+    EXPECT_EQ(LabelText(FormMain->LabMyStatus2), "66");
+    EXPECT_TRUE(Offers(PlayerTurn));
+}
+
+// ---- The outcome ----
+
+TEST_F(BattleTest, VictoryGrowsOneStatPerClickThenRecovers)
+{
+    Meet("NORMAL");
+    SetStats(Enemy, 55, 60, 61, 50, 40);
+    Enemy.MaxHP = 3;
+    Player.HP = 1;
+    Player.Flash = 3; // worn down in the fight; the victory restores it
+    Hush();
+    WinByAttack();
+    EXPECT_EQ(Message(), "あいつを殺した！");
+    EXPECT_EQ(Sound(), "dat/break.wav");
+    EXPECT_EQ(Player.Flash, 50);
+    EXPECT_EQ(Enemy.Hit, 55);
+
+    Click("≫");
+    EXPECT_EQ(Message(), "あなたの命中が1点上がった！");
+    EXPECT_EQ(Sound(), "dat/up.wav");
+    EXPECT_EQ(Player.BaseHit, 51);
+    EXPECT_EQ(Player.Hit, 51);
+    EXPECT_EQ(LabelText(FormMain->LabMyStatus0), "51");
+    Click("≫");
+    EXPECT_EQ(Message(), "あなたの回避が1点上がった！");
+    Click("≫");
+    EXPECT_EQ(Message(), "あなたの予測が2点上がった！");
+    EXPECT_EQ(Player.BasePredict, 52);
+    Hush();
+    Click("≫");
+    EXPECT_EQ(
+        Message(),
+        "あいつのからだを食べてむしゃむしゃむしゃ\nおいしいなあ\nあなたのＨＰが3点回復した。");
+    EXPECT_EQ(Sound(), "dat/eat.wav");
+    EXPECT_EQ(Player.HP, 4);
+    EXPECT_EQ(Player.MaxHP, 5);
+    EXPECT_EQ(Player.BaseFlash, 50);
+    EXPECT_EQ(Player.BaseReason, 50);
+    Click("≫");
+    EXPECT_EQ(Choices(), (Strings{"seeek", "bosss!", "savie"}));
+    EXPECT_EQ(BattleStage, 6);
+}
+
+TEST_F(BattleTest, GrowthIsATenthOfTheGapRoundedUp)
+{
+    struct Case {
+        int32_t enemy, player, n;
+    };
+    for (const Case c : {Case{55, 50, 1}, Case{60, 50, 1}, Case{61, 50, 2}, Case{100, 1, 10},
+                         Case{50, 50, 0}, Case{40, 50, 0}}) {
+        int32_t value = c.player;
+        Hush();
+        EXPECT_EQ(GrowStat(ToSjis("理力"), value, c.enemy), c.n > 0);
+        EXPECT_EQ(value, c.player + c.n);
+        if (c.n > 0) {
+            EXPECT_EQ(Message(), "あなたの理力が" + std::to_string(c.n) + "点上がった！");
+            EXPECT_EQ(Sound(), "dat/up.wav");
+        } else {
+            EXPECT_EQ(Sound(), "");
+        }
+    }
+}
+
+TEST_F(BattleTest, GrowthTeachesTheEnemysBaseNotItsWornStats)
+{
+    Meet("NORMAL");
+    SetStats(Enemy, 100, 0, 0, 0, 0);
+    Enemy.MaxHP = 1;
+    SetStats(Player, 50, 50, 50, 50, 50);
+    Enemy.Hit = 10; // cut by a spell
+    WinByAttack();
+    Click("≫");
+    EXPECT_EQ(Message(), "あなたの命中が5点上がった！");
+}
+
+TEST_F(BattleTest, FullHPGrowsMaxHPInstead)
+{
+    Meet("NORMAL");
+    SetStats(Enemy, 0, 0, 0, 0, 0);
+    Enemy.MaxHP = 5;
+    Player.MaxHP = Player.HP = 3;
+    WinByAttack();
+    Hush();
+    Click("≫");
+    EXPECT_EQ(Message(), "あなたのＨＰが1点上がった！");
+    EXPECT_EQ(Sound(), "dat/up.wav");
+    EXPECT_EQ(Player.MaxHP, 4);
+    EXPECT_EQ(Player.HP, 3);
+    EXPECT_EQ(LabelText(FormMain->LabMyHP), Utf8(StarText(3, 4, true)));
+}
+
+TEST_F(BattleTest, RecoveryIsCappedByTheEnemysMaxHP)
+{
+    Meet("NORMAL");
+    Enemy.MaxHP = 3;
+    Player.MaxHP = 5;
+    Player.HP = 4;
+    EXPECT_TRUE(RecoverOrGrowHP());
+    EXPECT_EQ(Player.HP, 5);
+    EXPECT_EQ(Player.MaxHP, 5);
+    EXPECT_EQ(
+        Message(),
+        "あいつのからだを食べてむしゃむしゃむしゃ\nおいしいなあ\nあなたのＨＰが1点回復した。");
+}
+
+TEST_F(BattleTest, VictoryWithNothingToGainFinishesOnTheFirstClick)
+{
+    Meet("NORMAL");
+    SetStats(Enemy, 0, 0, 0, 0, 0);
+    Enemy.MaxHP = 1;
+    WinByAttack();
+    Click("≫");
+    EXPECT_EQ(Choices(), (Strings{"seeek", "bosss!", "savie"}));
+}
+
+TEST_F(BattleTest, SaveGuardVictorySavesEvenWhenNothingGrew)
+{
+    SetStats(Player, 100, 100, 100, 100, 100);
+    Meet("SAVE");
+    WinByAttack();
+    EXPECT_FALSE(QFile::exists("save.dat"));
+    Hush();
+    Click("≫");
+    EXPECT_EQ(Message(), "セーブをした。");
+    EXPECT_EQ(Sound(), "dat/popon.wav");
+    EXPECT_TRUE(QFile::exists("save.dat"));
+    EXPECT_TRUE(Offers(MainMenu));
+}
+
+TEST_F(BattleTest, BeatenBossGivesItsNameAndTheNextBoss)
+{
+    SetStats(Player, 100, 100, 100, 100, 100);
+    Player.BossIndex = 0;
+    Player.HP = 1;
+    Meet("BOSS");
+    Hush();
+    WinByAttack();
+    EXPECT_EQ(Message(), "rを殺した！");
+    EXPECT_TRUE(Offers(TakeBossName));
+    Click("≫");
+    EXPECT_EQ(Message(), "あなたはその手をrにかけて、\n強引に名前を剥ぎ取った！");
+    EXPECT_EQ(Sound(), "dat/roar.wav");
+    EXPECT_EQ(Player.Name.Str(), "r");
+    EXPECT_EQ(Enemy.Name.Str(), "######");
+    Click("≫");
+    EXPECT_EQ(Message(),
+              "######のからだを食べてむしゃむしゃむしゃ\nおいしいなあ\nrのＨＰが3点回復した。");
+    Click("≫");
+    EXPECT_EQ(Choices(), (Strings{"seeek", "bosss!", "savie"}));
+    EXPECT_EQ(Player.BossIndex, 1);
+}
+
+TEST_F(BattleTest, BossesFinishByTheirIndex)
+{
+    SetStats(Player, 100, 100, 100, 100, 100);
+    struct Case {
+        int32_t index;
+        TProcedure firstAction;
+    };
+    for (const Case c : {Case{4, MenuSeek}, Case{5, EndingAStep}, Case{6, EndingBStep}}) {
+        Player.BossIndex = c.index;
+        Player.HP = Player.MaxHP = 7;
+        Meet("BOSS");
+        WinByAttack();
+        if (c.index != 6) {
+            ASSERT_TRUE(Offers(TakeBossName)) << c.index;
+            Click("≫");
+        }
+        while (FormMain->ChoiceActions[0] == RewardStep && FormMain->ChoiceCount == 1)
+            Click("≫");
+        EXPECT_EQ(FormMain->ChoiceActions[0], c.firstAction) << c.index;
+        EXPECT_EQ(Player.BossIndex, c.index + 1);
+    }
+}
+
+TEST_F(BattleTest, LastBossKeepsItsName)
+{
+    SetStats(Player, 100, 100, 100, 100, 100);
+    Player.BossIndex = 6;
+    Meet("BOSS");
+    WinByAttack();
+    EXPECT_EQ(Message(), "祖を殺した！");
+    EXPECT_EQ(Player.Name.Str(), ToSjis("あなた"));
+    EXPECT_EQ(Enemy.Name.Str(), ToSjis("祖"));
+    EXPECT_TRUE(Offers(RewardStep));
+}
+
+TEST_F(BattleTest, DefeatEndsTheProgramWithoutSaving)
+{
+    QFile old("save.dat");
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+
+    Meet("NORMAL");
+    SetStats(Enemy, 50, 20, 30, 0, 0);
+    SetStats(Player, 0, 0, 0, 0, 0);
+    MagicWeight = 0;
+    Player.HP = 1;
+    EnemyTurn();
+    Next(50);
+    Next(0);
+    Hush();
+    Click("≫");
+    EXPECT_EQ(Message(), "あなたは殺された……");
+    EXPECT_EQ(Sound(), "dat/weak.wav");
+    EXPECT_EQ(Choices(), (Strings{"gmov"}));
+    EXPECT_FALSE(ApplicationTerminated());
+    Click("gmov");
+    EXPECT_TRUE(ApplicationTerminated());
+    QFile kept("save.dat");
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "old");
+}
