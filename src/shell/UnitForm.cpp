@@ -88,12 +88,10 @@ void TFormMain::BuildLayout()
     const QFont buttons = LumeFont(19, true);
 
     PageTitle = new TLumePanel(this, TitleGround);
-    PageTitle->setObjectName("PageTitle");
     PntTitle = new TLumePaintBox(PageTitle);
     connect(PntTitle, &TLumePaintBox::Clicked, this, &TFormMain::PntTitleClick);
 
     PageMain = new TLumePanel(this, MainGround);
-    PageMain->setObjectName("PageMain");
     QWidget *page = PageMain;
 
     // Created bottom-up: later siblings are drawn above earlier ones.
@@ -155,23 +153,6 @@ void TFormMain::BuildLayout()
     setTabOrder(BtnMain2, BtnMain3);
     setTabOrder(BtnMain3, BtnMain4);
     setTabOrder(BtnMain4, BtnIdeaBurst);
-
-    const char *names[] = {"LabMainStatusName0", "Label1", "Label2", "Label3", "Label4",
-                           "LabMyStatus0", "LabMyStatus1", "LabMyStatus2", "LabMyStatus3",
-                           "LabMyStatus4", "LabEnemyStatus0", "LabEnemyStatus1",
-                           "LabEnemyStatus2", "LabEnemyStatus3", "LabEnemyStatus4", "LabMyHP",
-                           "LabEnemyHP", "LabMain", "LabDiceMine", "LabDiceEnemy", "LabIBEnemy",
-                           "BtnMain0", "BtnMain1", "BtnMain2", "BtnMain3", "BtnMain4",
-                           "BtnIdeaBurst", "ImgVuraviv", "PntTitle"};
-    QWidget *widgets[] = {LabMainStatusName0, Label1, Label2, Label3, Label4,
-                          LabMyStatus0, LabMyStatus1, LabMyStatus2, LabMyStatus3,
-                          LabMyStatus4, LabEnemyStatus0, LabEnemyStatus1,
-                          LabEnemyStatus2, LabEnemyStatus3, LabEnemyStatus4, LabMyHP,
-                          LabEnemyHP, LabMain, LabDiceMine, LabDiceEnemy, LabIBEnemy,
-                          BtnMain0, BtnMain1, BtnMain2, BtnMain3, BtnMain4,
-                          BtnIdeaBurst, ImgVuraviv, PntTitle};
-    for (size_t i = 0; i < std::size(names); ++i)
-        widgets[i]->setObjectName(QString::fromLatin1(names[i]));
 }
 
 void TFormMain::ShowText(const TSjis &Text)

@@ -7,13 +7,6 @@
 
 namespace {
 
-int32_t DiceInterval()
-{
-    for (const auto &entry : TimerTable)
-        if (entry.TimerName == "DICE")
-            return entry.IntervalMs;
-    return -1;
-}
 
 class DiceTest : public GameHarness {
 protected:
@@ -40,7 +33,7 @@ TEST_F(DiceTest, ThePlayersRollTicksEveryFiftyOneMillisecondsAndOffersIb)
     FormMain->ShowText(Sj("命中"));
     StartDiceRoll(true);
     EXPECT_TRUE(DiceRolling);
-    EXPECT_EQ(DiceInterval(), 50);
+    EXPECT_EQ(TimerInterval("DICE"), 50);
     EXPECT_FALSE(FormMain->BtnIdeaBurst->isHidden());
     EXPECT_EQ(Text(FormMain->BtnIdeaBurst), "ib");
     EXPECT_EQ(RollingLabel, FormMain->LabDiceMine);
@@ -68,7 +61,7 @@ TEST_F(DiceTest, ShowTextFreezesTheRollAndBlanksTheOtherSide)
     const std::string shown = Text(FormMain->LabDiceMine);
     FormMain->ShowText(Sj("次"));
     EXPECT_FALSE(DiceRolling);
-    EXPECT_EQ(DiceInterval(), 0);
+    EXPECT_EQ(TimerInterval("DICE"), 0);
     EXPECT_TRUE(FormMain->BtnIdeaBurst->isHidden());
     EXPECT_EQ(Text(FormMain->LabDiceMine), shown);
     EXPECT_EQ(Text(FormMain->LabDiceEnemy), "");
@@ -99,7 +92,7 @@ TEST_F(DiceTest, APlayerBurstLowersReasonAndCanForceARedHundred)
     EXPECT_FALSE(FormMain->BtnIdeaBurst->isEnabled());
     EXPECT_FALSE(FormMain->BtnIdeaBurst->isHidden());
     EXPECT_EQ(DiceValue, 100);
-    EXPECT_EQ(DiceInterval(), 0);
+    EXPECT_EQ(TimerInterval("DICE"), 0);
     EXPECT_TRUE(DiceRolling);
     EXPECT_EQ(Text(FormMain->LabDiceMine), "＋100");
     EXPECT_EQ(FormMain->LabDiceMine->FontColour(), QColor(255, 0, 0));
@@ -118,7 +111,7 @@ TEST_F(DiceTest, AFailedBurstKeepsTheDiceRollingAndTheButtonFrozen)
     StartDiceRoll(true);
     BurstRoll = 9; // shown as 100＋9 but tested as 90 + 9
     FormMain->BtnIdeaBurst->click();
-    EXPECT_EQ(DiceInterval(), 50);
+    EXPECT_EQ(TimerInterval("DICE"), 50);
     EXPECT_NE(DiceValue, 100);
     const std::string caption = Text(FormMain->BtnIdeaBurst);
     Advance(51);
@@ -159,7 +152,7 @@ TEST_F(DiceTest, AnEnemyWithHighBurstChanceTriesOnEveryRoll)
     EXPECT_EQ(DiceValue, 100);
     EXPECT_EQ(Text(FormMain->LabDiceEnemy), "＋100");
     EXPECT_EQ(FormMain->LabDiceEnemy->FontColour(), QColor(255, 0, 0));
-    EXPECT_EQ(DiceInterval(), 0) << "no tick happens after a forced roll";
+    EXPECT_EQ(TimerInterval("DICE"), 0) << "no tick happens after a forced roll";
     EXPECT_EQ(WavePlayer->FileName, "dat/up.wav");
 }
 

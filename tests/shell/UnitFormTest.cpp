@@ -15,13 +15,6 @@ void Action0() { ++ActionRuns[0]; }
 void Action1() { ++ActionRuns[1]; }
 void Action2() { ++ActionRuns[2]; }
 
-int32_t IntervalOf(const char *Name)
-{
-    for (const auto &entry : TimerTable)
-        if (entry.TimerName == Name)
-            return entry.IntervalMs;
-    return -1;
-}
 
 class FormMainTest : public GameHarness {
 protected:
@@ -52,8 +45,8 @@ TEST_F(FormMainTest, OpensOnTheTitlePageWithItsMusicAndAnimation)
     ASSERT_EQ(TimerTable.size(), 2u);
     EXPECT_EQ(TimerTable[0].TimerName, "TITLE");
     EXPECT_EQ(TimerTable[1].TimerName, "DICE");
-    EXPECT_EQ(IntervalOf("TITLE"), 50);
-    EXPECT_EQ(IntervalOf("DICE"), 0);
+    EXPECT_EQ(TimerInterval("TITLE"), 50);
+    EXPECT_EQ(TimerInterval("DICE"), 0);
 }
 
 TEST_F(FormMainTest, SwitchingToTheMainSceneStopsTheMusicAndPausesTheTitle)
@@ -62,7 +55,7 @@ TEST_F(FormMainTest, SwitchingToTheMainSceneStopsTheMusicAndPausesTheTitle)
     EXPECT_TRUE(WavePlayer->FileName.empty());
     EXPECT_FALSE(FormMain->PageMain->isHidden());
     EXPECT_TRUE(FormMain->PageTitle->isHidden());
-    EXPECT_EQ(IntervalOf("TITLE"), 0);
+    EXPECT_EQ(TimerInterval("TITLE"), 0);
     ChangeScene("ELSEWHERE"); // stored, nothing else
     EXPECT_EQ(CurrentScene, "ELSEWHERE");
     EXPECT_FALSE(FormMain->PageMain->isHidden());
@@ -86,8 +79,8 @@ TEST_F(FormMainTest, LaysOutEveryControlAtItsPlace)
         {FormMain->BtnMain1, {304, 352, 89, 41}},    {FormMain->BtnMain4, {16, 352, 89, 41}},
         {FormMain->BtnIdeaBurst, {416, 208, 65, 25}},
     };
-    for (const auto &e : layout)
-        EXPECT_EQ(e.Control->geometry(), e.Bounds) << e.Control->objectName().toStdString();
+    for (size_t row = 0; row < std::size(layout); ++row)
+        EXPECT_EQ(layout[row].Control->geometry(), layout[row].Bounds) << "row " << row;
 
     EXPECT_EQ(FormMain->LabMain->font().pixelSize(), 16);
     EXPECT_TRUE(FormMain->LabMain->font().bold());

@@ -108,6 +108,14 @@ std::string GameHarness::Utf8(const TSjis &Sjis)
     return FromSjis(Sjis).toStdString();
 }
 
+int32_t GameHarness::TimerInterval(const char *Name)
+{
+    for (const auto &entry : TimerTable)
+        if (entry.TimerName == Name)
+            return entry.IntervalMs;
+    return -1;
+}
+
 std::string GameHarness::Message() const
 {
     if (!FormMain)

@@ -42,6 +42,8 @@ protected:
     // The captions of the visible choice buttons, slot 0 first, as UTF-8.
     std::vector<std::string> Choices() const;
     static std::string Utf8(const TSjis &Sjis);
+    // The interval of the first timer of that name, or -1 when there is none.
+    static int32_t TimerInterval(const char *Name);
     static TSjis Sj(const char *Utf8Text) { return ToSjis(Utf8Text); }
 
     // The working folder of the test.
