@@ -1,20 +1,331 @@
 #include "LumeBmp.h"
-// FIXME: placeholder until this unit is written.
-TPixel &TPixelRow::operator[](int64_t X) const { return First[X]; }
-TPixelRow TPixelTable::operator[](int64_t Y) const { return TPixelRow(Table[Y]); }
-TLumeBitmap::TLumeBitmap() {}
-TLumeBitmap::~TLumeBitmap() {}
-void TLumeBitmap::LoadImage(const std::string &) {}
-void TLumeBitmap::LoadJpeg(const std::string &) {}
-void TLumeBitmap::NewSurface(int, int) {}
-void TLumeBitmap::NewSurface(int, int, TPixel) {}
-void TLumeBitmap::FillSurface(TPixel) {}
-void TLumeBitmap::SetTextStyle(int, unsigned, QColor) {}
-void TLumeBitmap::WriteText(int, int, const std::string &) {}
-void TLumeBitmap::BuildRowTable() {}
-void TLumeBitmap::SetPenColour(QColor) {}
-void TLumeBitmap::MoveTo(int, int) {}
-void TLumeBitmap::LineTo(int, int) {}
-void TLumeBitmap::DrawOnto(TLumeBitmap &, int, int) const {}
-void TLumeBitmap::CopyToPaintBox(TLumePaintBox &) const {}
-void TLumeBitmap::CopyToImage(TLumeImage &) const {}
+
+#include "LumeControls.h"
+#include "LumeUtility.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QPainter>
+
+#include <algorithm>
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+#include <stdexcept>
+
+#include <jpeglib.h>
+
+namespace {
+
+constexpr int64_t LastColumn = 40000000;
+
+bool EndsWith(const std::string &Text, std::string_view Ending)
+{
+    return Text.size() >= Ending.size() &&
+           Text.compare(Text.size() - Ending.size(), Ending.size(), Ending) == 0;
+}
+
+std::runtime_error PictureError(const std::string &FileName, const std::string &Reason)
+{
+    return std::runtime_error("cannot load picture \"" + FileName + "\": " + Reason);
+}
+
+// libjpeg reports fatal errors through error_exit, which must not return;
+// it jumps back to DecodeJpeg with the message already formatted.
+struct TJpegError {
+    jpeg_error_mgr Manager;
+    std::jmp_buf Escape;
+    char *Message;
+};
+
+void JpegErrorExit(j_common_ptr Info)
+{
+    auto *error = reinterpret_cast<TJpegError *>(Info->err);
+    (*Info->err->format_message)(Info, error->Message);
+    std::longjmp(error->Escape, 1);
+}
+
+// Warnings about slightly damaged files are not worth a line on stderr.
+void JpegQuiet(j_common_ptr) {}
+
+// Decodes File into Picture as BGR888. Nothing in here has a destructor,
+// because a libjpeg error leaves through longjmp. Message receives the
+// reason (JMSG_LENGTH_MAX bytes) when false is returned.
+bool DecodeJpeg(std::FILE *File, QImage *Picture, char *Message)
+{
+    jpeg_decompress_struct info;
+    TJpegError error;
+    info.err = jpeg_std_error(&error.Manager);
+    error.Manager.error_exit = JpegErrorExit;
+    error.Manager.output_message = JpegQuiet;
+    error.Message = Message;
+    if (setjmp(error.Escape)) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_stdio_src(&info, File);
+    jpeg_read_header(&info, TRUE);
+#ifdef JCS_EXTENSIONS
+    info.out_color_space = JCS_EXT_BGR;
+#else
+    info.out_color_space = JCS_RGB;
+#endif
+    jpeg_start_decompress(&info);
+    *Picture = QImage(int(info.output_width), int(info.output_height), QImage::Format_BGR888);
+    if (Picture->isNull()) {
+        jpeg_destroy_decompress(&info);
+        std::snprintf(Message, JMSG_LENGTH_MAX, "picture too large");
+        return false;
+    }
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = Picture->scanLine(int(info.output_scanline));
+        jpeg_read_scanlines(&info, &row, 1);
+#ifndef JCS_EXTENSIONS
+        for (JDIMENSION x = 0; x < info.output_width; ++x)
+            std::swap(row[3 * x], row[3 * x + 2]);
+#endif
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return true;
+}
+
+// Octants of a line counted clockwise from +x in screen coordinates (y down).
+int LineOctant(int64_t Dx, int64_t Dy)
+{
+    if (Dy > 0) {
+        if (Dx > 0)
+            return Dx > Dy ? 1 : 2;
+        return -Dx > Dy ? 4 : 3;
+    }
+    if (Dx < 0)
+        return -Dx > -Dy ? 5 : 6;
+    return Dx > -Dy ? 8 : 7;
+}
+
+} // namespace
+
+TPixel &TPixelRow::operator[](int64_t X) const
+{
+    if (X < 0 || X > LastColumn)
+        throw std::out_of_range("pixel column " + std::to_string(X) + " out of range");
+    return First[X];
+}
+
+TPixelRow TPixelTable::operator[](int64_t Y) const
+{
+    if (Y < 0 || Y >= int64_t(Table.size()))
+        throw std::out_of_range("pixel row " + std::to_string(Y) + " outside the row table of " +
+                                std::to_string(Table.size()));
+    return TPixelRow(Table[size_t(Y)]);
+}
+
+TLumeBitmap::TLumeBitmap()
+{
+    SetTextStyle(20, fsBold, QColor(0, 0, 0));
+}
+
+TLumeBitmap::~TLumeBitmap() = default;
+
+void TLumeBitmap::LoadImage(const std::string &FileName)
+{
+    if (EndsWith(FileName, ".jpg") || EndsWith(FileName, ".jpeg")) {
+        LoadJpeg(FileName);
+    } else {
+        if (!QFile::exists(QFile::decodeName(FileName.c_str())))
+            throw PictureError(FileName, "file not found");
+        // Only the BMP reader: a JPEG under another name must fail here,
+        // not be recognised from its content.
+        QImageReader reader(QFile::decodeName(FileName.c_str()), "bmp");
+        reader.setAutoDetectImageFormat(false);
+        reader.setDecideFormatFromContent(false);
+        QImage picture;
+        if (!reader.read(&picture))
+            throw PictureError(FileName, reader.errorString().toStdString());
+        Image = std::move(picture);
+    }
+    BuildRowTable();
+}
+
+void TLumeBitmap::LoadJpeg(const std::string &FileName)
+{
+    std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::fopen(FileName.c_str(), "rb"),
+                                                          &std::fclose);
+    if (!file)
+        throw PictureError(FileName, std::strerror(errno));
+    QImage picture;
+    char message[JMSG_LENGTH_MAX] = {};
+    if (!DecodeJpeg(file.get(), &picture, message))
+        throw PictureError(FileName, message);
+    Image = std::move(picture);
+    // The old pixels are gone; Rows must not keep pointing at them.
+    BuildRowTable();
+}
+
+void TLumeBitmap::NewSurface(int Width, int Height)
+{
+    NewSurface(Width, Height, TPixel{255, 255, 255});
+}
+
+void TLumeBitmap::NewSurface(int Width, int Height, TPixel Fill)
+{
+    Image = QImage(std::max(Width, 0), std::max(Height, 0), QImage::Format_BGR888);
+    BuildRowTable();
+    FillSurface(Fill);
+}
+
+void TLumeBitmap::FillSurface(TPixel Fill)
+{
+    if (Width() == 0 || Height() == 0)
+        return;
+    SyncRows();
+    // The first row is filled pixel by pixel, the others copied from it.
+    const size_t width = size_t(Width());
+    const TPixelRow first = Rows[0];
+    (void)first[int64_t(width) - 1];
+    std::fill_n(&first[0], width, Fill);
+    for (int y = 1; y < Height(); ++y) {
+        const TPixelRow row = Rows[y];
+        std::memcpy(&row[0], &first[0], width * sizeof(TPixel));
+    }
+}
+
+void TLumeBitmap::SetTextStyle(int Height, unsigned Style, QColor Colour)
+{
+    TextFont = LumeFont(std::max(Height, 1), (Style & fsBold) != 0, (Style & fsItalic) != 0);
+    TextFont.setUnderline((Style & fsUnderline) != 0);
+    TextFont.setStrikeOut((Style & fsStrikeOut) != 0);
+    TextFont.setStyleStrategy(QFont::NoAntialias);
+    TextColour = Colour;
+}
+
+void TLumeBitmap::WriteText(int X, int Y, const std::string &SjisText)
+{
+    if (Image.isNull())
+        return;
+    QPainter painter;
+    BeginCanvas(painter);
+    painter.setFont(TextFont);
+    painter.setPen(TextColour);
+    // The brush is clear: glyphs only, no background box.
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.drawText(QPoint(X, Y + painter.fontMetrics().ascent()), FromSjis(SjisText));
+}
+
+void TLumeBitmap::BuildRowTable()
+{
+    if (!Image.isNull() && Image.format() != QImage::Format_BGR888)
+        Image.convertTo(QImage::Format_BGR888);
+    std::vector<TPixel *> rows(size_t(std::max(Image.height(), 0)));
+    for (int y = 0; y < Image.height(); ++y)
+        rows[size_t(y)] = reinterpret_cast<TPixel *>(Image.scanLine(y));
+    Rows.Assign(std::move(rows));
+}
+
+void TLumeBitmap::SetPenColour(QColor Colour)
+{
+    PenPixel = TPixel{uint8_t(Colour.blue()), uint8_t(Colour.green()), uint8_t(Colour.red())};
+}
+
+void TLumeBitmap::MoveTo(int X, int Y)
+{
+    PenX = X;
+    PenY = Y;
+}
+
+// Bresenham over the pixel memory with the platform's rule for ties: in
+// octants 3, 5, 6 and 8 a tie steps along the minor axis one pixel later, so
+// a line covers the same pixels whichever way it is drawn. The end point is
+// left for the next segment, as the platform's lines do.
+void TLumeBitmap::LineTo(int X, int Y)
+{
+    int64_t x = PenX, y = PenY;
+    PenX = X;
+    PenY = Y;
+    if (Image.isNull())
+        return;
+    SyncRows();
+    uchar *const bits = Image.bits();
+    const qsizetype stride = Image.bytesPerLine();
+    const int64_t width = Image.width(), height = Image.height();
+    int64_t dx = int64_t(X) - x, dy = int64_t(Y) - y;
+    const int octant = LineOctant(dx, dy);
+    const int64_t bias = (octant == 3 || octant == 5 || octant == 6 || octant == 8) ? 1 : 0;
+    const int stepX = dx < 0 ? -1 : 1;
+    const int stepY = dy < 0 ? -1 : 1;
+    dx = std::abs(dx);
+    dy = std::abs(dy);
+    const bool xMajor = dx > dy;
+    const int64_t major = xMajor ? dx : dy;
+    const int64_t minor = xMajor ? dy : dx;
+    int64_t error = 2 * minor - major;
+    for (int64_t i = 0; i < major; ++i) {
+        if (x >= 0 && y >= 0 && x < width && y < height)
+            reinterpret_cast<TPixel *>(bits + y * stride)[x] = PenPixel;
+        if (error + bias > 0) {
+            (xMajor ? y : x) += xMajor ? stepY : stepX;
+            error += 2 * minor - 2 * major;
+        } else {
+            error += 2 * minor;
+        }
+        (xMajor ? x : y) += xMajor ? stepX : stepY;
+    }
+}
+
+void TLumeBitmap::DrawOnto(TLumeBitmap &Destination, int X, int Y) const
+{
+    if (Image.isNull() || Destination.Image.isNull())
+        return;
+    // Drawing a surface onto itself reads from a copy, as a block transfer would.
+    const QImage source = &Destination == this ? Image.copy() : Image;
+    QPainter painter;
+    Destination.BeginCanvas(painter);
+    if (!Mask) {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(X, Y, source);
+        return;
+    }
+    painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    painter.drawImage(X, Y, *Mask, 0, 0, Width(), Height());
+    painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+    painter.drawImage(X, Y, source);
+}
+
+void TLumeBitmap::CopyToPaintBox(TLumePaintBox &Box) const
+{
+    if (Image.isNull())
+        return;
+    Box.CopyFrom(Image, 0, 0);
+}
+
+void TLumeBitmap::CopyToImage(TLumeImage &Target) const
+{
+    if (Target.Picture.isNull()) {
+        Target.Picture = QImage(Target.size(), QImage::Format_RGB32);
+        Target.Picture.fill(Qt::white);
+    }
+    if (Target.Picture.isNull() || Image.isNull())
+        return;
+    QPainter painter(&Target.Picture);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(0, 0, Image);
+    painter.end();
+    Target.update();
+}
+
+void TLumeBitmap::BeginCanvas(QPainter &Painter)
+{
+    Painter.begin(&Image);
+    Painter.setRenderHint(QPainter::Antialiasing, false);
+    Painter.setRenderHint(QPainter::TextAntialiasing, false);
+    SyncRows();
+}
+
+void TLumeBitmap::SyncRows()
+{
+    if (Image.isNull() || Rows.size() != size_t(Image.height()))
+        return;
+    if (Rows[0].Data() != reinterpret_cast<TPixel *>(Image.bits()))
+        BuildRowTable();
+}

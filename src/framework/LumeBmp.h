@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class QPainter;
 class TLumeImage;
 class TLumePaintBox;
 
@@ -83,9 +84,14 @@ public:
     std::unique_ptr<QImage> Mask; // optional transparency mask; never set by the game
 
 private:
+    // Painting on an image whose pixels are shared makes Qt copy them first;
+    // these keep Rows pointing at this surface's own pixels when that happens.
+    void BeginCanvas(QPainter &Painter);
+    void SyncRows();
+
     QImage Image;
     QFont TextFont;
     QColor TextColour;
-    QColor PenColour;
+    TPixel PenPixel{0, 0, 0};
     int PenX = 0, PenY = 0;
 };
