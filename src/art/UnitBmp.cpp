@@ -1,12 +1,145 @@
 #include "UnitBmp.h"
 
-// FIXME: placeholder until this unit is written.
+#include "LumeControls.h"
+#include "LumeUtility.h"
+#include "UnitForm.h"
+
+#include <QRect>
+
+#include <algorithm>
+
 TLumeBitmap *TitleSurface = nullptr;
 TLumeBitmap *BackdropSurface = nullptr;
 int32_t TitleFrameCount = 0;
-void CreateSurfaces() {  }
-void FreeSurfaces() {  }
-void TitleFrame() {  }
-void BuildBackdrop() {  }
-void DrawHorizontalTrace() {  }
-void DrawVerticalTrace() {  }
+
+namespace {
+
+constexpr int SurfaceWidth = 500;
+constexpr int SurfaceHeight = 400;
+constexpr int32_t FadeFrames = 256;
+
+constexpr TPixel TitleGround{0, 0, 0};
+// The main page panel's own colour, so the backdrop's edges do not show.
+constexpr TPixel BackdropGround{255, 255, 223};
+const char *const BackdropPictureFile = "dat/vuraviv.bmp";
+constexpr int PictureLeft = 300;
+
+// Where the message label lies on the main page when there is no window to
+// ask (the layout's own numbers).
+const QRect DefaultMessageRect(8, 256, 481, 89);
+
+QColor TraceColour()
+{
+    return QColor(0, 128, 64 + Random(64));
+}
+
+// Channel value at frame N of a fade from 0 to Full over FadeFrames frames.
+int FadeChannel(int32_t N, int Full)
+{
+    return N * Full / FadeFrames;
+}
+
+void WriteTitle(int32_t N)
+{
+    static const TSjis title = ToSjis("ゼノリア・オルカント");
+    TitleSurface->SetTextStyle(20, fsItalic, QColor(0, FadeChannel(N, 128), FadeChannel(N, 64)));
+    TitleSurface->WriteText(250, 325, title);
+    TitleSurface->SetTextStyle(20, fsItalic, QColor(0, FadeChannel(N, 192), FadeChannel(N, 96)));
+    TitleSurface->WriteText(249, 324, title);
+}
+
+QRect MessageRect()
+{
+    if (FormMain && FormMain->LabMain)
+        return FormMain->LabMain->geometry();
+    return DefaultMessageRect;
+}
+
+// Moves each channel halfway towards 255 behind the message label, so the
+// message stays readable over the picture.
+void LightenMessagePanel()
+{
+    const QRect panel =
+        MessageRect().intersected(QRect(0, 0, BackdropSurface->Width(), BackdropSurface->Height()));
+    if (panel.isEmpty())
+        return;
+    for (int y = panel.top(); y <= panel.bottom(); ++y) {
+        const TPixelRow row = BackdropSurface->Rows[y];
+        for (int x = panel.left(); x <= panel.right(); ++x) {
+            TPixel &pixel = row[x];
+            pixel.B = uint8_t(255 - (255 - pixel.B) / 2);
+            pixel.G = uint8_t(255 - (255 - pixel.G) / 2);
+            pixel.R = uint8_t(255 - (255 - pixel.R) / 2);
+        }
+    }
+}
+
+} // namespace
+
+void CreateSurfaces()
+{
+    TitleSurface = new TLumeBitmap();
+    BackdropSurface = new TLumeBitmap();
+    TitleSurface->NewSurface(SurfaceWidth, SurfaceHeight);
+    BuildBackdrop();
+}
+
+// Safe at any point: after a failed start-up either surface may be missing.
+void FreeSurfaces()
+{
+    delete TitleSurface;
+    TitleSurface = nullptr;
+    delete BackdropSurface;
+    BackdropSurface = nullptr;
+}
+
+void DrawHorizontalTrace()
+{
+    TitleSurface->SetPenColour(TraceColour());
+    TitleSurface->MoveTo(0, 50 + Random(50));
+    for (int i = 0; i <= 125; ++i)
+        TitleSurface->LineTo(4 * i, 50 + Random(50));
+}
+
+void DrawVerticalTrace()
+{
+    TitleSurface->SetPenColour(TraceColour());
+    TitleSurface->MoveTo(50 + Random(50), 0);
+    for (int i = 0; i <= 100; ++i)
+        TitleSurface->LineTo(50 + Random(50), 4 * i);
+}
+
+void TitleFrame()
+{
+    if (!TitleSurface)
+        return;
+    const int32_t n = std::clamp(TitleFrameCount, 0, FadeFrames);
+    TitleSurface->FillSurface(TitleGround);
+    for (int i = 0; i < 3; ++i) {
+        DrawHorizontalTrace();
+        DrawVerticalTrace();
+    }
+    TitleSurface->SetPenColour(QColor(0, 128, 64));
+    TitleSurface->MoveTo(499, 350);
+    TitleSurface->LineTo(499 - n, 350);
+    WriteTitle(n);
+    if (FormMain && FormMain->PntTitle)
+        TitleSurface->CopyToPaintBox(*FormMain->PntTitle);
+    if (n < FadeFrames)
+        TitleFrameCount = n + 1;
+}
+
+void BuildBackdrop()
+{
+    if (!BackdropSurface)
+        return;
+    BackdropSurface->NewSurface(SurfaceWidth, SurfaceHeight, BackdropGround);
+    {
+        TLumeBitmap picture;
+        picture.LoadImage(BackdropPictureFile);
+        picture.DrawOnto(*BackdropSurface, PictureLeft, 0);
+    }
+    LightenMessagePanel();
+    if (FormMain && FormMain->ImgVuraviv)
+        BackdropSurface->CopyToImage(*FormMain->ImgVuraviv);
+}
