@@ -1,6 +1,130 @@
 #include "LumeWave.h"
-// FIXME: placeholder until this unit is written.
-TLumeWave::TLumeWave() {}
-TLumeWave::~TLumeWave() {}
-void TLumeWave::PlayWave(const std::string &Name, bool Loop) { FileName = Name; Looping = Loop; }
-void TLumeWave::StopWave() { FileName.clear(); Looping = false; }
+
+#include "LumeUtility.h"
+
+#include <QAudioDevice>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace {
+
+bool Instance = false;
+QtMessageHandler PreviousHandler = nullptr;
+
+// Qt's PulseAudio backend warns once on the default channel when no sound
+// server runs. A machine without sound is normal for this game (it just stays
+// silent), so that one line is dropped; everything else passes on.
+void QuietAudioProbe(QtMsgType Type, const QMessageLogContext &Context, const QString &Message)
+{
+    if (Message.startsWith(QLatin1String("PulseAudioService:")))
+        return;
+    if (PreviousHandler)
+        PreviousHandler(Type, Context, Message);
+}
+
+bool ProbeAudioOutput()
+{
+    PreviousHandler = qInstallMessageHandler(QuietAudioProbe);
+    const bool found = !QMediaDevices::audioOutputs().isEmpty();
+    qInstallMessageHandler(PreviousHandler);
+    PreviousHandler = nullptr;
+    return found;
+}
+
+} // namespace
+
+TLumeWave::TLumeWave()
+{
+    if (Instance) {
+        SystemAlert();
+        return;
+    }
+    Instance = true;
+    Owns = true;
+    StopWave();
+}
+
+TLumeWave::~TLumeWave()
+{
+    // A guarded second instance owns neither the flag nor the sound.
+    if (!Owns)
+        return;
+    StopWave();
+    Effects.clear();
+    Instance = false;
+}
+
+void TLumeWave::PlayWave(const std::string &Name, bool Loop)
+{
+    Looping = Loop;
+    FileName = Name;
+    StopSound();
+    QSoundEffect *effect = EffectFor(Name);
+    if (!effect)
+        return;
+    effect->setLoopCount(Loop ? QSoundEffect::Infinite : 1);
+    Current = effect;
+    // A file still loading starts from the statusChanged handler instead: a
+    // play() issued while loading can be lost.
+    if (effect->status() == QSoundEffect::Ready)
+        effect->play();
+}
+
+void TLumeWave::StopWave()
+{
+    StopSound();
+    Looping = false;
+    FileName.clear();
+}
+
+bool TLumeWave::Sounding() const
+{
+    if (Current && Current->status() == QSoundEffect::Loading)
+        return true;
+    for (const auto &entry : Effects)
+        if (entry.second->isPlaying())
+            return true;
+    return false;
+}
+
+// Asked at the first sound rather than at construction, which the first
+// frame waits for. Without an output every effect would only warn that there
+// is none, so none is created. An output plugged in later is not noticed.
+bool TLumeWave::HasAudioOutput()
+{
+    static const bool found = ProbeAudioOutput();
+    return found;
+}
+
+void TLumeWave::StopSound()
+{
+    if (Current)
+        Current->stop();
+    Current = nullptr;
+}
+
+// The effect that plays Name, or nullptr when it cannot sound at all: a
+// guarded instance, no event loop to load files, no audio output, or no file.
+QSoundEffect *TLumeWave::EffectFor(const std::string &Name)
+{
+    if (!Owns || !QCoreApplication::instance() || !HasAudioOutput())
+        return nullptr;
+    const QFileInfo file(QString::fromLocal8Bit(Name));
+    if (!file.isFile())
+        return nullptr;
+    const QString path = file.absoluteFilePath();
+    auto &slot = Effects[path];
+    if (!slot) {
+        slot = std::make_unique<QSoundEffect>();
+        QSoundEffect *effect = slot.get();
+        QObject::connect(effect, &QSoundEffect::statusChanged, effect, [this, effect] {
+            if (effect == Current && effect->status() == QSoundEffect::Ready)
+                effect->play();
+        });
+        effect->setSource(QUrl::fromLocalFile(path));
+    }
+    return slot.get();
+}

@@ -1,6 +1,12 @@
 #pragma once
 
+#include <QString>
+
+#include <map>
+#include <memory>
 #include <string>
+
+class QSoundEffect;
 
 // Plays one wave file at a time in the background, looped on request. A
 // missing file or no audio device means silence. One instance at a time: a
@@ -13,7 +19,7 @@ public:
     TLumeWave &operator=(const TLumeWave &) = delete;
 
     // Stops whatever plays and starts FileName (a path relative to the
-    // working folder); returns at once.
+    // working folder) from its beginning; returns at once.
     void PlayWave(const std::string &FileName, bool Loop);
     void StopWave();
 
@@ -21,7 +27,19 @@ public:
     bool Looping = false; // whether it loops; false when stopped
 
     bool Active() const { return Owns; }
+    // Whether any of its sounds plays now, or the last one started will as
+    // soon as its file has loaded.
+    bool Sounding() const;
+    // Whether this process has an audio output to play on (asked once).
+    static bool HasAudioOutput();
 
 private:
+    QSoundEffect *EffectFor(const std::string &Name);
+    void StopSound();
+
     bool Owns = false;
+    // One effect per file, kept so that a file is read and decoded only once.
+    std::map<QString, std::unique_ptr<QSoundEffect>> Effects;
+    // The effect of the last PlayWave; it may still be loading.
+    QSoundEffect *Current = nullptr;
 };
