@@ -1,5 +1,29 @@
 #include "MyConsole.h"
 
-// FIXME: placeholder until this unit is written.
+#include "UnitSaveLoad.h"
 
-void Alert(const TSjis &Text) {  }
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+TAlertSink AlertSink = nullptr;
+
+} // namespace
+
+void SetAlertSink(TAlertSink Sink)
+{
+    AlertSink = Sink;
+}
+
+void Alert(const TSjis &Text)
+{
+    if (AlertSink) {
+        AlertSink(Text);
+        return;
+    }
+    // Parented to the active window so the box stands over the game.
+    QMessageBox box(QMessageBox::NoIcon, FromSjis(ApplicationTitle), FromSjis(Text),
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}

@@ -1,1 +1,419 @@
-#include <gtest/gtest.h>
+#include "UnitSaveLoad.h"
+#include "GameHarness.h"
+#include "MyConsole.h"
+#include "SaveLoopRecord.h"
+#include "UnitBattler.h"
+#include "UnitCommon.h"
+#include "UnitMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char *const ReadFailureText = "（save.datの読み込みに失敗しました。）";
+const char *const BadContentText = "（save.datの内容が不適切です。）";
+
+std::vector<std::string> Alerts;
+
+void RecordAlert(const TSjis &Text)
+{
+    Alerts.push_back(FromSjis(Text).toStdString());
+}
+
+bool SameBytes(const TBattler &a, const TBattler &b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// A record with something in every byte the game never shows: name bytes
+// past the length and both padding areas.
+TBattler SampleRecord()
+{
+    TBattler record{};
+    std::memset(&record, 0xA5, sizeof record);
+    record.Name.Set(ToSjis("あなた"));
+    record.HP = 3;
+    record.MaxHP = 4;
+    record.Hit = 55;
+    record.Predict = -7;
+    record.Evade = 0x01020304;
+    record.Flash = 99;
+    record.Reason = 100;
+    record.BaseHit = 60;
+    record.BasePredict = 12;
+    record.BaseEvade = 44;
+    record.BaseFlash = 99;
+    record.BaseReason = 100;
+    record.BossIndex = 3;
+    record.CheckCode.Set("stale");
+    return record;
+}
+
+// Sets or clears the immutable flag, which holds even for root.
+bool SetImmutable(const QString &Path, bool On)
+{
+    return QProcess::execute("chattr", {On ? "+i" : "-i", Path}) == 0;
+}
+
+} // namespace
+
+class SaveLoadTest : public GameHarness {
+  protected:
+    void SetUp() override
+    {
+        GameHarness::SetUp();
+        Alerts.clear();
+        SetAlertSink(RecordAlert);
+    }
+    void TearDown() override
+    {
+        for (const QString &path : Immutable)
+            SetImmutable(path, false);
+        SetAlertSink(nullptr);
+        GameHarness::TearDown();
+    }
+
+    QByteArray SaveBytes() const
+    {
+        QFile file("save.dat");
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void WriteSave(const QByteArray &Bytes)
+    {
+        QFile file("save.dat");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(file.write(Bytes), Bytes.size());
+    }
+    QByteArray ValidSave()
+    {
+        EXPECT_TRUE(SaveGame(SampleRecord(), ApplicationTitle));
+        return SaveBytes();
+    }
+    bool MakeImmutable(const QString &Path)
+    {
+        if (!SetImmutable(Path, true))
+            return false;
+        Immutable.push_back(Path);
+        return true;
+    }
+
+    // Loads with a window present, then runs the pending calls and returns
+    // the messages the player would have seen.
+    std::vector<std::string> LoadAndReport(bool ExpectedResult, TBattler &Into)
+    {
+        Alerts.clear();
+        EXPECT_EQ(LoadGame(Into, ApplicationTitle), ExpectedResult);
+        Pass();
+        EXPECT_TRUE(FormMain->PendingCalls.empty());
+        return Alerts;
+    }
+
+    std::vector<QString> Immutable;
+};
+
+TEST_F(SaveLoadTest, CheckCodeIsTenLettersOverEveryByteButItsOwnField)
+{
+    for (size_t k = 0; k < 10; ++k) {
+        EXPECT_GE(CheckSeeds[k], 0);
+        EXPECT_LT(CheckSeeds[k], 52);
+        EXPECT_GT(CheckFactors[k], 0);
+        EXPECT_LT(CheckFactors[k], 52);
+    }
+
+    TBattler record = SampleRecord();
+    const TSjis code = ComputeCheckCode(record, ApplicationTitle);
+    ASSERT_EQ(code.size(), 10u);
+    EXPECT_TRUE(std::all_of(code.begin(), code.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    }));
+
+    // Whatever the code field holds takes no part.
+    TBattler recoded = record;
+    recoded.CheckCode.Set("ABCDEFGHIJ");
+    recoded.CheckCode.Chars[0] = 'q';
+    EXPECT_EQ(ComputeCheckCode(recoded, ApplicationTitle), code);
+    recoded.CheckCode.Length = 200;
+    EXPECT_EQ(ComputeCheckCode(recoded, ApplicationTitle), code);
+
+    EXPECT_NE(ComputeCheckCode(record, "VANTIL"), code);
+
+    // Every other byte counts, hidden name bytes and padding included.
+    const TRecordImage image = RecordImage(record);
+    for (size_t i = 0; i < image.size(); ++i) {
+        if (i >= 88 && i <= 98)
+            continue;
+        TRecordImage changed = image;
+        changed[i] ^= 0x01;
+        EXPECT_NE(ComputeCheckCode(RecordFromImage(changed), ApplicationTitle), code)
+            << "byte " << i;
+    }
+
+    StampCheckCode(record, ApplicationTitle);
+    EXPECT_EQ(record.CheckCode.Str(), code);
+    EXPECT_EQ(record.CheckCode.Length, 10);
+}
+
+TEST_F(SaveLoadTest, FileIsTheLittleEndianRecordImage)
+{
+    const TBattler record = SampleRecord();
+    ASSERT_TRUE(SaveGame(record, ApplicationTitle));
+    const QByteArray bytes = SaveBytes();
+    ASSERT_EQ(bytes.size(), 100);
+    auto at = [&](int i) { return static_cast<uint8_t>(bytes[i]); };
+    EXPECT_EQ(at(0), 6); // "あなた" is six bytes of Shift-JIS
+    EXPECT_EQ(bytes.mid(1, 6).toStdString(), ToSjis("あなた"));
+    EXPECT_EQ(at(7), 0xA5);  // past the name's length
+    EXPECT_EQ(at(33), 0xA5); // padding
+    EXPECT_EQ(at(36), 3);    // HP
+    EXPECT_EQ(at(40), 4);    // MaxHP
+    // Evade 0x01020304, lowest byte first.
+    EXPECT_EQ(at(52), 0x04);
+    EXPECT_EQ(at(53), 0x03);
+    EXPECT_EQ(at(54), 0x02);
+    EXPECT_EQ(at(55), 0x01);
+    // Predict -7.
+    EXPECT_EQ(at(48), 0xF9);
+    EXPECT_EQ(at(51), 0xFF);
+    EXPECT_EQ(at(84), 3); // BossIndex
+    EXPECT_EQ(at(88), 10);
+    EXPECT_EQ(bytes.mid(89, 10).toStdString(), ComputeCheckCode(record, ApplicationTitle));
+    EXPECT_EQ(at(99), 0xA5);
+}
+
+TEST_F(SaveLoadTest, SavedRecordLoadsBackByteForByte)
+{
+    StartGame();
+    Player = SampleRecord();
+    const TBattler before = Player;
+    ASSERT_TRUE(SaveGame(Player, ApplicationTitle));
+    // Saving stamps its own copy only.
+    EXPECT_TRUE(SameBytes(Player, before));
+    const QByteArray first = SaveBytes();
+    ASSERT_TRUE(SaveGame(Player, ApplicationTitle));
+    EXPECT_EQ(SaveBytes(), first);
+
+    TBattler stamped = before;
+    StampCheckCode(stamped, ApplicationTitle);
+    TBattler loaded{};
+    EXPECT_TRUE(LoadAndReport(true, loaded).empty());
+    EXPECT_TRUE(SameBytes(loaded, stamped));
+
+    // A longer file loads from its first record.
+    WriteSave(first + QByteArray("extra"));
+    TBattler longer{};
+    EXPECT_TRUE(LoadAndReport(true, longer).empty());
+    EXPECT_TRUE(SameBytes(longer, stamped));
+}
+
+TEST_F(SaveLoadTest, MissingFileIsRefusedSilently)
+{
+    StartGame();
+    TBattler record = SampleRecord();
+    const TBattler before = record;
+    EXPECT_TRUE(LoadAndReport(false, record).empty());
+    EXPECT_TRUE(SameBytes(record, before));
+}
+
+TEST_F(SaveLoadTest, UnreadableFileGivesOneReadFailure)
+{
+    StartGame();
+    const QByteArray valid = ValidSave();
+    TBattler record{};
+
+    WriteSave(valid.left(99));
+    EXPECT_EQ(LoadAndReport(false, record), std::vector<std::string>{ReadFailureText});
+
+    WriteSave({});
+    EXPECT_EQ(LoadAndReport(false, record), std::vector<std::string>{ReadFailureText});
+
+    ASSERT_TRUE(QFile::remove("save.dat"));
+    ASSERT_TRUE(QDir().mkdir("save.dat"));
+    EXPECT_EQ(LoadAndReport(false, record), std::vector<std::string>{ReadFailureText});
+    ASSERT_TRUE(QDir().rmdir("save.dat"));
+
+    // A file the game could not write back is refused though it reads well.
+    WriteSave(valid);
+    if (!MakeImmutable("save.dat"))
+        GTEST_SKIP() << "the file system here has no immutable flag";
+    EXPECT_EQ(LoadAndReport(false, record), std::vector<std::string>{ReadFailureText});
+}
+
+TEST_F(SaveLoadTest, DamagedCodeGivesOneBadContentReport)
+{
+    StartGame();
+    const QByteArray valid = ValidSave();
+    auto refused = [&](QByteArray Bytes, const char *What) {
+        WriteSave(Bytes);
+        TBattler record{};
+        EXPECT_EQ(LoadAndReport(false, record), std::vector<std::string>{BadContentText}) << What;
+        // The refused bytes stay as they were read.
+        EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(RecordImage(record).data()), 100),
+                  Bytes.left(100))
+            << What;
+    };
+
+    QByteArray letter = valid;
+    letter[93] = letter[93] == 'x' ? 'y' : 'x';
+    refused(letter, "one letter changed");
+
+    QByteArray caseOnly = valid;
+    const char c = caseOnly[90];
+    caseOnly[90] = std::islower(static_cast<unsigned char>(c)) ? std::toupper(c) : std::tolower(c);
+    refused(caseOnly, "case of one letter");
+
+    for (const uint8_t length : {0, 9, 11, 255}) {
+        QByteArray bytes = valid;
+        bytes[88] = static_cast<char>(length);
+        refused(bytes, ("length byte " + std::to_string(length)).c_str());
+    }
+
+    for (int i = 0; i < 100; ++i) {
+        if (i >= 88 && i <= 98)
+            continue;
+        QByteArray bytes = valid;
+        bytes[i] = static_cast<char>(bytes[i] ^ 0x40);
+        refused(bytes, ("byte " + std::to_string(i)).c_str());
+    }
+
+    // A code written with another key does not pass either.
+    TBattler other = SampleRecord();
+    StampCheckCode(other, "OTHERS");
+    const TRecordImage image = RecordImage(other);
+    refused(QByteArray(reinterpret_cast<const char *>(image.data()), 100), "other key");
+}
+
+TEST_F(SaveLoadTest, RandomFilesNeverCrash)
+{
+    StartGame();
+    std::mt19937 rng(7);
+    for (int round = 0; round < 300; ++round) {
+        QByteArray bytes(static_cast<int>(rng() % 160), '\0');
+        for (char &b : bytes)
+            b = static_cast<char>(rng());
+        WriteSave(bytes);
+        TBattler record{};
+        const char *expected = bytes.size() < 100 ? ReadFailureText : BadContentText;
+        EXPECT_EQ(LoadAndReport(false, record), std::vector<std::string>{expected});
+    }
+}
+
+TEST_F(SaveLoadTest, SaveOverUnwritableFileFailsSilentlyAndKeepsIt)
+{
+    StartGame();
+    const QByteArray old = ValidSave();
+    if (!MakeImmutable("save.dat"))
+        GTEST_SKIP() << "the file system here has no immutable flag";
+    Player = SampleRecord();
+    Player.BossIndex = 5;
+    const TBattler before = Player;
+    EXPECT_FALSE(SaveGame(Player, ApplicationTitle));
+    Pass();
+    EXPECT_TRUE(Alerts.empty());
+    EXPECT_EQ(SaveBytes(), old);
+    EXPECT_TRUE(SameBytes(Player, before));
+    ASSERT_TRUE(SetImmutable("save.dat", false));
+    Immutable.clear();
+
+    ASSERT_TRUE(QFile::remove("save.dat"));
+    ASSERT_TRUE(QDir().mkdir("save.dat"));
+    EXPECT_FALSE(SaveGame(Player, ApplicationTitle));
+    EXPECT_TRUE(QFileInfo("save.dat").isDir());
+    // Nothing is left behind beside the refused target.
+    EXPECT_EQ(QDir(".").entryList(QDir::Files).size(), 0);
+}
+
+TEST_F(SaveLoadTest, KilledSaveLeavesOldOrNewRecord)
+{
+    ASSERT_TRUE(SaveGame(SaveLoopRecord(0), ApplicationTitle));
+    std::mt19937 rng(11);
+    int32_t last = 0;
+    for (int round = 0; round < 25; ++round) {
+        QProcess helper;
+        helper.setWorkingDirectory(WorkDir());
+        helper.start(SAVE_LOOP_HELPER, {QString::number(last + 1)});
+        ASSERT_TRUE(helper.waitForReadyRead(10000)) << "the save loop did not start";
+        QThread::usleep(rng() % 20000);
+        helper.kill();
+        ASSERT_TRUE(helper.waitForFinished(10000));
+
+        EXPECT_EQ(QFileInfo("save.dat").size(), 100);
+        TBattler loaded{};
+        ASSERT_TRUE(LoadGame(loaded, ApplicationTitle)) << "round " << round;
+        const TBattler expected = SaveLoopRecord(loaded.HP);
+        EXPECT_TRUE(SameBytes(loaded, expected)) << "round " << round;
+        EXPECT_GT(loaded.HP, last) << "the first save of each run reached the disk";
+        last = loaded.HP;
+    }
+}
+
+TEST_F(SaveLoadTest, StartWithValidSaveOpensMainMenuWithPlayerDrawn)
+{
+    TBattler record = SampleRecord();
+    record.HP = 2;
+    record.MaxHP = 3;
+    record.Hit = 41;
+    record.BaseHit = 41;
+    ASSERT_TRUE(SaveGame(record, ApplicationTitle));
+    StartGame();
+    Pass();
+    EXPECT_TRUE(Alerts.empty());
+    EXPECT_EQ(CurrentScene, "MAIN");
+    EXPECT_TRUE(FormMain->PageMain->isVisibleTo(FormMain));
+    EXPECT_FALSE(FormMain->PageTitle->isVisibleTo(FormMain));
+    EXPECT_EQ(Choices(), (std::vector<std::string>{"seeek", "bosss!", "savie"}));
+    EXPECT_NE(std::find(FlavourLines.begin(), FlavourLines.end(), ToSjis(Message())),
+              FlavourLines.end());
+    EXPECT_EQ(Player.BossIndex, 3);
+    EXPECT_EQ(Utf8(FormMain->LabMyHP->Caption()), "☆★★");
+    EXPECT_EQ(FormMain->LabMyStatus0->Caption(), "41");
+    EXPECT_EQ(FormMain->LabEnemyStatus0->Caption(), "");
+    EXPECT_EQ(FormMain->LabEnemyHP->Caption(), "");
+}
+
+TEST_F(SaveLoadTest, StartWithDamagedSaveShowsTitleAndOneReport)
+{
+    QByteArray bytes = ValidSave();
+    bytes[40] = static_cast<char>(bytes[40] + 1);
+    WriteSave(bytes);
+    StartGame();
+    for (int i = 0; i < 3; ++i)
+        Advance(60);
+    EXPECT_EQ(Alerts, std::vector<std::string>{BadContentText});
+    EXPECT_EQ(CurrentScene, "TITLE");
+    EXPECT_TRUE(FormMain->PageTitle->isVisibleTo(FormMain));
+}
+
+// The real message box: one OK button, the application title as caption.
+TEST_F(SaveLoadTest, AlertShowsOneOkBoxCaptionedWithTheTitle)
+{
+    SetAlertSink(nullptr);
+    QString title, text;
+    int buttons = -1;
+    QObject scope;
+    QTimer::singleShot(0, &scope, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        buttons = static_cast<int>(box->buttons().size());
+        box->button(QMessageBox::Ok)->click();
+    });
+    ReportBadContent();
+    EXPECT_EQ(title.toStdString(), "VANTIK");
+    EXPECT_EQ(text.toStdString(), BadContentText);
+    EXPECT_EQ(buttons, 1);
+}
