@@ -1,8 +1,20 @@
 #pragma once
 
+#include "LumeUtility.h"
+
+#include <array>
 #include <cstdint>
 
+// Step counter shared by the three narrations; each start sets it to 0 and
+// each step raises it by one.
 extern int32_t StoryStep;
+
+// One line per click on "≫".
+extern const std::array<TSjis, 19> IntroLines;
+extern const std::array<TSjis, 2> EndingALines;
+extern const std::array<TSjis, 12> EndingBLines;
+extern const TSjis EndingATitle;
+extern const TSjis EndingBTitle;
 
 void StartIntro();
 void IntroStep();

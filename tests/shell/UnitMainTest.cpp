@@ -1,1 +1,167 @@
-#include <gtest/gtest.h>
+#include "UnitMain.h"
+#include "GameHarness.h"
+#include "UnitBattle.h"
+#include "UnitBattler.h"
+#include "UnitCommon.h"
+
+#include <algorithm>
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::vector<std::string> MenuChoices{"seeek", "bosss!", "savie"};
+const char *const StatusPrompt = "あなたが落としたのはこのステータスですか？";
+
+bool SameBytes(const TBattler &a, const TBattler &b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+} // namespace
+
+class MainMenuTest : public GameHarness {
+  protected:
+    // The player's side as the window shows it: stars, then the five values.
+    std::vector<std::string> PlayerSide() const
+    {
+        std::vector<std::string> side{Utf8(FormMain->LabMyHP->Caption())};
+        for (TLumeLabel *label :
+             {FormMain->LabMyStatus0, FormMain->LabMyStatus1, FormMain->LabMyStatus2,
+              FormMain->LabMyStatus3, FormMain->LabMyStatus4})
+            side.push_back(Utf8(label->Caption()));
+        return side;
+    }
+    std::vector<std::string> ExpectedPlayerSide() const
+    {
+        std::string stars;
+        for (int32_t k = Player.MaxHP; k >= 1; --k)
+            stars += k <= Player.HP ? "★" : "☆";
+        return {stars,
+                std::to_string(Player.Hit),
+                std::to_string(Player.Evade),
+                std::to_string(Player.Predict),
+                std::to_string(Player.Flash),
+                std::to_string(Player.Reason)};
+    }
+    bool EnemySideBlank() const
+    {
+        for (TLumeLabel *label :
+             {FormMain->LabEnemyHP, FormMain->LabEnemyStatus0, FormMain->LabEnemyStatus1,
+              FormMain->LabEnemyStatus2, FormMain->LabEnemyStatus3, FormMain->LabEnemyStatus4})
+            if (!label->Caption().empty())
+                return false;
+        return true;
+    }
+    void OpenStatusPick()
+    {
+        StartGame();
+        ClickWidget(FormMain->PntTitle);
+    }
+};
+
+TEST_F(MainMenuTest, FlavourLinesAreShortSingleSentences)
+{
+    EXPECT_EQ(Utf8(FlavourLines[3]), "霧雨だ。");
+    const std::set<TSjis> distinct(FlavourLines.begin(), FlavourLines.end());
+    EXPECT_EQ(distinct.size(), FlavourLines.size());
+    for (const TSjis &line : FlavourLines) {
+        const std::string text = Utf8(line);
+        // Every character survives the trip to Shift-JIS.
+        EXPECT_EQ(ToSjis(text), line);
+        EXPECT_EQ(line.find('?'), TSjis::npos) << text;
+        ASSERT_GE(text.size(), 3u);
+        EXPECT_EQ(text.substr(text.size() - 3), "。") << text;
+        EXPECT_EQ(text.find("。"), text.size() - 3) << text << " holds one sentence";
+        EXPECT_EQ(text.find("\\n"), std::string::npos) << text;
+        EXPECT_EQ(text.find("あなた"), std::string::npos) << text;
+        EXPECT_LE(FromSjis(line).size(), 20) << text;
+    }
+}
+
+TEST_F(MainMenuTest, TitleClickOpensStatusPickWithARolledPlayer)
+{
+    StartGame();
+    ASSERT_EQ(CurrentScene, "TITLE");
+    FormMain->ShowEnemyStatus();
+    ClickWidget(FormMain->PntTitle);
+
+    EXPECT_EQ(CurrentScene, "MAIN");
+    EXPECT_TRUE(FormMain->PageMain->isVisibleTo(FormMain));
+    EXPECT_FALSE(FormMain->PageTitle->isVisibleTo(FormMain));
+    EXPECT_EQ(Message(), StatusPrompt);
+    EXPECT_EQ(Choices(), (std::vector<std::string>{"noar", "yest"}));
+    EXPECT_EQ(Utf8(Player.Name.Str()), "あなた");
+    EXPECT_GE(Player.MaxHP, 1);
+    EXPECT_EQ(Player.HP, Player.MaxHP);
+    EXPECT_EQ(PlayerSide(), ExpectedPlayerSide());
+    EXPECT_TRUE(EnemySideBlank());
+}
+
+TEST_F(MainMenuTest, RerollsChangeOnlyThePlayer)
+{
+    OpenStatusPick();
+    std::set<std::vector<std::string>> seen{PlayerSide()};
+    for (int i = 0; i < 8; ++i) {
+        Player.BossIndex = 4;
+        Click("noar");
+        EXPECT_EQ(Player.BossIndex, 0);
+        EXPECT_EQ(Player.HP, Player.MaxHP);
+        EXPECT_EQ(Player.Hit, Player.BaseHit);
+        EXPECT_EQ(PlayerSide(), ExpectedPlayerSide());
+        EXPECT_EQ(Message(), StatusPrompt);
+        EXPECT_EQ(Choices(), (std::vector<std::string>{"noar", "yest"}));
+        EXPECT_FALSE(DiceRolling);
+        seen.insert(PlayerSide());
+    }
+    EXPECT_GT(seen.size(), 5u) << "re-rolls should give new characters";
+}
+
+TEST_F(MainMenuTest, YestKeepsTheCharacterLastShown)
+{
+    OpenStatusPick();
+    Click("noar");
+    const TBattler shown = Player;
+    Click("yest");
+    EXPECT_TRUE(SameBytes(Player, shown));
+    EXPECT_EQ(Message(), "");
+    EXPECT_EQ(Choices(), (std::vector<std::string>{"≫", "skipl"}));
+}
+
+TEST_F(MainMenuTest, MainMenuShowsEveryFlavourLineAndTheThreeChoices)
+{
+    OpenStatusPick();
+    std::set<std::string> shown;
+    for (int i = 0; i < 200; ++i) {
+        FormMain->ShowEnemyStatus();
+        MainMenu();
+        EXPECT_TRUE(EnemySideBlank());
+        EXPECT_EQ(Choices(), MenuChoices);
+        const TSjis message = ToSjis(Message());
+        ASSERT_NE(std::find(FlavourLines.begin(), FlavourLines.end(), message), FlavourLines.end())
+            << Message();
+        shown.insert(Message());
+    }
+    EXPECT_EQ(shown.size(), FlavourLines.size());
+    // The buttons stand right to left in the order added.
+    EXPECT_GT(FormMain->BtnMain0->x(), FormMain->BtnMain1->x());
+    EXPECT_GT(FormMain->BtnMain1->x(), FormMain->BtnMain2->x());
+}
+
+TEST_F(MainMenuTest, MenuChoicesOpenTheirFights)
+{
+    OpenStatusPick();
+    Click("yest");
+    Click("skipl");
+    ASSERT_EQ(Choices(), MenuChoices);
+    const std::vector<std::pair<const char *, const char *>> kinds{
+        {"seeek", "NORMAL"}, {"bosss!", "BOSS"}, {"savie", "SAVE"}};
+    for (const auto &[caption, kind] : kinds) {
+        MainMenu();
+        BattleKind.clear();
+        Click(caption);
+        EXPECT_EQ(BattleKind, kind) << caption;
+    }
+}

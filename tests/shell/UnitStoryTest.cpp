@@ -1,1 +1,269 @@
-#include <gtest/gtest.h>
+#include "UnitStory.h"
+#include "GameHarness.h"
+#include "MyConsole.h"
+#include "UnitBattler.h"
+#include "UnitCommon.h"
+#include "UnitMain.h"
+#include "UnitSaveLoad.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::vector<std::string> MenuChoices{"seeek", "bosss!", "savie"};
+
+std::vector<std::string> Alerts;
+
+void RecordAlert(const TSjis &Text)
+{
+    Alerts.push_back(FromSjis(Text).toStdString());
+}
+
+bool EndsWith(const std::string &Text, const std::string &Tail)
+{
+    return Text.size() >= Tail.size() &&
+           Text.compare(Text.size() - Tail.size(), Tail.size(), Tail) == 0;
+}
+
+bool StartsWith(const std::string &Text, const std::string &Head)
+{
+    return Text.compare(0, Head.size(), Head) == 0;
+}
+
+bool Contains(const std::string &Text, const std::string &Part)
+{
+    return Text.find(Part) != std::string::npos;
+}
+
+// The indices of the lines that satisfy Test.
+template <size_t N, typename TTest>
+std::set<size_t> LinesWhere(const std::array<TSjis, N> &Lines, TTest Test)
+{
+    std::set<size_t> found;
+    for (size_t i = 0; i < N; ++i)
+        if (Test(FromSjis(Lines[i]).toStdString()))
+            found.insert(i);
+    return found;
+}
+
+template <size_t N> void ExpectPlainLines(const std::array<TSjis, N> &Lines)
+{
+    for (const TSjis &line : Lines) {
+        const std::string text = FromSjis(line).toStdString();
+        EXPECT_FALSE(text.empty());
+        // Every character survives the trip to Shift-JIS.
+        EXPECT_EQ(ToSjis(text), line);
+        EXPECT_FALSE(Contains(text, "?")) << text;
+        EXPECT_FALSE(Contains(text, "\\n")) << text;
+        // One line of the message area holds about thirty characters.
+        EXPECT_LE(FromSjis(line).size(), 30) << text;
+    }
+}
+
+} // namespace
+
+class StoryTest : public GameHarness {
+  protected:
+    void SetUp() override
+    {
+        GameHarness::SetUp();
+        Alerts.clear();
+        SetAlertSink(RecordAlert);
+    }
+    void TearDown() override
+    {
+        SetAlertSink(nullptr);
+        GameHarness::TearDown();
+    }
+
+    void AcceptNewCharacter()
+    {
+        StartGame();
+        ClickWidget(FormMain->PntTitle);
+        Click("yest");
+    }
+    // The state in which the reward sequence starts ending A: the name of the
+    // sixth boss taken, its boss index raised.
+    void BeatSixthBoss()
+    {
+        AcceptNewCharacter();
+        Click("skipl");
+        Player.Name.Set("roda");
+        Player.BossIndex = 6;
+        StartEndingA();
+    }
+    QByteArray SaveBytes() const
+    {
+        QFile file("save.dat");
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+TEST_F(StoryTest, IntroLinesRunOnAsTheirMarksSay)
+{
+    ExpectPlainLines(IntroLines);
+    EXPECT_EQ(Utf8(IntroLines[2]), "それがあなた。");
+    const std::set<size_t> runOn{0, 3, 5, 8, 9, 11, 12, 14, 15};
+    EXPECT_EQ(LinesWhere(IntroLines, [](const std::string &t) { return EndsWith(t, "、"); }),
+              runOn);
+    EXPECT_EQ(LinesWhere(IntroLines, [](const std::string &t) { return EndsWith(t, "。"); }).size(),
+              19 - runOn.size());
+    EXPECT_GE(
+        LinesWhere(IntroLines, [](const std::string &t) { return Contains(t, "あなた"); }).size(),
+        5u);
+    EXPECT_TRUE(
+        LinesWhere(IntroLines, [](const std::string &t) { return Contains(t, "roda"); }).empty());
+}
+
+TEST_F(StoryTest, EndingLinesKeepTheirMarks)
+{
+    ExpectPlainLines(EndingALines);
+    EXPECT_EQ(Utf8(EndingALines[0]), "roda。");
+    EXPECT_TRUE(EndsWith(Utf8(EndingALines[1]), "。"));
+    EXPECT_TRUE(Contains(Utf8(EndingALines[1]), "名"));
+
+    ExpectPlainLines(EndingBLines);
+    EXPECT_EQ(Utf8(EndingBLines[10]), "rodaは、");
+    auto where = [](auto Test) { return LinesWhere(EndingBLines, Test); };
+    EXPECT_EQ(where([](const std::string &t) { return Contains(t, "roda"); }),
+              (std::set<size_t>{0, 2, 3, 5, 6, 10}));
+    EXPECT_EQ(where([](const std::string &t) { return Contains(t, "≪") && Contains(t, "≫"); }),
+              (std::set<size_t>{0, 2, 8}));
+    EXPECT_EQ(where([](const std::string &t) { return Contains(t, "≪") || Contains(t, "≫"); }),
+              (std::set<size_t>{0, 2, 8}));
+    EXPECT_EQ(where([](const std::string &t) { return StartsWith(t, "「"); }),
+              (std::set<size_t>{6, 7, 8, 9}));
+    EXPECT_EQ(where([](const std::string &t) { return Contains(t, "「"); }),
+              (std::set<size_t>{6, 7, 8, 9}));
+    EXPECT_EQ(where([](const std::string &t) { return Contains(t, "」"); }), (std::set<size_t>{9}));
+    EXPECT_TRUE(EndsWith(Utf8(EndingBLines[9]), "」"));
+
+    EXPECT_EQ(FromSjis(EndingATitle), QString::fromUtf8("★\u3000おしまエンド\u3000★"));
+    EXPECT_EQ(FromSjis(EndingBTitle),
+              QString::fromUtf8("★★★\u3000オーバー・デッド・エンド\u3000★★★"));
+}
+
+TEST_F(StoryTest, IntroShowsNineteenLinesThenTheMainMenu)
+{
+    AcceptNewCharacter();
+    const TBattler accepted = Player;
+    EXPECT_EQ(Message(), "");
+    ASSERT_EQ(Choices(), (std::vector<std::string>{"≫", "skipl"}));
+    EXPECT_EQ(Utf8(FormMain->BtnMain0->Caption()), "≫");
+
+    for (size_t i = 0; i < IntroLines.size(); ++i) {
+        Click("≫");
+        EXPECT_EQ(Message(), Utf8(IntroLines[i])) << "click " << i + 1;
+        EXPECT_EQ(Choices(), (std::vector<std::string>{"≫", "skipl"}));
+    }
+    Click("≫");
+    EXPECT_EQ(Choices(), MenuChoices);
+    EXPECT_NE(std::find(FlavourLines.begin(), FlavourLines.end(), ToSjis(Message())),
+              FlavourLines.end());
+    EXPECT_EQ(std::memcmp(&Player, &accepted, sizeof Player), 0);
+}
+
+TEST_F(StoryTest, SkipLeadsToTheMainMenuAtAnyPoint)
+{
+    AcceptNewCharacter();
+    Click("skipl");
+    EXPECT_EQ(Choices(), MenuChoices);
+
+    StartIntro();
+    for (int i = 0; i < 5; ++i)
+        Click("≫");
+    Click("skipl");
+    EXPECT_EQ(Choices(), MenuChoices);
+    EXPECT_NE(std::find(FlavourLines.begin(), FlavourLines.end(), ToSjis(Message())),
+              FlavourLines.end());
+}
+
+TEST_F(StoryTest, EndingASavesOnceOnItsThirdClickAndTheGameResumes)
+{
+    BeatSixthBoss();
+    EXPECT_EQ(Message(), "");
+    ASSERT_EQ(Choices(), std::vector<std::string>{"≫"});
+
+    Click("≫");
+    EXPECT_EQ(Message(), "roda。");
+    Click("≫");
+    EXPECT_EQ(Message(), Utf8(EndingALines[1]));
+    EXPECT_FALSE(QFileInfo::exists("save.dat"));
+
+    const TBattler before = Player;
+    Click("≫");
+    EXPECT_EQ(Message(), Utf8(EndingATitle));
+    EXPECT_TRUE(Choices().empty());
+    ASSERT_TRUE(QFileInfo::exists("save.dat"));
+    EXPECT_EQ(std::memcmp(&Player, &before, sizeof Player), 0);
+
+    // Nothing is left to click, and the sequence writes no more.
+    const QByteArray written = SaveBytes();
+    ASSERT_TRUE(QFile::remove("save.dat"));
+    EndingAStep();
+    EXPECT_FALSE(QFileInfo::exists("save.dat"));
+    QFile restore("save.dat");
+    ASSERT_TRUE(restore.open(QIODevice::WriteOnly));
+    restore.write(written);
+    restore.close();
+
+    StopGame();
+    ResetGameGlobals();
+    StartGame();
+    EXPECT_TRUE(Alerts.empty());
+    EXPECT_EQ(CurrentScene, "MAIN");
+    EXPECT_EQ(Choices(), MenuChoices);
+    EXPECT_EQ(Player.BossIndex, 6);
+    EXPECT_EQ(Player.Name.Str(), "roda");
+    EXPECT_EQ(Player.BaseReason, before.BaseReason);
+}
+
+TEST_F(StoryTest, EndingAShowsItsTitleWhenTheSaveFails)
+{
+    BeatSixthBoss();
+    ASSERT_TRUE(QDir().mkdir("save.dat"));
+    for (int i = 0; i < 3; ++i)
+        Click("≫");
+    Pass();
+    EXPECT_EQ(Message(), Utf8(EndingATitle));
+    EXPECT_TRUE(Choices().empty());
+    EXPECT_TRUE(Alerts.empty());
+    EXPECT_TRUE(QFileInfo("save.dat").isDir());
+}
+
+TEST_F(StoryTest, EndingBTakesThirteenClicksAndLeavesTheSaveAlone)
+{
+    AcceptNewCharacter();
+    Click("skipl");
+    Player.Name.Set("roda");
+    ASSERT_TRUE(SaveGame(Player, ApplicationTitle));
+    const QByteArray saved = SaveBytes();
+    const QDateTime stamp = QFileInfo("save.dat").lastModified();
+    Player.BossIndex = 7;
+
+    StartEndingB();
+    EXPECT_EQ(Message(), "");
+    ASSERT_EQ(Choices(), std::vector<std::string>{"≫"});
+    for (size_t i = 0; i < EndingBLines.size(); ++i) {
+        Click("≫");
+        EXPECT_EQ(Message(), Utf8(EndingBLines[i])) << "click " << i + 1;
+        ASSERT_EQ(Choices(), std::vector<std::string>{"≫"});
+    }
+    Click("≫");
+    EXPECT_EQ(Message(), Utf8(EndingBTitle));
+    EXPECT_TRUE(Choices().empty());
+    EndingBStep();
+    EXPECT_EQ(Message(), Utf8(EndingBTitle));
+
+    EXPECT_EQ(SaveBytes(), saved);
+    EXPECT_EQ(QFileInfo("save.dat").lastModified(), stamp);
+}
