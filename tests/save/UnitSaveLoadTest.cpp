@@ -288,12 +288,6 @@ TEST_F(SaveLoadTest, DamagedCodeGivesOneBadContentReport)
         bytes[i] = static_cast<char>(bytes[i] ^ 0x40);
         refused(bytes, ("byte " + std::to_string(i)).c_str());
     }
-
-    // A code written with another key does not pass either.
-    TBattler other = SampleRecord();
-    StampCheckCode(other, "OTHERS");
-    const TRecordImage image = RecordImage(other);
-    refused(QByteArray(reinterpret_cast<const char *>(image.data()), 100), "other key");
 }
 
 TEST_F(SaveLoadTest, RandomFilesNeverCrash)

@@ -36,10 +36,7 @@ class MainMenuTest : public GameHarness {
     }
     std::vector<std::string> ExpectedPlayerSide() const
     {
-        std::string stars;
-        for (int32_t k = Player.MaxHP; k >= 1; --k)
-            stars += k <= Player.HP ? "★" : "☆";
-        return {stars,
+        return {Utf8(StarText(Player.HP, Player.MaxHP, true)),
                 std::to_string(Player.Hit),
                 std::to_string(Player.Evade),
                 std::to_string(Player.Predict),
