@@ -13,6 +13,7 @@ packages=(
   xvfb xdotool x11-utils python3-xlib imagemagick
   pulseaudio pulseaudio-utils sox
   at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus-x11
+  python3 python3-gi python3-numpy dbus-daemon
   e2fsprogs
 )
 

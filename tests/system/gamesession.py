@@ -1,0 +1,588 @@
+"""Runs the built game on a private X server and drives it from outside.
+
+A GameSession owns everything it starts (Xvfb, a session D-Bus with the
+accessibility bus behind it, optionally a PulseAudio server with a null sink,
+and the game itself), each in its own process group, and ends them all when
+the session closes. The game sees only real X events (XTest pointer clicks,
+a WM_DELETE_WINDOW client message); its texts are read back through AT-SPI,
+its pictures from the X server's screen.
+"""
+
+import argparse
+import os
+import select
+import shutil
+import signal
+import struct
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import zlib
+
+import numpy as np
+from Xlib import X, display as xdisplay, protocol
+from Xlib.ext import xtest
+
+WINDOW_CAPTION = "ヴェスカ"
+APP_TITLE = "VANTIK"
+CLIENT_WIDTH = 500
+CLIENT_HEIGHT = 400
+SCREEN_WIDTH = 1024
+SCREEN_HEIGHT = 768
+
+# Choice buttons share one row; slot 0 is the right-most.
+BUTTON_TOP = 352
+BUTTON_HEIGHT = 41
+BUTTON_WIDTH = 89
+BUTTON_LEFTS = (400, 304, 208, 112, 16)
+
+# The message area of the main page.
+MESSAGE_RECT = (8, 256, 481, 89)
+
+# Colours as the screen shows them, (red, green, blue).
+MAIN_PAGE_GROUND = (223, 255, 255)
+
+
+class TestFailure(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise TestFailure(message)
+
+
+def wait_for(what, probe, timeout=15.0, interval=0.05):
+    """Polls probe() until it returns something other than None or False;
+    the machine may be busy, so nothing waits a fixed time."""
+    deadline = time.monotonic() + timeout
+    while True:
+        result = probe()
+        if result is not None and result is not False:
+            return result
+        if time.monotonic() > deadline:
+            raise TestFailure("timed out waiting for " + what)
+        time.sleep(interval)
+
+
+def standard_arguments(description):
+    parser = argparse.ArgumentParser(description=description)
+    parser.add_argument("--program", required=True, help="the built game")
+    parser.add_argument("--dat", required=True, help="the generated data folder")
+    parser.add_argument("--screenshots", help="folder for PNG pictures of the pages")
+    return parser
+
+
+def run_test(body):
+    """Runs one test body and turns its outcome into an exit status for CTest."""
+    try:
+        body()
+    except TestFailure as failure:
+        print("FAIL:", failure, file=sys.stderr)
+        sys.exit(1)
+    print("PASS")
+
+
+def write_png(path, rgb):
+    """Writes an (h, w, 3) uint8 array as a PNG, without any imaging library."""
+    height, width, _ = rgb.shape
+    rows = b"".join(b"\x00" + rgb[y].tobytes() for y in range(height))
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
+
+    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
+    with open(path, "wb") as out:
+        out.write(b"\x89PNG\r\n\x1a\n")
+        out.write(chunk(b"IHDR", header))
+        out.write(chunk(b"IDAT", zlib.compress(rows, 6)))
+        out.write(chunk(b"IEND", b""))
+
+
+def spawn(command, **options):
+    """Starts a helper in a process group of its own, which end_group ends
+    with everything it started. Should this script die without cleaning up,
+    the helper gets SIGTERM from the kernel rather than live on."""
+    return subprocess.Popen(["setpriv", "--pdeathsig", "TERM", "--"] + command,
+                            start_new_session=True, **options)
+
+
+class PulseServer:
+    """A private PulseAudio server whose only sink discards what it plays,
+    so its monitor source hears exactly what the game sends out."""
+
+    SINK = "vantik_out"
+
+    def __init__(self, folder):
+        self.folder = folder
+        self.socket = os.path.join(folder, "native")
+        runtime = os.path.join(folder, "runtime")
+        os.makedirs(runtime, mode=0o700)
+        # Root in a machine without systemd: no system mode, no D-Bus, no
+        # realtime scheduling, state and cookie kept in the private folder.
+        env = dict(os.environ, HOME=folder, XDG_RUNTIME_DIR=runtime, PULSE_RUNTIME_PATH=runtime,
+                   XDG_CONFIG_HOME=os.path.join(folder, "config"),
+                   PULSE_STATE_PATH=os.path.join(folder, "state"))
+        env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+        env.pop("PULSE_SERVER", None)
+        self.log = open(os.path.join(folder, "pulseaudio.log"), "wb")
+        self.process = spawn(
+            ["pulseaudio", "-n", "--daemonize=no", "--system=false", "--use-pid-file=no",
+             "--exit-idle-time=-1", "--disallow-exit", "--realtime=no", "--high-priority=no",
+             "--log-target=stderr",
+             "-L", "module-null-sink sink_name=%s rate=44100 channels=2" % self.SINK,
+             "-L", "module-native-protocol-unix socket=%s auth-anonymous=1" % self.socket],
+            env=env, stdout=self.log, stderr=subprocess.STDOUT)
+        self.server = "unix:" + self.socket
+        wait_for("the PulseAudio server", self._answers, timeout=20.0, interval=0.1)
+
+    def _answers(self):
+        if self.process.poll() is not None:
+            self.log.flush()
+            with open(self.log.name, "rb") as log:
+                output = log.read().decode(errors="replace")
+            raise TestFailure("pulseaudio ended with status %d:\n%s" % (self.process.returncode, output))
+        probe = subprocess.run(["pactl", "--server", self.server, "info"], capture_output=True)
+        return probe.returncode == 0
+
+    def close(self):
+        end_group(self.process)
+        self.log.close()
+
+
+class MonitorRecorder:
+    """Records the null sink's monitor continuously as mono 16-bit samples;
+    positions in the recording are sample counts, so marks can be taken
+    while it runs."""
+
+    RATE = 22050
+
+    def __init__(self, pulse):
+        self.lock = threading.Lock()
+        self.chunks = []
+        self.count = 0
+        self.process = spawn(
+            ["parec", "--server", pulse.server, "--device", pulse.SINK + ".monitor",
+             "--format=s16le", "--rate=%d" % self.RATE, "--channels=1", "--raw", "--latency-msec=20"],
+            stdout=subprocess.PIPE)
+        self.reader = threading.Thread(target=self._read, daemon=True)
+        self.reader.start()
+        wait_for("the recorder's first samples", lambda: self.position() > self.RATE // 10, timeout=20.0)
+
+    def _read(self):
+        leftover = b""
+        while True:
+            data = self.process.stdout.read1(4096)
+            if not data:
+                return
+            data = leftover + data
+            whole = len(data) // 2 * 2
+            leftover = data[whole:]
+            samples = np.frombuffer(data[:whole], dtype="<i2").astype(np.float32) / 32768.0
+            with self.lock:
+                self.chunks.append(samples)
+                self.count += len(samples)
+
+    def position(self):
+        with self.lock:
+            return self.count
+
+    def samples(self, start=0, end=None):
+        with self.lock:
+            if len(self.chunks) > 1:
+                self.chunks = [np.concatenate(self.chunks)]
+            whole = self.chunks[0] if self.chunks else np.zeros(0, np.float32)
+        return whole[start:end]
+
+    def close(self):
+        end_group(self.process)
+
+
+def end_group(process):
+    """Ends a process this session started, and whatever it started in turn."""
+    if process.poll() is None:
+        try:
+            os.killpg(process.pid, signal.SIGTERM)
+        except ProcessLookupError:
+            pass
+        try:
+            process.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            os.killpg(process.pid, signal.SIGKILL)
+            process.wait()
+    else:
+        # The leader is gone; helpers it activated may still hold the group.
+        try:
+            os.killpg(process.pid, signal.SIGTERM)
+        except ProcessLookupError:
+            pass
+
+
+class GameSession:
+    def __init__(self, program, dat, save_bytes=None, accessibility=False, sound=False):
+        self.folder = tempfile.mkdtemp(prefix="vantik-system-")
+        self.processes = []
+        self.pulse = None
+        self.recorder = None
+        self.game = None
+        self.x = None
+        try:
+            self._start(program, dat, save_bytes, accessibility, sound)
+        except BaseException:
+            self.close()
+            raise
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, failure_type, failure, trace):
+        # What the game printed often explains a failure seen from outside.
+        if failure_type is not None and self.game is not None:
+            output = self.game_output().strip()
+            if output:
+                print("The game's output:\n" + output, file=sys.stderr)
+        self.close()
+
+    # -- start and stop --------------------------------------------------
+
+    def _start(self, program, dat, save_bytes, accessibility, sound):
+        self.workdir = os.path.join(self.folder, "work")
+        os.makedirs(self.workdir)
+        os.symlink(os.path.abspath(dat), os.path.join(self.workdir, "dat"))
+        if save_bytes is not None:
+            with open(os.path.join(self.workdir, "save.dat"), "wb") as out:
+                out.write(save_bytes)
+        runtime = os.path.join(self.folder, "runtime")
+        os.makedirs(runtime, mode=0o700)
+
+        self.display_name = self._start_x_server()
+        env = dict(os.environ, DISPLAY=self.display_name, XDG_RUNTIME_DIR=runtime,
+                   HOME=self.folder, QT_QPA_PLATFORM="xcb")
+        for inherited in ("WAYLAND_DISPLAY", "QT_ACCESSIBILITY", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON",
+                          "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS"):
+            env.pop(inherited, None)
+        # Without a sound server of its own the game must not find the
+        # machine's one, nor start one.
+        env["PULSE_SERVER"] = "unix:" + os.path.join(self.folder, "no-sound-server")
+        if sound:
+            self.pulse = PulseServer(os.path.join(self.folder, "pulse"))
+            self.recorder = MonitorRecorder(self.pulse)
+            env["PULSE_SERVER"] = self.pulse.server
+        if accessibility:
+            env["DBUS_SESSION_BUS_ADDRESS"] = self._start_session_bus(env)
+            env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+            # The AT-SPI client in this process finds the accessibility bus
+            # through the same session bus as the game.
+            os.environ["DBUS_SESSION_BUS_ADDRESS"] = env["DBUS_SESSION_BUS_ADDRESS"]
+            os.environ["DISPLAY"] = self.display_name
+
+        self.x = xdisplay.Display(self.display_name)
+        self.root = self.x.screen().root
+        self.game_log = open(os.path.join(self.folder, "game.log"), "wb")
+        self.game = spawn([os.path.abspath(program)], cwd=self.workdir, env=env,
+                          stdout=self.game_log, stderr=subprocess.STDOUT)
+
+    def _start_x_server(self):
+        ready, report = os.pipe()
+        try:
+            xvfb = spawn(
+                ["Xvfb", "-displayfd", str(report), "-nolisten", "tcp", "-noreset",
+                 "-screen", "0", "%dx%dx24" % (SCREEN_WIDTH, SCREEN_HEIGHT)],
+                pass_fds=(report,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            self.processes.append(xvfb)
+            os.close(report)
+            report = -1
+            number = b""
+            deadline = time.monotonic() + 20
+            # Xvfb writes its display number once it accepts clients.
+            while not number.endswith(b"\n"):
+                waiting = select.select([ready], [], [], max(0.0, deadline - time.monotonic()))[0]
+                check(waiting and xvfb.poll() is None, "Xvfb did not start")
+                part = os.read(ready, 16)
+                check(part, "Xvfb did not report its display")
+                number += part
+            return ":" + number.decode().strip()
+        finally:
+            os.close(ready)
+            if report >= 0:
+                os.close(report)
+
+    def _start_session_bus(self, env):
+        # The accessibility bus launcher that this bus starts puts its socket
+        # under the runtime folder, or under the home folder without one; both
+        # are private, so tests running side by side keep their own.
+        bus = spawn(["dbus-daemon", "--session", "--nofork", "--nosyslog", "--print-address=1"],
+                    env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        self.processes.append(bus)
+        address = bus.stdout.readline().decode().strip()
+        check(address, "the session bus did not start")
+        return address
+
+    def close(self):
+        if self.game is not None:
+            end_group(self.game)
+            self.game_log.close()
+        if self.x is not None:
+            self.x.close()
+        if self.recorder is not None:
+            self.recorder.close()
+        if self.pulse is not None:
+            self.pulse.close()
+        for process in reversed(self.processes):
+            end_group(process)
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    def game_output(self):
+        self.game_log.flush()
+        with open(self.game_log.name, "rb") as log:
+            return log.read().decode(errors="replace")
+
+    def wait_for_exit(self, timeout=15.0):
+        try:
+            return self.game.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise TestFailure("the game did not end within %g s" % timeout)
+
+    def check_running(self):
+        status = self.game.poll()
+        if status is not None:
+            raise TestFailure("the game ended early with status %d:\n%s" % (status, self.game_output()))
+
+    # -- X windows -------------------------------------------------------
+
+    def window_name(self, window):
+        try:
+            net_name = window.get_full_property(self.x.intern_atom("_NET_WM_NAME"),
+                                                self.x.intern_atom("UTF8_STRING"))
+            if net_name is not None:
+                return net_name.value.decode("utf-8")
+            name = window.get_wm_name()
+            return name.decode("latin-1") if isinstance(name, bytes) else name
+        except Exception:
+            # The window went away between the listing and the question.
+            return None
+
+    def shown_top_levels(self, name):
+        """Top-level windows with this caption that are mapped on the screen."""
+        found = []
+        for window in self.root.query_tree().children:
+            try:
+                if window.get_attributes().map_state != X.IsViewable:
+                    continue
+            except Exception:
+                continue
+            if self.window_name(window) == name:
+                found.append(window)
+        return found
+
+    def main_window(self, timeout=20.0):
+        """The one shown window captioned as the game's."""
+        def probe():
+            self.check_running()
+            shown = self.shown_top_levels(WINDOW_CAPTION)
+            return shown[0] if len(shown) == 1 else None
+        try:
+            return wait_for("the game window", probe, timeout=timeout)
+        except TestFailure:
+            names = [self.window_name(w) for w in self.root.query_tree().children
+                     if w.get_attributes().map_state == X.IsViewable]
+            raise TestFailure("no single window captioned %r; shown: %s" % (WINDOW_CAPTION, names))
+
+    def client_rect(self, window):
+        """The window's client area in screen coordinates."""
+        geometry = window.get_geometry()
+        origin = window.translate_coords(self.root, 0, 0)
+        return (-origin.x, -origin.y, geometry.width, geometry.height)
+
+    def click(self, x, y):
+        """A real left click: the pointer moves there, presses and releases."""
+        xtest.fake_input(self.x, X.MotionNotify, x=int(x), y=int(y))
+        self.x.sync()
+        xtest.fake_input(self.x, X.ButtonPress, 1)
+        self.x.sync()
+        xtest.fake_input(self.x, X.ButtonRelease, 1)
+        self.x.sync()
+
+    def click_in(self, window, x, y):
+        left, top, _, _ = self.client_rect(window)
+        self.click(left + x, top + y)
+
+    def click_slot(self, window, slot):
+        self.click_in(window, BUTTON_LEFTS[slot] + BUTTON_WIDTH // 2, BUTTON_TOP + BUTTON_HEIGHT // 2)
+
+    def request_close(self, window):
+        """What a window manager's close box sends."""
+        protocols = self.x.intern_atom("WM_PROTOCOLS")
+        delete = self.x.intern_atom("WM_DELETE_WINDOW")
+        offered = window.get_wm_protocols() or []
+        check(delete in offered, "the window does not take WM_DELETE_WINDOW")
+        event = protocol.event.ClientMessage(window=window, client_type=protocols,
+                                             data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+        window.send_event(event, event_mask=X.NoEventMask)
+        self.x.sync()
+
+    def screenshot(self, rect):
+        """The screen's pixels in rect as an (h, w, 3) array of red, green, blue."""
+        left, top, width, height = rect
+        image = self.root.get_image(left, top, width, height, X.ZPixmap, 0xFFFFFFFF)
+        pixels = np.frombuffer(image.data, dtype=np.uint8).reshape(height, width, 4)
+        return pixels[:, :, 2::-1].copy()
+
+    def window_picture(self, window):
+        return self.screenshot(self.client_rect(window))
+
+
+def colour_share(picture, colour):
+    """The share of pixels that have exactly this colour."""
+    return float(np.mean(np.all(picture == np.array(colour, dtype=np.uint8), axis=2)))
+
+
+def wait_for_picture(session, window, what, test):
+    """Polls the window's pixels until test accepts them; returns that picture."""
+    def probe():
+        picture = session.window_picture(window)
+        return picture if test(picture) else None
+    return wait_for(what, probe)
+
+
+def save_picture(folder, name, picture):
+    if not folder:
+        return
+    os.makedirs(folder, exist_ok=True)
+    write_png(os.path.join(folder, name), picture)
+
+
+class Control:
+    """One label or button as the accessibility interface reports it; x and
+    y are relative to the game window's client area."""
+
+    def __init__(self, role, name, x, y, width, height):
+        self.role, self.name = role, name
+        self.x, self.y, self.width, self.height = x, y, width, height
+
+    def __repr__(self):
+        return "%s %r at %d,%d %dx%d" % (self.role, self.name, self.x, self.y, self.width, self.height)
+
+
+class AccessibleGame:
+    """The game's widgets as AT-SPI shows them to a screen reader."""
+
+    def __init__(self, session, timeout=20.0):
+        import gi
+        gi.require_version("Atspi", "2.0")
+        from gi.repository import Atspi, GLib
+        self.Atspi, self.GLib = Atspi, GLib
+        self.session = session
+        self.app = wait_for("the game on the accessibility bus", self._find_application,
+                            timeout=timeout, interval=0.1)
+        # Texts change under us with every click; ask the game each time.
+        self.app.set_cache_mask(Atspi.Cache.NONE)
+
+    def _find_application(self):
+        self.session.check_running()
+        desktop = self.Atspi.get_desktop(0)
+        for index in range(desktop.get_child_count()):
+            app = desktop.get_child_at_index(index)
+            try:
+                if app is not None and app.get_process_id() == self.session.game.pid:
+                    return app
+            except self.GLib.Error:
+                continue
+        return None
+
+    def _walk(self, node, visit):
+        for index in range(node.get_child_count()):
+            child = node.get_child_at_index(index)
+            if child is None:
+                continue
+            visit(child)
+            self._walk(child, visit)
+
+    def _showing(self, node):
+        return node.get_state_set().contains(self.Atspi.StateType.SHOWING)
+
+    def _snapshot(self, collect):
+        """Runs collect over the tree, again if the tree changed under it."""
+        for _ in range(20):
+            try:
+                return collect()
+            except self.GLib.Error:
+                time.sleep(0.05)
+        raise TestFailure("the accessibility tree kept changing")
+
+    def controls(self, window):
+        """Showing labels and push buttons of the game window."""
+        Atspi = self.Atspi
+        left, top, _, _ = self.session.client_rect(window)
+        roles = {Atspi.Role.LABEL: "label", Atspi.Role.PUSH_BUTTON: "button"}
+
+        def collect():
+            found = []
+            frame = self._frame(WINDOW_CAPTION)
+            if frame is None:
+                return found
+
+            def visit(node):
+                role = roles.get(node.get_role())
+                if role is None or not self._showing(node):
+                    return
+                box = node.get_extents(Atspi.CoordType.SCREEN)
+                found.append(Control(role, node.get_name(), box.x - left, box.y - top, box.width, box.height))
+            self._walk(frame, visit)
+            return found
+        return self._snapshot(collect)
+
+    def _frame(self, name):
+        for index in range(self.app.get_child_count()):
+            child = self.app.get_child_at_index(index)
+            if child is not None and child.get_name() == name:
+                return child
+        return None
+
+    def dialogs(self, name):
+        """Showing top-level windows of the game with this name, each as its
+        (labels, buttons) texts."""
+        Atspi = self.Atspi
+
+        def collect():
+            found = []
+            for index in range(self.app.get_child_count()):
+                child = self.app.get_child_at_index(index)
+                if child is None or child.get_name() != name or not self._showing(child):
+                    continue
+                labels, buttons = [], []
+
+                def visit(node):
+                    if not self._showing(node):
+                        return
+                    if node.get_role() == Atspi.Role.LABEL:
+                        labels.append(node.get_name())
+                    elif node.get_role() == Atspi.Role.PUSH_BUTTON:
+                        box = node.get_extents(Atspi.CoordType.SCREEN)
+                        buttons.append((node.get_name(), box.x + box.width // 2, box.y + box.height // 2))
+                self._walk(child, visit)
+                found.append((child.get_role_name(), labels, buttons))
+            return found
+        return self._snapshot(collect)
+
+
+def choice_buttons(controls):
+    """The showing choice buttons by slot, from their place on the bottom row."""
+    slots = {}
+    for control in controls:
+        if control.role != "button" or control.y != BUTTON_TOP:
+            continue
+        if control.x in BUTTON_LEFTS:
+            slots[BUTTON_LEFTS.index(control.x)] = control.name
+    return slots
+
+
+def message_text(controls):
+    """The text of the main page's message area, or None when it is not shown."""
+    for control in controls:
+        if control.role == "label" and (control.x, control.y, control.width, control.height) == MESSAGE_RECT:
+            return control.name
+    return None
