@@ -1,0 +1,95 @@
+#include "GameHarness.h"
+
+#include "UnitBattler.h"
+#include "UnitBmp.h"
+#include "UnitCommon.h"
+
+#include <QDir>
+#include <QImage>
+
+// What the pages look like on screen, grabbed from the real widgets: the
+// pixels a player sees, not the off-screen surfaces behind them. Each page
+// is also kept as a picture for the README.
+
+namespace {
+
+// How many pixels of exactly this colour lie in the rectangle.
+int CountColour(const QImage &Image, const QRect &Area, const QColor &Colour)
+{
+    int count = 0;
+    const QRect inside = Area.intersected(Image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            count += Image.pixelColor(x, y) == Colour;
+    return count;
+}
+
+class PagePictures : public GameHarness {
+protected:
+    QImage Grab()
+    {
+        QImage image = FormMain->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QDir().mkpath(QStringLiteral(VANTIK_SCREENSHOT_DIR));
+        return image;
+    }
+    static void Keep(const QImage &Image, const char *Name)
+    {
+        Image.save(QDir(QStringLiteral(VANTIK_SCREENSHOT_DIR)).filePath(QString::fromLatin1(Name)));
+    }
+};
+
+} // namespace
+
+TEST_F(PagePictures, TitlePageShowsTheFadedInTitleAndTheFullLine)
+{
+    StartGame();
+    for (int frame = 0; frame < 257; ++frame)
+        Advance(51);
+    ASSERT_EQ(TitleFrameCount, 256);
+    const QImage page = Grab();
+    Keep(page, "title.png");
+    EXPECT_GT(CountColour(page, QRect(249, 324, 251, 30), QColor(0, 192, 96)), 100) << "title face";
+    EXPECT_GT(CountColour(page, QRect(250, 325, 251, 30), QColor(0, 128, 64)), 20) << "title shadow";
+    // The line runs 256 pixels leftwards from x 499 (its end point unpainted).
+    EXPECT_EQ(page.pixelColor(499, 350), QColor(0, 128, 64));
+    EXPECT_EQ(page.pixelColor(244, 350), QColor(0, 128, 64));
+}
+
+TEST_F(PagePictures, MainPageShowsStatusMessageAndAForcedHundredInRed)
+{
+    StartGame();
+    ClickWidget(FormMain->PntTitle);
+    Keep(Grab(), "statuspick.png");
+    Click("yest");
+    Click("skipl");
+    Keep(Grab(), "mainmenu.png");
+
+    Player.Reason = Player.BaseReason = 100;
+    Click("seeek");
+    Click("killl");
+    // Whoever moves first, "≫" leads to the player's turn menu.
+    for (int i = 0; i < 20 && Choices() == std::vector<std::string>{"≫"}; ++i)
+        Click("≫");
+    ASSERT_EQ(Choices(), (std::vector<std::string>{"attax", "magix", "escapy"})) << Message();
+    Click("attax");
+    // Press "ib" once the button shows a roll that lifts 90 (the lowered
+    // Reason) to 100, as a watchful player would.
+    for (int tick = 0; tick < 100; ++tick) {
+        Advance(51);
+        const QString caption = FormMain->BtnIdeaBurst->text();
+        if (caption.section(QChar(0xFF0B), 1).toInt() >= 10)
+            break;
+    }
+    ClickWidget(FormMain->BtnIdeaBurst);
+    ASSERT_EQ(DiceValue, 100);
+
+    const QImage page = Grab();
+    Keep(page, "fight.png");
+    const QRect dice = FormMain->LabDiceMine->geometry();
+    EXPECT_GT(CountColour(page, dice, QColor(255, 0, 0)), 20) << "the red ＋100";
+    const QRect stars = FormMain->LabEnemyHP->geometry();
+    EXPECT_GT(CountColour(page, stars, QColor(0, 0, 0)), 50) << "the enemy's stars";
+    // The message panel is the lightened ground; the page ground around it is not.
+    EXPECT_EQ(page.pixelColor(12, 340), QColor(239, 255, 255));
+    EXPECT_EQ(page.pixelColor(4, 340), QColor(223, 255, 255));
+}
