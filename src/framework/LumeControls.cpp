@@ -1,6 +1,7 @@
 #include "LumeControls.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 QFont LumeFont(int PixelHeight, bool Bold, bool Italic)
@@ -82,7 +83,12 @@ void TLumeImage::paintEvent(QPaintEvent *)
     painter.drawImage(0, 0, Picture);
 }
 
-TLumePaintBox::TLumePaintBox(QWidget *Parent) : QWidget(Parent) {}
+TLumePaintBox::TLumePaintBox(QWidget *Parent) : QWidget(Parent)
+{
+    // Once something was copied the box paints every pixel itself, so the
+    // page behind it need not be filled first on each of the title's frames.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void TLumePaintBox::CopyFrom(const QImage &Image, int X, int Y)
 {
@@ -95,12 +101,16 @@ void TLumePaintBox::CopyFrom(const QImage &Image, int X, int Y)
     update();
 }
 
-void TLumePaintBox::paintEvent(QPaintEvent *)
+void TLumePaintBox::paintEvent(QPaintEvent *Event)
 {
-    if (Shown.isNull())
-        return;
     QPainter painter(this);
-    painter.drawImage(0, 0, Shown);
+    if (Shown.isNull()) {
+        // Nothing copied yet: show the page behind, as a transparent box would.
+        painter.fillRect(Event->rect(), parentWidget() ? parentWidget()->palette().window()
+                                                       : palette().window());
+        return;
+    }
+    painter.drawImage(Event->rect(), Shown, Event->rect());
 }
 
 void TLumePaintBox::mouseReleaseEvent(QMouseEvent *Event)

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,10 @@ int32_t Random(int32_t Range);
 
 // Seeds the generator from the UTC time of day in milliseconds.
 void Randomize();
+
+// Makes Randomize use Seed instead of the clock, so that tests can replay a
+// whole game from start-up; std::nullopt restores the clock.
+void FixRandomizeSeed(std::optional<uint32_t> Seed);
 
 // 0..25 -> 'a'..'z', 26..51 -> 'A'..'Z'. Any other value is a caller's error:
 // it is written to standard output, one line is read from standard input,

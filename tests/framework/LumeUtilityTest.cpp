@@ -61,6 +61,17 @@ TEST(Random, RandomizeSeedsFromTheUtcTimeOfDay)
     }
 }
 
+TEST(Random, AFixedSeedReplacesTheClockUntilCleared)
+{
+    FixRandomizeSeed(4242);
+    RandSeed = 1;
+    Randomize();
+    EXPECT_EQ(RandSeed, 4242u);
+    FixRandomizeSeed(std::nullopt);
+    Randomize();
+    EXPECT_LT(RandSeed, 24u * 60 * 60 * 1000);
+}
+
 TEST(Sjis, LiteralsBecomeCp932Bytes)
 {
     EXPECT_EQ(ToSjis("＋"), "\x81\x7B");
