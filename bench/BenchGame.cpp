@@ -114,7 +114,7 @@ void MeasureShare(benchmark::State &State, bool MainPage)
         std::this_thread::sleep_for(std::chrono::seconds(2)); // start-up is not at rest
         const long ticks0 = CpuTicks(pid);
         const auto t0 = Clock::now();
-        std::this_thread::sleep_for(std::chrono::seconds(8));
+        std::this_thread::sleep_for(std::chrono::seconds(15));
         const long ticks1 = CpuTicks(pid);
         const double seconds = std::chrono::duration<double>(Clock::now() - t0).count();
         rss = ResidentKiB(pid) / 1024.0;

@@ -96,7 +96,12 @@ void TLumePaintBox::CopyFrom(const QImage &Image, int X, int Y)
         Shown = QImage(size(), QImage::Format_RGB32);
     QPainter painter(&Shown);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(X, Y, Image);
+    // Drawn in bands small enough for Qt to convert on this thread: handing
+    // each frame of the title to the thread pool costs more in wake-ups than
+    // the conversion itself.
+    constexpr int BandRows = 64;
+    for (int top = 0; top < Image.height(); top += BandRows)
+        painter.drawImage(X, Y + top, Image, 0, top, -1, std::min(BandRows, Image.height() - top));
     painter.end();
     update();
 }
