@@ -215,24 +215,29 @@ void TFormMain::ShowStatValue(TLumeLabel *Label, int32_t Value, int32_t Base)
     Label->SetCaption(IntToStr(Value));
 }
 
+void TFormMain::ShowSide(const TBattler &Side, TLumeLabel *HP,
+                         const std::array<TLumeLabel *, 5> &Values, bool CountDown)
+{
+    HP->SetCaption(StarText(Side.HP, Side.MaxHP, CountDown));
+    ShowStatValue(Values[0], Side.Hit, Side.BaseHit);
+    ShowStatValue(Values[1], Side.Evade, Side.BaseEvade);
+    ShowStatValue(Values[2], Side.Predict, Side.BasePredict);
+    ShowStatValue(Values[3], Side.Flash, Side.BaseFlash);
+    ShowStatValue(Values[4], Side.Reason, Side.BaseReason);
+}
+
 void TFormMain::ShowPlayerStatus()
 {
-    LabMyHP->SetCaption(StarText(Player.HP, Player.MaxHP, true));
-    ShowStatValue(LabMyStatus0, Player.Hit, Player.BaseHit);
-    ShowStatValue(LabMyStatus1, Player.Evade, Player.BaseEvade);
-    ShowStatValue(LabMyStatus2, Player.Predict, Player.BasePredict);
-    ShowStatValue(LabMyStatus3, Player.Flash, Player.BaseFlash);
-    ShowStatValue(LabMyStatus4, Player.Reason, Player.BaseReason);
+    ShowSide(Player, LabMyHP,
+             {LabMyStatus0, LabMyStatus1, LabMyStatus2, LabMyStatus3, LabMyStatus4}, true);
 }
 
 void TFormMain::ShowEnemyStatus()
 {
-    LabEnemyHP->SetCaption(StarText(Enemy.HP, Enemy.MaxHP, false));
-    ShowStatValue(LabEnemyStatus0, Enemy.Hit, Enemy.BaseHit);
-    ShowStatValue(LabEnemyStatus1, Enemy.Evade, Enemy.BaseEvade);
-    ShowStatValue(LabEnemyStatus2, Enemy.Predict, Enemy.BasePredict);
-    ShowStatValue(LabEnemyStatus3, Enemy.Flash, Enemy.BaseFlash);
-    ShowStatValue(LabEnemyStatus4, Enemy.Reason, Enemy.BaseReason);
+    ShowSide(Enemy, LabEnemyHP,
+             {LabEnemyStatus0, LabEnemyStatus1, LabEnemyStatus2, LabEnemyStatus3,
+              LabEnemyStatus4},
+             false);
 }
 
 void TFormMain::ClearEnemyStatus()

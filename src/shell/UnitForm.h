@@ -5,6 +5,8 @@
 #include "LumeUtility.h"
 
 #include <array>
+
+struct TBattler;
 #include <cstdint>
 
 // The game's only window: the title page and the main page, and the screen
@@ -47,6 +49,9 @@ public:
 
 private:
     void BuildLayout();
+    // Stars and the five values of one side, in display order.
+    void ShowSide(const TBattler &Side, TLumeLabel *HP, const std::array<TLumeLabel *, 5> &Values,
+                  bool CountDown);
 };
 
 // The main window; set before its constructor's body runs, so start-up steps
