@@ -5,9 +5,9 @@
 #include "LumeUtility.h"
 
 #include <array>
+#include <cstdint>
 
 struct TBattler;
-#include <cstdint>
 
 // The game's only window: the title page and the main page, and the screen
 // operations through which all game steps talk to the player.

@@ -1,6 +1,5 @@
 #include "GameHarness.h"
 #include "LumeForm.h"
-#include "MyConsole.h"
 #include "UnitMain.h"
 #include "UnitSaveLoad.h"
 
@@ -37,13 +36,6 @@ const char *const ReadFailureText = "（save.datの読み込みに失敗しま�
 const char *const BadContentText = "（save.datの内容が不適切です。）";
 constexpr int MostStarts = 100000;
 constexpr int MostClicks = 120;
-
-Strings Alerts;
-
-void RecordAlert(const TSjis &Text)
-{
-    Alerts.push_back(FromSjis(Text).toStdString());
-}
 
 // The kinds of save file tried, each with what the start must show.
 enum class TCase {
@@ -204,17 +196,6 @@ class TWatchdog {
 
 class SaveFuzzTest : public GameHarness {
   protected:
-    void SetUp() override
-    {
-        GameHarness::SetUp();
-        Alerts.clear();
-        SetAlertSink(RecordAlert);
-    }
-    void TearDown() override
-    {
-        SetAlertSink(nullptr);
-        GameHarness::TearDown();
-    }
 
     int AcceptedStarts = 0;
     int FightClicks = 0;

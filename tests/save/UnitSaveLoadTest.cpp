@@ -27,13 +27,6 @@ namespace {
 const char *const ReadFailureText = "（save.datの読み込みに失敗しました。）";
 const char *const BadContentText = "（save.datの内容が不適切です。）";
 
-std::vector<std::string> Alerts;
-
-void RecordAlert(const TSjis &Text)
-{
-    Alerts.push_back(FromSjis(Text).toStdString());
-}
-
 bool SameBytes(const TBattler &a, const TBattler &b)
 {
     return std::memcmp(&a, &b, sizeof a) == 0;
@@ -73,17 +66,10 @@ bool SetImmutable(const QString &Path, bool On)
 
 class SaveLoadTest : public GameHarness {
   protected:
-    void SetUp() override
-    {
-        GameHarness::SetUp();
-        Alerts.clear();
-        SetAlertSink(RecordAlert);
-    }
     void TearDown() override
     {
         for (const QString &path : Immutable)
             SetImmutable(path, false);
-        SetAlertSink(nullptr);
         GameHarness::TearDown();
     }
 

@@ -1,6 +1,5 @@
 #include "GameHarness.h"
 #include "LumeForm.h"
-#include "MyConsole.h"
 #include "UnitMain.h"
 #include "UnitStory.h"
 
@@ -50,17 +49,6 @@ std::string Utf8Of(const TSjis &Text)
 std::string Num(int64_t Value)
 {
     return std::to_string(Value);
-}
-
-std::vector<std::string> &Alerts()
-{
-    static std::vector<std::string> alerts;
-    return alerts;
-}
-
-void RecordAlert(const TSjis &Text)
-{
-    Alerts().push_back(Utf8Of(Text));
 }
 
 // One side of the fight as the player knows it: the values the labels showed
@@ -178,16 +166,9 @@ TFileStamp SaveStamp()
 
 class GameEndToEndTest : public GameHarness {
   protected:
-    void SetUp() override
-    {
-        GameHarness::SetUp();
-        Alerts().clear();
-        SetAlertSink(RecordAlert);
-    }
     void TearDown() override
     {
-        EXPECT_EQ(Alerts(), Strings{}) << "no save file message is expected";
-        SetAlertSink(nullptr);
+        EXPECT_EQ(Alerts, Strings{}) << "no save file message is expected";
         GameHarness::TearDown();
     }
 

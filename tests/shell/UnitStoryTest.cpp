@@ -1,6 +1,5 @@
 #include "UnitStory.h"
 #include "GameHarness.h"
-#include "MyConsole.h"
 #include "UnitBattler.h"
 #include "UnitCommon.h"
 #include "UnitMain.h"
@@ -20,13 +19,6 @@
 namespace {
 
 const std::vector<std::string> MenuChoices{"seeek", "bosss!", "savie"};
-
-std::vector<std::string> Alerts;
-
-void RecordAlert(const TSjis &Text)
-{
-    Alerts.push_back(FromSjis(Text).toStdString());
-}
 
 bool EndsWith(const std::string &Text, const std::string &Tail)
 {
@@ -73,17 +65,6 @@ template <size_t N> void ExpectPlainLines(const std::array<TSjis, N> &Lines)
 
 class StoryTest : public GameHarness {
   protected:
-    void SetUp() override
-    {
-        GameHarness::SetUp();
-        Alerts.clear();
-        SetAlertSink(RecordAlert);
-    }
-    void TearDown() override
-    {
-        SetAlertSink(nullptr);
-        GameHarness::TearDown();
-    }
 
     void AcceptNewCharacter()
     {

@@ -1,6 +1,7 @@
 #include "GameHarness.h"
 
 #include "LumeTimer.h"
+#include "MyConsole.h"
 #include "UnitBattle.h"
 #include "UnitBattler.h"
 #include "UnitBmp.h"
@@ -12,6 +13,14 @@
 #include <QTest>
 
 uint32_t GameHarness::FakeNow = 100000;
+std::vector<std::string> GameHarness::Alerts;
+
+namespace {
+void RecordAlert(const TSjis &Text)
+{
+    GameHarness::Alerts.push_back(FromSjis(Text).toStdString());
+}
+} // namespace
 
 void ResetGameGlobals()
 {
@@ -44,6 +53,8 @@ void GameHarness::SetUp()
     // Start-up seeds the generator; make that seed a fixed one.
     FixRandomizeSeed(12345);
     RandSeed = 12345;
+    Alerts.clear();
+    SetAlertSink(RecordAlert);
 }
 
 void GameHarness::TearDown()
@@ -52,6 +63,7 @@ void GameHarness::TearDown()
     TLumeTimer::SetClock(nullptr);
     TLumeTimer::SetManualPasses(false);
     FixRandomizeSeed(std::nullopt);
+    SetAlertSink(nullptr);
     QDir::setCurrent(OldDir);
     ResetGameGlobals();
 }

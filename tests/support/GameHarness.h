@@ -14,6 +14,11 @@
 // link to the generated dat/ folder. The generator is seeded, the scheduler's
 // clock is replaced, and the test drives the main loop's passes itself.
 class GameHarness : public ::testing::Test {
+public:
+    // The messages the game showed in message boxes, as UTF-8. The harness
+    // records them instead of opening a modal box that would wait for a click.
+    static std::vector<std::string> Alerts;
+
 protected:
     void SetUp() override;
     void TearDown() override;
