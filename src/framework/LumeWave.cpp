@@ -9,9 +9,13 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace {
 
 bool Instance = false;
+bool EngineStarted = false;
 QtMessageHandler PreviousHandler = nullptr;
 
 // Qt's PulseAudio backend warns once on the default channel when no sound
@@ -29,6 +33,7 @@ bool ProbeAudioOutput()
 {
     PreviousHandler = qInstallMessageHandler(QuietAudioProbe);
     const bool found = !QMediaDevices::audioOutputs().isEmpty();
+    EngineStarted = found;
     qInstallMessageHandler(PreviousHandler);
     PreviousHandler = nullptr;
     return found;
@@ -97,6 +102,19 @@ bool TLumeWave::HasAudioOutput()
 {
     static const bool found = ProbeAudioOutput();
     return found;
+}
+
+bool TLumeWave::AudioEngineStarted()
+{
+    return EngineStarted;
+}
+
+void TLumeWave::EndProgram(int Status)
+{
+    std::fflush(nullptr);
+    if (EngineStarted)
+        std::_Exit(Status);
+    std::exit(Status);
 }
 
 void TLumeWave::StopSound()

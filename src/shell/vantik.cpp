@@ -1,5 +1,6 @@
 // The program's entry: the application object, the main window, the loop.
 #include "LumeForm.h"
+#include "LumeWave.h"
 #include "MyConsole.h"
 #include "UnitForm.h"
 #include "UnitSaveLoad.h"
@@ -13,23 +14,27 @@
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(FromSjis(ApplicationTitle));
-    // The window's close box sets the terminate flag; the main loop then ends
-    // the application itself.
-    QApplication::setQuitOnLastWindowClosed(false);
+    int status = 0;
+    {
+        QApplication app(argc, argv);
+        QApplication::setApplicationName(FromSjis(ApplicationTitle));
+        // The window's close box sets the terminate flag; the main loop then
+        // ends the application itself.
+        QApplication::setQuitOnLastWindowClosed(false);
 
-    std::unique_ptr<TFormMain> form;
-    try {
-        form = std::make_unique<TFormMain>();
-    } catch (const std::exception &error) {
-        // A missing data file ends the program before its window shows.
-        std::fprintf(stderr, "vantik: %s\n", error.what());
-        QMessageBox::critical(nullptr, FromSjis(ApplicationTitle), QString::fromLocal8Bit(error.what()));
-        return 1;
+        std::unique_ptr<TFormMain> form;
+        try {
+            form = std::make_unique<TFormMain>();
+        } catch (const std::exception &error) {
+            // A missing data file ends the program before its window shows.
+            std::fprintf(stderr, "vantik: %s\n", error.what());
+            QMessageBox::critical(nullptr, FromSjis(ApplicationTitle),
+                                  QString::fromLocal8Bit(error.what()));
+            return 1;
+        }
+        form->show();
+        status = QApplication::exec();
     }
-    form->show();
-    const int status = QApplication::exec();
-    form.reset();
-    return status;
+    // Everything of ours is freed by now.
+    TLumeWave::EndProgram(status);
 }

@@ -1,3 +1,5 @@
+#include "LumeWave.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -9,7 +11,11 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // No sound server is needed: a missing audio device means silence.
     qputenv("QT_LOGGING_RULES", "qt.multimedia*=false");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    int result = 0;
+    {
+        QApplication app(argc, argv);
+        ::testing::InitGoogleTest(&argc, argv);
+        result = RUN_ALL_TESTS();
+    }
+    TLumeWave::EndProgram(result);
 }
