@@ -29,11 +29,11 @@ for _ in $(seq 100); do
 done
 export PULSE_SERVER="unix:$sound/native"
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DVANTIK_TESTS=ON -DVANTIK_BENCH=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTIK_SANITIZE=ON -DVANTIK_BENCH=OFF
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTIK_SANITIZE=ON -DVANTIK_TESTS=ON -DVANTIK_BENCH=OFF
 cmake --build build-asan -j"$jobs"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
