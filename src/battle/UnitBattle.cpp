@@ -98,11 +98,6 @@ int32_t OneLess(int32_t Value)
     return Saturate(int64_t{Value} - 1);
 }
 
-int32_t NineTenths(int32_t Value)
-{
-    return static_cast<int32_t>(int64_t{Value} * 9 / 10);
-}
-
 int32_t TwoThirds(int32_t Value)
 {
     return static_cast<int32_t>(int64_t{Value} * 2 / 3);

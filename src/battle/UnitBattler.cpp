@@ -178,3 +178,8 @@ void RaiseToAtLeast(int32_t &a, int32_t b)
     if (a < b)
         a = b;
 }
+
+int32_t NineTenths(int32_t Value)
+{
+    return static_cast<int32_t>(int64_t{Value} * 9 / 10);
+}

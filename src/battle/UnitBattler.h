@@ -78,3 +78,6 @@ void MakeNormalEnemy();
 void MakeSaveGuard();
 void MakeBoss();
 void RaiseToAtLeast(int32_t &a, int32_t b);
+// Value x 9 div 10, rounding toward zero: what an Idea Burst leaves of Reason
+// and casting leaves of Flash. Cannot overflow, whatever a save file held.
+int32_t NineTenths(int32_t Value);

@@ -133,7 +133,7 @@ void DiceTick()
 void PlayerIdeaBurst()
 {
     FormMain->BtnIdeaBurst->setEnabled(false);
-    Player.Reason = static_cast<int32_t>(int64_t(Player.Reason) * 9 / 10);
+    Player.Reason = NineTenths(Player.Reason);
     FormMain->ShowPlayerStatus();
     if (int64_t(Player.Reason) + BurstRoll >= 100)
         ForceHundred();
@@ -141,7 +141,7 @@ void PlayerIdeaBurst()
 
 void EnemyIdeaBurst()
 {
-    Enemy.Reason = static_cast<int32_t>(int64_t(Enemy.Reason) * 9 / 10);
+    Enemy.Reason = NineTenths(Enemy.Reason);
     FormMain->ShowEnemyStatus();
     BurstRoll = Random(100);
     FormMain->LabIBEnemy->SetCaption(IntToStr(BurstRoll) + Plus);
