@@ -74,6 +74,7 @@ const TSjis TextEats = ToSjis("のからだを食べてむしゃむしゃむし�
 const TSjis TextHPRecovered = ToSjis("のＨＰが");
 const TSjis TextPointsBack = ToSjis("点回復した。");
 const TSjis TextSaved = ToSjis("セーブをした。");
+const TSjis TextNotSaved = ToSjis("セーブできなかった。");
 const TSjis TextWasKilled = ToSjis("は殺された……");
 
 const TSjis GrowHit = ToSjis("命中");
@@ -673,8 +674,13 @@ bool RecoverOrGrowHP()
 
 void SaveAtSavePoint()
 {
-    // A failed write is not reported: the guard's message is the same.
-    SaveGame(Player, ApplicationTitle);
+    if (!SaveGame(Player, ApplicationTitle)) {
+        // The player must not leave believing the progress is safe.
+        FormMain->ShowText(TextNotSaved);
+        OfferNext(MainMenu);
+        ReportWriteFailure();
+        return;
+    }
     Play("dat/popon.wav");
     FormMain->ShowText(TextSaved);
     OfferNext(MainMenu);

@@ -26,11 +26,14 @@ TBattler RecordFromImage(const TRecordImage &Image);
 // its CheckCode field.
 TSjis ComputeCheckCode(TBattler Record, const TSjis &Key);
 void StampCheckCode(TBattler &Record, const TSjis &Key);
-// Writes "save.dat" in the working folder; false when it could not be written.
-// The caller's record is not changed.
+// Writes "save.dat" in the working folder; false when the new record did not
+// reach it, in which case the file holds the old record as it was (or does
+// not exist, when there was none). The caller's record is not changed.
 bool SaveGame(TBattler Record, const TSjis &Key);
 // Reads "save.dat" into Record; false (with a deferred report, except for a
 // missing file) when it cannot be read or its code does not match.
 bool LoadGame(TBattler &Record, const TSjis &Key);
 void ReportReadFailure();
 void ReportBadContent();
+// The message of a failed save, for the callers of SaveGame to show.
+void ReportWriteFailure();

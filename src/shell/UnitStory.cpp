@@ -100,8 +100,10 @@ void EndingAStep()
         FormMain->ShowText(EndingALines[StoryStep]);
         break;
     case 2:
-        // The ending is shown whether or not the save worked.
-        SaveGame(Player, ApplicationTitle);
+        // The ending is shown whether or not the save worked, after the
+        // player has been told of a failure.
+        if (!SaveGame(Player, ApplicationTitle))
+            ReportWriteFailure();
         FormMain->ShowText(EndingATitle);
         FormMain->ClearChoices();
         break;

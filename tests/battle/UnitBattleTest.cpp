@@ -2,15 +2,22 @@
 
 #include "LumeForm.h"
 #include "UnitMain.h"
+#include "UnitSaveLoad.h"
 #include "UnitStory.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
+
+#include <sys/mount.h>
 
 namespace {
 
@@ -27,6 +34,41 @@ uint32_t SeedForDraw(int32_t Range, int32_t Wanted)
     ADD_FAILURE() << "no seed draws " << Wanted << " of " << Range;
     return 0;
 }
+
+// A small tmpfs mounted for one test; only root may mount it.
+class TSmallDisk {
+  public:
+    explicit TSmallDisk(const QString &Path) : Path(Path)
+    {
+        QDir().mkpath(Path);
+        Mounted = ::mount("tmpfs", QFile::encodeName(Path).constData(), "tmpfs",
+                          MS_NOSUID | MS_NODEV, "size=64k") == 0;
+        if (!Mounted)
+            Why = std::strerror(errno);
+    }
+    ~TSmallDisk()
+    {
+        if (Mounted)
+            ::umount2(QFile::encodeName(Path).constData(), MNT_DETACH);
+    }
+    TSmallDisk(const TSmallDisk &) = delete;
+    TSmallDisk &operator=(const TSmallDisk &) = delete;
+
+    // Writes a file until the disk takes no more.
+    void Fill() const
+    {
+        QFile filler(Path + "/filler");
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return;
+        const QByteArray block(512, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+    }
+
+    const QString Path;
+    bool Mounted = false;
+    std::string Why;
+};
 
 class BattleTest : public BattleFixture {
   protected:
@@ -644,6 +686,69 @@ TEST_F(BattleTest, SaveGuardVictorySavesEvenWhenNothingGrew)
     EXPECT_EQ(Sound(), "dat/popon.wav");
     EXPECT_TRUE(QFile::exists("save.dat"));
     EXPECT_TRUE(Offers(MainMenu));
+}
+
+// A save that could not be made is never shown as made.
+TEST_F(BattleTest, SaveGuardVictoryTellsWhenTheSaveFailed)
+{
+    SetStats(Player, 100, 100, 100, 100, 100);
+    Meet("SAVE");
+    WinByAttack();
+    ASSERT_TRUE(QDir().mkdir("save.dat"));
+    Hush();
+    Alerts.clear();
+    Click("≫");
+    EXPECT_EQ(Message(), "セーブできなかった。");
+    EXPECT_EQ(Sound(), "");
+    EXPECT_EQ(Alerts, Strings{"（save.datの書き込みに失敗しました。）"});
+    EXPECT_TRUE(QFileInfo("save.dat").isDir());
+    EXPECT_TRUE(Offers(MainMenu));
+}
+
+// The save point on a real full disk: the old save survives byte for byte,
+// the player is told, and the next start resumes from the old save.
+TEST_F(BattleTest, SavePointOnAFullDiskKeepsTheOldSaveAndSaysSo)
+{
+    TSmallDisk disk(WorkDir() + "/full");
+    if (!disk.Mounted) {
+        std::printf("SKIPPED: cannot mount a tmpfs for the full-disk save test (%s); run as root\n",
+                    disk.Why.c_str());
+        GTEST_SKIP() << "cannot mount a tmpfs (" << disk.Why << "); the test needs root";
+    }
+    ASSERT_TRUE(QFile::link(QStringLiteral(VANTIK_DAT_DIR), disk.Path + "/dat"));
+    ASSERT_TRUE(QDir::setCurrent(disk.Path));
+    ASSERT_TRUE(SaveGame(Player, ApplicationTitle));
+    QFile saved("save.dat");
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray old = saved.readAll();
+    saved.close();
+    disk.Fill();
+
+    SetStats(Player, 100, 100, 100, 100, 100);
+    Meet("SAVE");
+    WinByAttack();
+    Hush();
+    Alerts.clear();
+    Click("≫");
+    EXPECT_EQ(Message(), "セーブできなかった。");
+    EXPECT_EQ(Sound(), "");
+    EXPECT_EQ(Alerts, Strings{"（save.datの書き込みに失敗しました。）"});
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), old);
+    saved.close();
+    Click("≫");
+    EXPECT_EQ(Choices(), (Strings{"seeek", "bosss!", "savie"}));
+
+    StopGame();
+    ResetGameGlobals();
+    StartGame();
+    Pass();
+    EXPECT_EQ(Alerts.size(), 1u) << "no report at the next start";
+    EXPECT_EQ(CurrentScene, "MAIN");
+    EXPECT_EQ(Player.BaseHit, 50) << "the old record is back";
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(RecordImage(Player).data()), 100), old);
+    StopGame();
+    ASSERT_TRUE(QDir::setCurrent(WorkDir()));
 }
 
 TEST_F(BattleTest, BeatenBossGivesItsNameAndTheNextBoss)

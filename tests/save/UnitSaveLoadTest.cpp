@@ -316,6 +316,28 @@ TEST_F(SaveLoadTest, SaveOverUnwritableFileFailsSilentlyAndKeepsIt)
     EXPECT_EQ(QDir(".").entryList(QDir::Files).size(), 0);
 }
 
+// A folder that takes no new file: the save is written where it stands.
+TEST_F(SaveLoadTest, SaveInAFolderRefusingNewFilesWritesInPlace)
+{
+    const QByteArray old = ValidSave();
+    if (!MakeImmutable(WorkDir()))
+        GTEST_SKIP() << "the file system here has no immutable flag";
+    TBattler record = SampleRecord();
+    record.BossIndex = 6;
+    EXPECT_TRUE(SaveGame(record, ApplicationTitle));
+    TBattler loaded{};
+    EXPECT_TRUE(LoadGame(loaded, ApplicationTitle));
+    EXPECT_EQ(loaded.BossIndex, 6);
+    EXPECT_EQ(QDir(".").entryList(QDir::Files).size(), 1);
+
+    // With no save to overwrite there is nothing to be done.
+    ASSERT_TRUE(SetImmutable(WorkDir(), false));
+    ASSERT_TRUE(QFile::remove("save.dat"));
+    ASSERT_TRUE(MakeImmutable(WorkDir()));
+    EXPECT_FALSE(SaveGame(record, ApplicationTitle));
+    EXPECT_FALSE(QFile::exists("save.dat"));
+}
+
 TEST_F(SaveLoadTest, KilledSaveLeavesOldOrNewRecord)
 {
     ASSERT_TRUE(SaveGame(SaveLoopRecord(0), ApplicationTitle));

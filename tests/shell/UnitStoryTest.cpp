@@ -208,7 +208,7 @@ TEST_F(StoryTest, EndingASavesOnceOnItsThirdClickAndTheGameResumes)
     EXPECT_EQ(Player.BaseReason, before.BaseReason);
 }
 
-TEST_F(StoryTest, EndingAShowsItsTitleWhenTheSaveFails)
+TEST_F(StoryTest, EndingATellsOfAFailedSaveThenShowsItsTitle)
 {
     BeatSixthBoss();
     ASSERT_TRUE(QDir().mkdir("save.dat"));
@@ -217,7 +217,7 @@ TEST_F(StoryTest, EndingAShowsItsTitleWhenTheSaveFails)
     Pass();
     EXPECT_EQ(Message(), Utf8(EndingATitle));
     EXPECT_TRUE(Choices().empty());
-    EXPECT_TRUE(Alerts.empty());
+    EXPECT_EQ(Alerts, std::vector<std::string>{"（save.datの書き込みに失敗しました。）"});
     EXPECT_TRUE(QFileInfo("save.dat").isDir());
 }
 
