@@ -104,11 +104,6 @@ bool TLumeWave::HasAudioOutput()
     return found;
 }
 
-bool TLumeWave::AudioEngineStarted()
-{
-    return EngineStarted;
-}
-
 void TLumeWave::EndProgram(int Status)
 {
     std::fflush(nullptr);

@@ -33,13 +33,11 @@ public:
     // Whether this process has an audio output to play on (asked once).
     static bool HasAudioOutput();
 
-    // True once sound output was found and Qt Multimedia connected to the
-    // sound server. Qt 6.4 closes that connection in a static destructor at
-    // exit that can race with the sound server's client thread and abort the
-    // process; a program that started it ends with EndProgram instead.
-    static bool AudioEngineStarted();
-    // Flushes standard streams and ends the process with Status, without
-    // the libraries' exit handlers when the audio engine was started.
+    // Flushes standard streams and ends the process with Status. Once Qt
+    // Multimedia has connected to the sound server, the libraries' exit
+    // handlers are skipped: Qt 6.4 closes that connection in a static
+    // destructor that can race with the sound server's client thread and
+    // abort the process.
     [[noreturn]] static void EndProgram(int Status);
 
 private:

@@ -1,12 +1,10 @@
 // The program's entry: the application object, the main window, the loop.
-#include "LumeForm.h"
 #include "LumeWave.h"
 #include "MyConsole.h"
 #include "UnitForm.h"
 #include "UnitSaveLoad.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include <cstdio>
 #include <exception>
@@ -28,8 +26,7 @@ int main(int argc, char **argv)
         } catch (const std::exception &error) {
             // A missing data file ends the program before its window shows.
             std::fprintf(stderr, "vantik: %s\n", error.what());
-            QMessageBox::critical(nullptr, FromSjis(ApplicationTitle),
-                                  QString::fromLocal8Bit(error.what()));
+            Alert(ToSjis(error.what()));
             return 1;
         }
         form->show();
