@@ -84,14 +84,6 @@ const TSjis GrowReason = ToSjis("理力");
 const TSjis GrowHP = ToSjis("ＨＰ");
 
 constexpr int64_t Int32Max = std::numeric_limits<int32_t>::max();
-constexpr int64_t Int32Min = std::numeric_limits<int32_t>::min();
-
-// A save file can hold any value in any field, so results that are stored
-// back saturate at the 32-bit limits instead of wrapping.
-int32_t Saturate(int64_t Value)
-{
-    return static_cast<int32_t>(std::clamp(Value, Int32Min, Int32Max));
-}
 
 int32_t OneLess(int32_t Value)
 {
