@@ -265,6 +265,14 @@ void ResistContest(const TSide &Target, const TSide &Caster)
         Ensnared(Target, resist.Line);
 }
 
+// Marks a stage no click can reach, as every last stage hands over to a
+// result that rebinds the button. A debug build stops there; a release build
+// passes over the click instead of running into undefined behaviour.
+void UnreachableStage()
+{
+    Q_ASSERT_X(false, "BattleStage", "a click reached a stage past the last");
+}
+
 void AttackStep(const TSide &Attacker, const TSide &Defender)
 {
     switch (BattleStage) {
@@ -281,8 +289,8 @@ void AttackStep(const TSide &Attacker, const TSide &Defender)
         PredictContest(Attacker, Defender);
         break;
     default:
-        // The last stage always hands over to a result, which rebinds the button.
-        Q_UNREACHABLE();
+        UnreachableStage();
+        break;
     }
     ++BattleStage;
 }
@@ -300,8 +308,8 @@ void MagicStep(const TSide &Caster, const TSide &Target)
         ResistContest(Target, Caster);
         break;
     default:
-        // The last stage always hands over to a result, which rebinds the button.
-        Q_UNREACHABLE();
+        UnreachableStage();
+        break;
     }
     ++BattleStage;
 }
