@@ -43,12 +43,6 @@ const TSjis TextWhatNow = ToSjis("どうする？");
 const TSjis TextAttacks = ToSjis("の攻撃……\\n命中");
 const TSjis TextSchemes = ToSjis("は奇策を弄した……\\n閃き");
 const TSjis TextLikelyHit = ToSjis("\\n当たりそう\\n");
-const TSjis TextLikelyEvaded = ToSjis("\\n回避されそう\\n");
-const TSjis TextLikelyDodged = ToSjis("\\n回避できそう\\n");
-const TSjis TextLikelyWorks = ToSjis("\\nうまくいきそう\\n");
-const TSjis TextLikelyTrapped = ToSjis("\\nハメられそう\\n");
-const TSjis TextSeenThrough = ToSjis("に見切られた！");
-const TSjis TextSawThrough = ToSjis("は策を見破った！");
 
 const TSjis TextEscapeCry = ToSjis("逃げてーー！\\nどっちかが大丈夫！");
 const TSjis TextRight = ToSjis("右");
@@ -56,11 +50,7 @@ const TSjis TextLeft = ToSjis("左");
 const TSjis TextEscaped = ToSjis("逃げた成功した！");
 const TSjis TextTrapped = ToSjis("逃げられない運命だった！");
 
-const TSjis TextDealtDamage = ToSjis("に１点のダメージを与えた！");
-const TSjis TextTookDamage = ToSjis("は１点のダメージを食らった！");
 const TSjis TextMissed = ToSjis("外れた！");
-const TSjis TextEnsnared = ToSjis("を陥れた！\\n 命中、回避、予測を減耗させた！");
-const TSjis TextWasEnsnared = ToSjis("は陥れられた！\\n 命中、回避、予測が減耗した！");
 
 const TSjis TextKilled = ToSjis("を殺した！");
 const TSjis LastBossName = ToSjis("祖");
@@ -85,14 +75,6 @@ const TSjis GrowReason = ToSjis("理力");
 const TSjis GrowHP = ToSjis("ＨＰ");
 
 constexpr int64_t Int32Max = std::numeric_limits<int32_t>::max();
-constexpr int64_t Int32Min = std::numeric_limits<int32_t>::min();
-
-// A save file can hold any value in any field, so results that are stored
-// back saturate at the 32-bit limits instead of wrapping.
-int32_t Saturate(int64_t Value)
-{
-    return static_cast<int32_t>(std::clamp(Value, Int32Min, Int32Max));
-}
 
 int32_t OneLess(int32_t Value)
 {
@@ -125,6 +107,52 @@ void Play(const char *FileName)
     PlayWave(FileName, false);
 }
 
+// One side of the fight, so that each contest is written once for both: its
+// record, its dice and status, where its own losses lead, and the wording
+// that differs between the sides. The hints follow the side's contest line;
+// the other texts follow its name.
+struct TSide {
+    TBattler &Battler;
+    bool IsPlayer;
+    void (*ShowStatus)();
+    TProcedure Turn;     // after it lost a hit point or was ensnared
+    TProcedure Defeated; // after it lost its last hit point
+    const char *HurtSound;
+    TSjis EvadingHint; // its evade worked; the attacker's predict is next
+    TSjis CastingHint; // its spell flashed; the target's resistance is next
+    TSjis SeesThrough; // it resisted a spell
+    TSjis LosesHitPoint;
+    TSjis IsEnsnared;
+};
+
+const TSide PlayerSide{
+    .Battler = Player,
+    .IsPlayer = true,
+    .ShowStatus = [] { FormMain->ShowPlayerStatus(); },
+    .Turn = PlayerTurn,
+    .Defeated = PlayerDefeated,
+    .HurtSound = "dat/zurl.wav",
+    .EvadingHint = ToSjis("\\n回避できそう\\n"),
+    .CastingHint = ToSjis("\\nうまくいきそう\\n"),
+    .SeesThrough = ToSjis("は策を見破った！"),
+    .LosesHitPoint = ToSjis("は１点のダメージを食らった！"),
+    .IsEnsnared = ToSjis("は陥れられた！\\n 命中、回避、予測が減耗した！"),
+};
+
+const TSide EnemySide{
+    .Battler = Enemy,
+    .IsPlayer = false,
+    .ShowStatus = [] { FormMain->ShowEnemyStatus(); },
+    .Turn = EnemyTurn,
+    .Defeated = EnemyDefeated,
+    .HurtSound = "dat/dun.wav",
+    .EvadingHint = ToSjis("\\n回避されそう\\n"),
+    .CastingHint = ToSjis("\\nハメられそう\\n"),
+    .SeesThrough = ToSjis("に見切られた！"),
+    .LosesHitPoint = ToSjis("に１点のダメージを与えた！"),
+    .IsEnsnared = ToSjis("を陥れた！\\n 命中、回避、予測を減耗させた！"),
+};
+
 // One dice contest: the side's stat plus the dice, reported as
 // name, label, stat, "＋", dice, "＝", sum.
 struct TContest {
@@ -132,11 +160,11 @@ struct TContest {
     bool Succeeded;
 };
 
-TContest Contest(const TBattler &Side, const TSjis &Label, int32_t Stat)
+TContest Contest(const TSide &Roller, const TSjis &Label, int32_t Stat)
 {
     const int64_t sum = int64_t{Stat} + DiceValue;
-    return {Side.Name.Str() + Label + IntToStr(Stat) + TextPlus + IntToStr(DiceValue) + TextEquals +
-                IntToStr(sum),
+    return {Roller.Battler.Name.Str() + Label + IntToStr(Stat) + TextPlus + IntToStr(DiceValue) +
+                TextEquals + IntToStr(sum),
             sum >= 100};
 }
 
@@ -151,142 +179,148 @@ bool PlayerGoesFirst()
     return Random(static_cast<int32_t>(p + e)) < p;
 }
 
-void PlayerAims()
+// Shows Lead, then the roller's name, Label and Stat, and sets the roller's
+// dice going.
+void RollFor(const TSjis &Lead, const TSide &Roller, const TSjis &Label, int32_t Stat)
 {
-    FormMain->ShowText(Player.Name.Str() + TextAttacks + IntToStr(Player.Hit));
-    StartDiceRoll(true);
+    FormMain->ShowText(Lead + Roller.Battler.Name.Str() + Label + IntToStr(Stat));
+    StartDiceRoll(Roller.IsPlayer);
 }
 
-void PlayerHitContest()
+// The action came to nothing; the other side's turn, Next, follows.
+void Misses(const TSjis &Text, TProcedure Next)
 {
-    const TContest contest = Contest(Player, LabelHit, Player.Hit);
-    if (!contest.Succeeded) {
-        PlayerMisses(contest.Line);
-        return;
-    }
-    FormMain->ShowText(contest.Line + TextLikelyHit + Enemy.Name.Str() + LabelEvade +
-                       IntToStr(Enemy.Evade));
-    StartDiceRoll(false);
+    FormMain->ShowText(Text + TextBreak + TextMissed);
+    Play("dat/suka.wav");
+    OfferNext(Next);
 }
 
-void EnemyEvadeContest()
+void TakesDamage(const TSide &Side, const TSjis &Text)
 {
-    const TContest contest = Contest(Enemy, LabelEvade, Enemy.Evade);
-    if (!contest.Succeeded) {
-        EnemyTakesDamage(contest.Line);
-        return;
-    }
-    FormMain->ShowText(contest.Line + TextLikelyEvaded + Player.Name.Str() + LabelPredict +
-                       IntToStr(Player.Predict));
-    StartDiceRoll(true);
+    FormMain->ShowText(Text + TextBreak + Side.Battler.Name.Str() + Side.LosesHitPoint);
+    Play(Side.HurtSound);
+    Side.Battler.HP = OneLess(Side.Battler.HP);
+    Side.ShowStatus();
+    OfferNext(Side.Battler.HP > 0 ? Side.Turn : Side.Defeated);
 }
 
-void PlayerPredictContest()
+void Ensnared(const TSide &Side, const TSjis &Text)
 {
-    const TContest contest = Contest(Player, LabelPredict, Player.Predict);
-    if (contest.Succeeded)
-        EnemyTakesDamage(contest.Line);
+    const TSjis message = Text + TextBreak + Side.Battler.Name.Str() + Side.IsEnsnared;
+    Play("dat/duty.wav");
+    Side.Battler.Hit = TwoThirds(Side.Battler.Hit);
+    Side.Battler.Evade = TwoThirds(Side.Battler.Evade);
+    Side.Battler.Predict = TwoThirds(Side.Battler.Predict);
+    Side.ShowStatus();
+    FormMain->ShowText(message);
+    OfferNext(Side.Turn);
+}
+
+void HitContest(const TSide &Attacker, const TSide &Defender)
+{
+    const TContest hit = Contest(Attacker, LabelHit, Attacker.Battler.Hit);
+    if (hit.Succeeded)
+        RollFor(hit.Line + TextLikelyHit, Defender, LabelEvade, Defender.Battler.Evade);
     else
-        PlayerMisses(contest.Line);
+        Misses(hit.Line, Defender.Turn);
 }
 
-void PlayerSchemes()
+void EvadeContest(const TSide &Defender, const TSide &Attacker)
 {
-    FormMain->ShowText(Player.Name.Str() + TextSchemes + IntToStr(Player.Flash));
-    StartDiceRoll(true);
+    const TContest evade = Contest(Defender, LabelEvade, Defender.Battler.Evade);
+    if (evade.Succeeded)
+        RollFor(evade.Line + Defender.EvadingHint, Attacker, LabelPredict,
+                Attacker.Battler.Predict);
+    else
+        TakesDamage(Defender, evade.Line);
 }
 
-void PlayerFlashContest()
+void PredictContest(const TSide &Attacker, const TSide &Defender)
+{
+    const TContest predict = Contest(Attacker, LabelPredict, Attacker.Battler.Predict);
+    if (predict.Succeeded)
+        TakesDamage(Defender, predict.Line);
+    else
+        Misses(predict.Line, Defender.Turn);
+}
+
+void FlashContest(const TSide &Caster, const TSide &Target)
 {
     // The line shows the Flash before casting wears it down.
-    const TContest contest = Contest(Player, LabelFlash, Player.Flash);
-    Player.Flash = NineTenths(Player.Flash);
-    FormMain->ShowPlayerStatus();
-    if (!contest.Succeeded) {
-        PlayerMisses(contest.Line);
-        return;
-    }
-    FormMain->ShowText(contest.Line + TextLikelyWorks + Enemy.Name.Str() + LabelResist +
-                       IntToStr(Enemy.Flash));
-    StartDiceRoll(false);
-}
-
-void EnemyResistContest()
-{
-    const TContest contest = Contest(Enemy, LabelResist, Enemy.Flash);
-    if (contest.Succeeded)
-        PlayerMisses(contest.Line + TextBreak + Enemy.Name.Str() + TextSeenThrough);
+    const TContest flash = Contest(Caster, LabelFlash, Caster.Battler.Flash);
+    Caster.Battler.Flash = NineTenths(Caster.Battler.Flash);
+    Caster.ShowStatus();
+    if (flash.Succeeded)
+        RollFor(flash.Line + Caster.CastingHint, Target, LabelResist, Target.Battler.Flash);
     else
-        EnemyEnsnared(contest.Line);
+        Misses(flash.Line, Target.Turn);
 }
 
-void EnemyAims()
+void ResistContest(const TSide &Target, const TSide &Caster)
 {
-    FormMain->ShowText(Enemy.Name.Str() + TextAttacks + IntToStr(Enemy.Hit));
-    StartDiceRoll(false);
-}
-
-void EnemyHitContest()
-{
-    const TContest contest = Contest(Enemy, LabelHit, Enemy.Hit);
-    if (!contest.Succeeded) {
-        EnemyMisses(contest.Line);
-        return;
-    }
-    FormMain->ShowText(contest.Line + TextLikelyHit + Player.Name.Str() + LabelEvade +
-                       IntToStr(Player.Evade));
-    StartDiceRoll(true);
-}
-
-void PlayerEvadeContest()
-{
-    const TContest contest = Contest(Player, LabelEvade, Player.Evade);
-    if (!contest.Succeeded) {
-        PlayerTakesDamage(contest.Line);
-        return;
-    }
-    FormMain->ShowText(contest.Line + TextLikelyDodged + Enemy.Name.Str() + LabelPredict +
-                       IntToStr(Enemy.Predict));
-    StartDiceRoll(false);
-}
-
-void EnemyPredictContest()
-{
-    const TContest contest = Contest(Enemy, LabelPredict, Enemy.Predict);
-    if (contest.Succeeded)
-        PlayerTakesDamage(contest.Line);
+    const TContest resist = Contest(Target, LabelResist, Target.Battler.Flash);
+    if (resist.Succeeded)
+        Misses(resist.Line + TextBreak + Target.Battler.Name.Str() + Target.SeesThrough,
+               Target.Turn);
     else
-        EnemyMisses(contest.Line);
+        Ensnared(Target, resist.Line);
 }
 
-void EnemySchemes()
+// Marks a stage no click can reach, as every last stage hands over to a
+// result that rebinds the button. A debug build stops there; a release build
+// passes over the click instead of running into undefined behaviour.
+void UnreachableStage()
 {
-    FormMain->ShowText(Enemy.Name.Str() + TextSchemes + IntToStr(Enemy.Flash));
-    StartDiceRoll(false);
+    Q_ASSERT_X(false, "BattleStage", "a click reached a stage past the last");
 }
 
-void EnemyFlashContest()
+void AttackStep(const TSide &Attacker, const TSide &Defender)
 {
-    // The line shows the Flash before casting wears it down.
-    const TContest contest = Contest(Enemy, LabelFlash, Enemy.Flash);
-    Enemy.Flash = NineTenths(Enemy.Flash);
-    FormMain->ShowEnemyStatus();
-    if (!contest.Succeeded) {
-        EnemyMisses(contest.Line);
-        return;
+    switch (BattleStage) {
+    case 0:
+        RollFor(TSjis(), Attacker, TextAttacks, Attacker.Battler.Hit);
+        break;
+    case 1:
+        HitContest(Attacker, Defender);
+        break;
+    case 2:
+        EvadeContest(Defender, Attacker);
+        break;
+    case 3:
+        PredictContest(Attacker, Defender);
+        break;
+    default:
+        UnreachableStage();
+        break;
     }
-    FormMain->ShowText(contest.Line + TextLikelyTrapped + Player.Name.Str() + LabelResist +
-                       IntToStr(Player.Flash));
-    StartDiceRoll(true);
+    ++BattleStage;
 }
 
-void PlayerResistContest()
+void MagicStep(const TSide &Caster, const TSide &Target)
 {
-    const TContest contest = Contest(Player, LabelResist, Player.Flash);
-    if (contest.Succeeded)
-        EnemyMisses(contest.Line + TextBreak + Player.Name.Str() + TextSawThrough);
-    else
-        PlayerEnsnared(contest.Line);
+    switch (BattleStage) {
+    case 0:
+        RollFor(TSjis(), Caster, TextSchemes, Caster.Battler.Flash);
+        break;
+    case 1:
+        FlashContest(Caster, Target);
+        break;
+    case 2:
+        ResistContest(Target, Caster);
+        break;
+    default:
+        UnreachableStage();
+        break;
+    }
+    ++BattleStage;
+}
+
+// Starts a staged action at its first stage; each "≫" runs the next.
+void StartStages(TProcedure Step)
+{
+    OfferNext(Step);
+    BattleStage = 0;
+    Step();
 }
 
 void FinishBossReward()
@@ -358,57 +392,22 @@ void PlayerTurn()
 
 void PlayerAttack()
 {
-    OfferNext(PlayerAttackStep);
-    BattleStage = 0;
-    PlayerAttackStep();
+    StartStages(PlayerAttackStep);
 }
 
 void PlayerAttackStep()
 {
-    switch (BattleStage) {
-    case 0:
-        PlayerAims();
-        break;
-    case 1:
-        PlayerHitContest();
-        break;
-    case 2:
-        EnemyEvadeContest();
-        break;
-    case 3:
-        PlayerPredictContest();
-        break;
-    default:
-        // Stage 3 always hands over to a result, which rebinds the button.
-        Q_UNREACHABLE();
-    }
-    ++BattleStage;
+    AttackStep(PlayerSide, EnemySide);
 }
 
 void PlayerMagic()
 {
-    OfferNext(PlayerMagicStep);
-    BattleStage = 0;
-    PlayerMagicStep();
+    StartStages(PlayerMagicStep);
 }
 
 void PlayerMagicStep()
 {
-    switch (BattleStage) {
-    case 0:
-        PlayerSchemes();
-        break;
-    case 1:
-        PlayerFlashContest();
-        break;
-    case 2:
-        EnemyResistContest();
-        break;
-    default:
-        // Stage 2 always hands over to a result, which rebinds the button.
-        Q_UNREACHABLE();
-    }
-    ++BattleStage;
+    MagicStep(PlayerSide, EnemySide);
 }
 
 void PlayerEscape()
@@ -440,30 +439,17 @@ void EscapeFailed()
 
 void EnemyTakesDamage(const TSjis &Text)
 {
-    FormMain->ShowText(Text + TextBreak + Enemy.Name.Str() + TextDealtDamage);
-    Play("dat/dun.wav");
-    Enemy.HP = OneLess(Enemy.HP);
-    FormMain->ShowEnemyStatus();
-    OfferNext(Enemy.HP > 0 ? EnemyTurn : EnemyDefeated);
+    TakesDamage(EnemySide, Text);
 }
 
 void PlayerMisses(const TSjis &Text)
 {
-    FormMain->ShowText(Text + TextBreak + TextMissed);
-    Play("dat/suka.wav");
-    OfferNext(EnemyTurn);
+    Misses(Text, EnemyTurn);
 }
 
 void EnemyEnsnared(const TSjis &Text)
 {
-    const TSjis message = Text + TextBreak + Enemy.Name.Str() + TextEnsnared;
-    Play("dat/duty.wav");
-    Enemy.Hit = TwoThirds(Enemy.Hit);
-    Enemy.Evade = TwoThirds(Enemy.Evade);
-    Enemy.Predict = TwoThirds(Enemy.Predict);
-    FormMain->ShowEnemyStatus();
-    FormMain->ShowText(message);
-    OfferNext(EnemyTurn);
+    Ensnared(EnemySide, Text);
 }
 
 // ---- The enemy's actions ----
@@ -494,85 +480,37 @@ bool ChooseEnemyMagic()
 
 void EnemyAttack()
 {
-    OfferNext(EnemyAttackStep);
-    BattleStage = 0;
-    EnemyAttackStep();
+    StartStages(EnemyAttackStep);
 }
 
 void EnemyAttackStep()
 {
-    switch (BattleStage) {
-    case 0:
-        EnemyAims();
-        break;
-    case 1:
-        EnemyHitContest();
-        break;
-    case 2:
-        PlayerEvadeContest();
-        break;
-    case 3:
-        EnemyPredictContest();
-        break;
-    default:
-        // Stage 3 always hands over to a result, which rebinds the button.
-        Q_UNREACHABLE();
-    }
-    ++BattleStage;
+    AttackStep(EnemySide, PlayerSide);
 }
 
 void EnemyMagic()
 {
-    OfferNext(EnemyMagicStep);
-    BattleStage = 0;
-    EnemyMagicStep();
+    StartStages(EnemyMagicStep);
 }
 
 void EnemyMagicStep()
 {
-    switch (BattleStage) {
-    case 0:
-        EnemySchemes();
-        break;
-    case 1:
-        EnemyFlashContest();
-        break;
-    case 2:
-        PlayerResistContest();
-        break;
-    default:
-        // Stage 2 always hands over to a result, which rebinds the button.
-        Q_UNREACHABLE();
-    }
-    ++BattleStage;
+    MagicStep(EnemySide, PlayerSide);
 }
 
 void PlayerTakesDamage(const TSjis &Text)
 {
-    FormMain->ShowText(Text + TextBreak + Player.Name.Str() + TextTookDamage);
-    Play("dat/zurl.wav");
-    Player.HP = OneLess(Player.HP);
-    FormMain->ShowPlayerStatus();
-    OfferNext(Player.HP > 0 ? PlayerTurn : PlayerDefeated);
+    TakesDamage(PlayerSide, Text);
 }
 
 void EnemyMisses(const TSjis &Text)
 {
-    FormMain->ShowText(Text + TextBreak + TextMissed);
-    Play("dat/suka.wav");
-    OfferNext(PlayerTurn);
+    Misses(Text, PlayerTurn);
 }
 
 void PlayerEnsnared(const TSjis &Text)
 {
-    const TSjis message = Text + TextBreak + Player.Name.Str() + TextWasEnsnared;
-    Play("dat/duty.wav");
-    Player.Hit = TwoThirds(Player.Hit);
-    Player.Evade = TwoThirds(Player.Evade);
-    Player.Predict = TwoThirds(Player.Predict);
-    FormMain->ShowPlayerStatus();
-    FormMain->ShowText(message);
-    OfferNext(PlayerTurn);
+    Ensnared(PlayerSide, Text);
 }
 
 // ---- The outcome ----

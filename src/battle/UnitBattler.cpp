@@ -1,5 +1,6 @@
 #include "UnitBattler.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -33,17 +34,6 @@ constexpr std::array<TBossRow, 7> Bosses{{
     {"roda", 7, 100, 50, 100, 50, 90},
     {"祖", 7, 100, 100, 100, 100, 100},
 }};
-
-// Stats that reach the enemy from a save file (through the save guard) can be
-// anything, so a weight derived from them saturates instead of wrapping.
-int32_t Saturate(int64_t Value)
-{
-    if (Value > std::numeric_limits<int32_t>::max())
-        return std::numeric_limits<int32_t>::max();
-    if (Value < std::numeric_limits<int32_t>::min())
-        return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(Value);
-}
 
 // Names converted to Shift-JIS once, on first use.
 const TSjis &BossName(size_t Index)
@@ -167,6 +157,8 @@ void MakeBoss()
         Enemy.BaseReason = row.Reason;
     }
     AttackWeight = 200;
+    // Past the last boss the Flash is the previous enemy's; through the save
+    // guard, that can be any value a save file held.
     MagicWeight = Saturate(int64_t{Enemy.BaseFlash} + 1);
     BurstChance = Enemy.BaseReason;
     Enemy.HP = Enemy.MaxHP;
@@ -182,4 +174,10 @@ void RaiseToAtLeast(int32_t &a, int32_t b)
 int32_t NineTenths(int32_t Value)
 {
     return static_cast<int32_t>(int64_t{Value} * 9 / 10);
+}
+
+int32_t Saturate(int64_t Value)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(Value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
 }

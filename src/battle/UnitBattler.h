@@ -81,3 +81,7 @@ void RaiseToAtLeast(int32_t &a, int32_t b);
 // Value x 9 div 10, rounding toward zero: what an Idea Burst leaves of Reason
 // and casting leaves of Flash. Cannot overflow, whatever a save file held.
 int32_t NineTenths(int32_t Value);
+// Value clamped to the 32-bit range. A save file can hold any value in any
+// field, so results derived from it and stored back saturate at the limits
+// instead of wrapping.
+int32_t Saturate(int64_t Value);

@@ -560,6 +560,33 @@ TEST_F(BattleTest, EnemySpellThatWorksCutsThePlayer)
     EXPECT_TRUE(Offers(PlayerTurn));
 }
 
+// Every last stage binds "≫" to a result, so no click reaches a stage past
+// it. Should one ever arrive, a release build passes over it without a draw,
+// a word or a sound, and a debug build stops on an assertion.
+TEST_F(BattleTest, StagePastTheLastIsPassedOver)
+{
+    Meet("NORMAL");
+    PlayerTurn();
+    for (const TProcedure step :
+         {PlayerAttackStep, PlayerMagicStep, EnemyAttackStep, EnemyMagicStep}) {
+        Hush();
+        BattleStage = 4;
+#ifdef QT_NO_DEBUG
+        const uint32_t seed = RandSeed;
+        step();
+        EXPECT_EQ(BattleStage, 5);
+        EXPECT_EQ(RandSeed, seed);
+        EXPECT_EQ(Message(), "どうする？");
+        EXPECT_EQ(Sound(), "");
+        EXPECT_FALSE(DiceRolling);
+#else
+        // The window's threads are running: let the child start afresh.
+        GTEST_FLAG_SET(death_test_style, "threadsafe");
+        EXPECT_DEATH(step(), "stage past the last");
+#endif
+    }
+}
+
 // ---- The outcome ----
 
 TEST_F(BattleTest, VictoryGrowsOneStatPerClickThenRecovers)
