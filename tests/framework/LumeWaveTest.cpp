@@ -1,10 +1,10 @@
 #include "LumeWave.h"
 #include "LumeMidi.h"
+#include "WorkingFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -19,24 +19,6 @@
 #include <vector>
 
 namespace {
-
-// Runs a test in an empty temporary working folder, optionally with the
-// generated dat/ folder linked into it, as the program finds it.
-class WorkingFolder {
-public:
-    explicit WorkingFolder(bool WithDat) : Old(QDir::currentPath())
-    {
-        EXPECT_TRUE(Dir.isValid());
-        if (WithDat)
-            EXPECT_TRUE(QFile::link(QStringLiteral(VANTIK_DAT_DIR), Dir.filePath("dat")));
-        EXPECT_TRUE(QDir::setCurrent(Dir.path()));
-    }
-    ~WorkingFolder() { QDir::setCurrent(Old); }
-
-private:
-    QTemporaryDir Dir;
-    QString Old;
-};
 
 // Collects every Qt message while it exists.
 class MessageCatcher {
@@ -68,7 +50,7 @@ bool SoundingBecomes(const TLumeWave &Wave, bool Expected, int TimeoutMs)
 
 class WavePlayerTest : public ::testing::Test {
 protected:
-    WorkingFolder Folder{true};
+    TWorkingFolder Folder{true};
 };
 
 TEST_F(WavePlayerTest, FieldsFollowPlayAndStop)
@@ -217,7 +199,7 @@ std::optional<int> MidiLibraryDevice()
 
 TEST(MidiHolderTest, SelectsTheDefaultDeviceAndUnloadsAtTheEnd)
 {
-    WorkingFolder folder(true);
+    TWorkingFolder folder(true);
     {
         TLumeMidi midi;
         ASSERT_TRUE(midi.Active());
@@ -234,7 +216,7 @@ TEST(MidiHolderTest, SelectsTheDefaultDeviceAndUnloadsAtTheEnd)
 
 TEST(MidiHolderTest, MissingLibraryLeavesAnInertHolder)
 {
-    WorkingFolder folder(false);
+    TWorkingFolder folder(false);
     {
         TLumeMidi midi;
         EXPECT_TRUE(midi.Active());
@@ -248,7 +230,7 @@ TEST(MidiHolderTest, MissingLibraryLeavesAnInertHolder)
 
 TEST(MidiHolderTest, SecondInstanceIsGuardedAndLeavesTheFirstAlone)
 {
-    WorkingFolder folder(true);
+    TWorkingFolder folder(true);
     TLumeMidi first;
     ASSERT_TRUE(first.Loaded());
     {

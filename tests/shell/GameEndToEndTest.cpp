@@ -26,25 +26,12 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
-
-const Strings MenuChoices{"seeek", "bosss!", "savie"};
-const Strings NextOnly{"≫"};
-const Strings TurnChoices{"attax", "magix", "escapy"};
-const Strings PickChoices{"noar", "yest"};
-const Strings IntroChoices{"≫", "skipl"};
-
 const char *const StatNames[5] = {"命中", "回避", "予測", "閃き", "理力"};
 const char *const BossNames[7] = {"r", "歩", "アルフ", "ALPHA", "ヴェスカ", "roda", "祖"};
 enum { Hit, Evade, Predict, Flash, Reason };
 
 const QColor Black(0, 0, 0);
 const QColor Red(255, 0, 0);
-
-std::string Utf8Of(const TSjis &Text)
-{
-    return FromSjis(Text).toStdString();
-}
 
 std::string Num(int64_t Value)
 {
@@ -184,16 +171,6 @@ class GameEndToEndTest : public GameHarness {
 
     static int32_t Value(TLumeLabel *Label) { return Label->text().toInt(); }
     static bool IsBlack(TLumeLabel *Label) { return Label->FontColour() == Black; }
-    std::array<TLumeLabel *, 5> MyLabels() const
-    {
-        return {FormMain->LabMyStatus0, FormMain->LabMyStatus1, FormMain->LabMyStatus2,
-                FormMain->LabMyStatus3, FormMain->LabMyStatus4};
-    }
-    std::array<TLumeLabel *, 5> EnemyLabels() const
-    {
-        return {FormMain->LabEnemyStatus0, FormMain->LabEnemyStatus1, FormMain->LabEnemyStatus2,
-                FormMain->LabEnemyStatus3, FormMain->LabEnemyStatus4};
-    }
     static int Count(const std::string &Text, const std::string &Mark)
     {
         int n = 0;
@@ -250,14 +227,10 @@ class GameEndToEndTest : public GameHarness {
                 << Side.Name << StatNames[i];
         }
     }
-    void ExpectMyside() { ExpectSideShown(Me, MyLabels(), FormMain->LabMyHP, true); }
-    void ExpectEnemySide() { ExpectSideShown(Foe, EnemyLabels(), FormMain->LabEnemyHP, false); }
-    bool EnemySideBlank() const
+    void ExpectMyside() { ExpectSideShown(Me, MyStatusLabels(), FormMain->LabMyHP, true); }
+    void ExpectEnemySide()
     {
-        for (TLumeLabel *label : EnemyLabels())
-            if (!label->text().isEmpty())
-                return false;
-        return FormMain->LabEnemyHP->text().isEmpty();
+        ExpectSideShown(Foe, EnemyStatusLabels(), FormMain->LabEnemyHP, false);
     }
 
     void ExpectScreen(const std::string &Text, const Strings &Offered)
@@ -348,7 +321,7 @@ class GameEndToEndTest : public GameHarness {
                                  : Kind == TKind::Save ? "セーブガード"
                                                        : BossNames[BossNumber];
         ExpectScreen("殺すべきもの、" + name + "があらわれた。", {"killl", "escapo"});
-        Foe = SideFromLabels(EnemyLabels(), FormMain->LabEnemyHP);
+        Foe = SideFromLabels(EnemyStatusLabels(), FormMain->LabEnemyHP);
         Foe.Name = name;
         Casts = 0;
         EXPECT_EQ(Foe.HP, Foe.MaxHP) << "a new enemy has all its stars";
@@ -947,9 +920,9 @@ class GameEndToEndTest : public GameHarness {
         ClickWidget(FormMain->PntTitle);
         EXPECT_TRUE(FormMain->PageMain->isVisibleTo(FormMain));
         EXPECT_FALSE(FormMain->PageTitle->isVisibleTo(FormMain));
-        ExpectScreen("あなたが落としたのはこのステータスですか？", PickChoices);
+        ExpectScreen(StatusPrompt, PickChoices);
         EXPECT_TRUE(EnemySideBlank());
-        Me = SideFromLabels(MyLabels(), FormMain->LabMyHP);
+        Me = SideFromLabels(MyStatusLabels(), FormMain->LabMyHP);
         Me.Name = "あなた";
         EXPECT_EQ(Me.HP, Me.MaxHP);
     }
@@ -963,8 +936,8 @@ class GameEndToEndTest : public GameHarness {
             ASSERT_LT(rerolls, 5000);
             const TSide before = Me;
             Click("noar");
-            ExpectScreen("あなたが落としたのはこのステータスですか？", PickChoices);
-            Me = SideFromLabels(MyLabels(), FormMain->LabMyHP);
+            ExpectScreen(StatusPrompt, PickChoices);
+            Me = SideFromLabels(MyStatusLabels(), FormMain->LabMyHP);
             Me.Name = "あなた";
             EXPECT_EQ(Me.HP, Me.MaxHP);
             changed = changed || Me.Base != before.Base || Me.MaxHP != before.MaxHP;
