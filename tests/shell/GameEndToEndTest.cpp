@@ -18,17 +18,19 @@
 #include <vector>
 
 // Whole games played the way a player plays them: by clicking the window's
-// buttons and the title picture and by reading what the window shows. The
-// player model below keeps track of both sides from the labels and the rules
-// of the game, predicts every message before it appears and compares it byte
-// for byte. It steers the dice by letting them tick until they show a number
-// that gives the outcome it wants, as a patient player would.
+// buttons and the title picture and by reading what the window shows.
+//
+// This test is an oracle: it holds the rules of the game a second time,
+// written apart from the game's code. The rules themselves (the contests,
+// what casting, bursts and spells do to the values, growth, recovery, the
+// rows of stars) stand once, in the block "The oracle" below; the referee of
+// the fixture applies them to both sides as the labels show them, predicts
+// every message before it appears and compares it byte for byte. A change to
+// a rule of the game is made in the oracle too. The player steers the dice by
+// letting them tick until they show a number that gives the outcome it
+// wants, as a patient player would.
 
 namespace {
-
-const char *const StatNames[5] = {"命中", "回避", "予測", "閃き", "理力"};
-const char *const BossNames[7] = {"r", "歩", "アルフ", "ALPHA", "ヴェスカ", "roda", "祖"};
-enum { Hit, Evade, Predict, Flash, Reason };
 
 const QColor Black(0, 0, 0);
 const QColor Red(255, 0, 0);
@@ -67,6 +69,46 @@ enum class TStep {
     EndingA,
     EndingB,
 };
+
+// How the player steers a fight.
+struct TPlan {
+    // Seek the outcomes not seen yet, while it is safe.
+    bool Explore = false;
+    // Steer every contest against the player.
+    bool Lose = false;
+    // Leave at the encounter.
+    bool Flee = false;
+    // Run from a fight that is being lost, to heal and come back.
+    bool Retreat = false;
+};
+
+// The save file as it stands on disk: a rewrite shows in the content, the
+// file's identity or its modification time.
+struct TFileStamp {
+    bool Exists = false;
+    QByteArray Bytes;
+    uint64_t Inode = 0;
+    int64_t ModifiedNs = 0;
+    bool operator==(const TFileStamp &) const = default;
+};
+
+TFileStamp SaveStamp()
+{
+    struct stat st {};
+    if (::stat("save.dat", &st) != 0)
+        return {};
+    QFile file("save.dat");
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return {true, file.readAll(), static_cast<uint64_t>(st.st_ino),
+            int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
+// ---- The oracle: the rules of the game, written apart from its code ----
+
+const char *const StatNames[5] = {"命中", "回避", "予測", "閃き", "理力"};
+const char *const BossNames[7] = {"r", "歩", "アルフ", "ALPHA", "ヴェスカ", "roda", "祖"};
+enum { Hit, Evade, Predict, Flash, Reason };
 
 // The ten dice contests of a fight.
 enum class TContest {
@@ -115,38 +157,55 @@ TContestRule RuleOf(TContest Contest)
     return {};
 }
 
-// How the player steers a fight.
-struct TPlan {
-    // Seek the outcomes not seen yet, while it is safe.
-    bool Explore = false;
-    // Steer every contest against the player.
-    bool Lose = false;
-    // Leave at the encounter.
-    bool Flee = false;
-    // Run from a fight that is being lost, to heal and come back.
-    bool Retreat = false;
-};
-
-// The save file as it stands on disk: a rewrite shows in the content, the
-// file's identity or its modification time.
-struct TFileStamp {
-    bool Exists = false;
-    QByteArray Bytes;
-    uint64_t Inode = 0;
-    int64_t ModifiedNs = 0;
-    bool operator==(const TFileStamp &) const = default;
-};
-
-TFileStamp SaveStamp()
+// A contest succeeds when the stat and the dice together reach 100.
+bool Reaches(int64_t Stat, int64_t Dice)
 {
-    struct stat st {};
-    if (::stat("save.dat", &st) != 0)
-        return {};
-    QFile file("save.dat");
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return {true, file.readAll(), static_cast<uint64_t>(st.st_ino),
-            int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+    return Stat + Dice >= 100;
+}
+
+// Casting wears the caster's Flash, and an Idea Burst the burster's Reason,
+// down to nine tenths.
+int32_t NineTenths(int32_t Value)
+{
+    return Value * 9 / 10;
+}
+
+// A working spell cuts Hit, Evade and Predict to two thirds.
+int32_t TwoThirds(int32_t Value)
+{
+    return Value * 2 / 3;
+}
+
+// A burst stops the dice on 100 when the lowered Reason and the burst roll
+// together reach 100.
+bool BurstWorks(int32_t Reason, int32_t Roll)
+{
+    return Reaches(NineTenths(Reason), Roll);
+}
+
+// A victory raises a value by a tenth of its gap to the enemy's, rounded up.
+int64_t Growth(int64_t Gap)
+{
+    return Gap > 0 ? (Gap + 9) / 10 : 0;
+}
+
+// Eating the beaten enemy heals as many hit points as it had, at most the
+// ones lost.
+int32_t Healing(const TSide &Me, const TSide &Foe)
+{
+    return std::min(Foe.MaxHP, Me.MaxHP - Me.HP);
+}
+
+// A side's row of stars: filled for the hit points left, at the outer edge
+// of the window (CountDown for the player's row, which ends at the right).
+std::string StarsOf(const TSide &Side, bool CountDown)
+{
+    std::string stars;
+    for (int32_t i = 0; i < Side.MaxHP; ++i) {
+        const int32_t k = CountDown ? Side.MaxHP - i : i + 1;
+        stars += k <= Side.HP ? "★" : "☆";
+    }
+    return stars;
 }
 
 } // namespace
@@ -204,16 +263,6 @@ class GameEndToEndTest : public GameHarness {
         side.HP = Count(stars, "★");
         side.MaxHP = side.HP + Count(stars, "☆");
         return side;
-    }
-
-    static std::string StarsOf(const TSide &Side, bool CountDown)
-    {
-        std::string stars;
-        for (int32_t i = 0; i < Side.MaxHP; ++i) {
-            const int32_t k = CountDown ? Side.MaxHP - i : i + 1;
-            stars += k <= Side.HP ? "★" : "☆";
-        }
-        return stars;
     }
 
     void ExpectSideShown(const TSide &Side, const std::array<TLumeLabel *, 5> &Labels,
@@ -390,9 +439,9 @@ class GameEndToEndTest : public GameHarness {
         ASSERT_GE(tried.size(), std::string("＋").size());
         const int32_t roll = std::stoi(tried.substr(0, tried.size() - std::string("＋").size()));
         EXPECT_EQ(tried, Num(roll) + "＋");
-        Foe.Current[Reason] = Foe.Current[Reason] * 9 / 10;
+        const bool forced = BurstWorks(Foe.Current[Reason], roll);
+        Foe.Current[Reason] = NineTenths(Foe.Current[Reason]);
         ExpectEnemySide();
-        const bool forced = Foe.Current[Reason] + roll >= 100;
         EXPECT_EQ(FormMain->LabDiceEnemy->FontColour() == Red, forced) << tried;
         if (forced) {
             EXPECT_EQ(FormMain->LabDiceEnemy->text().toStdString(), "＋100");
@@ -449,7 +498,7 @@ class GameEndToEndTest : public GameHarness {
         const TContestRule rule = RuleOf(Rolling);
         TSide &roller = rule.PlayerRolls ? Me : Foe;
         const int64_t stat = roller.Current[rule.Stat];
-        const bool ok = stat + Dice >= 100;
+        const bool ok = Reaches(stat, Dice);
         const std::string line =
             roller.Name + rule.Label + Num(stat) + "＋" + Num(Dice) + "＝" + Num(stat + Dice);
         const std::string &P = Me.Name;
@@ -473,7 +522,7 @@ class GameEndToEndTest : public GameHarness {
             return ok ? EnemyTakesDamage(line) : PlayerMisses(line);
         case TContest::PlayerFlash:
             // Casting wears the caster's Flash down, whatever the outcome.
-            Me.Current[Flash] = Me.Current[Flash] * 9 / 10;
+            Me.Current[Flash] = NineTenths(Me.Current[Flash]);
             MyLabelsStale = false;
             if (!ok)
                 return PlayerMisses(line);
@@ -502,7 +551,7 @@ class GameEndToEndTest : public GameHarness {
         case TContest::EnemyPredict:
             return ok ? PlayerTakesDamage(line) : EnemyMisses(line);
         case TContest::EnemyFlash:
-            Foe.Current[Flash] = Foe.Current[Flash] * 9 / 10;
+            Foe.Current[Flash] = NineTenths(Foe.Current[Flash]);
             ExpectEnemySide();
             if (!ok)
                 return EnemyMisses(line);
@@ -539,7 +588,7 @@ class GameEndToEndTest : public GameHarness {
         ExpectScreen(Text + "\n" + Foe.Name + "を陥れた！\n 命中、回避、予測を減耗させた！",
                      NextOnly);
         for (int i : {Hit, Evade, Predict})
-            Foe.Current[i] = Foe.Current[i] * 2 / 3;
+            Foe.Current[i] = TwoThirds(Foe.Current[i]);
         ExpectEnemySide();
         Step = TStep::ToEnemyTurn;
         Saw("enemy-ensnared");
@@ -566,7 +615,7 @@ class GameEndToEndTest : public GameHarness {
         ExpectScreen(Text + "\n" + Me.Name + "は陥れられた！\n 命中、回避、予測が減耗した！",
                      NextOnly);
         for (int i : {Hit, Evade, Predict})
-            Me.Current[i] = Me.Current[i] * 2 / 3;
+            Me.Current[i] = TwoThirds(Me.Current[i]);
         MyLabelsStale = false;
         Step = TStep::ToPlayerTurn;
         Saw("player-ensnared");
@@ -602,8 +651,7 @@ class GameEndToEndTest : public GameHarness {
     {
         while (RewardStage < 5) {
             const int stat = RewardStage++;
-            const int64_t gap = int64_t(Foe.Base[stat]) - Me.Base[stat];
-            const int64_t n = gap > 0 ? (gap + 9) / 10 : 0;
+            const int64_t n = Growth(int64_t(Foe.Base[stat]) - Me.Base[stat]);
             if (n == 0)
                 continue;
             Me.Base[stat] += n;
@@ -617,7 +665,7 @@ class GameEndToEndTest : public GameHarness {
         if (RewardStage == 5) {
             RewardStage = 6;
             if (Me.HP < Me.MaxHP) {
-                const int32_t heal = std::min(Foe.MaxHP, Me.MaxHP - Me.HP);
+                const int32_t heal = Healing(Me, Foe);
                 Me.HP += heal;
                 MyLabelsStale = false;
                 ExpectScreen(Foe.Name + "のからだを食べてむしゃむしゃむしゃ\nおいしいなあ\n" +
@@ -627,7 +675,7 @@ class GameEndToEndTest : public GameHarness {
                 return;
             }
             if (Foe.MaxHP > Me.MaxHP) {
-                const int32_t n = (Foe.MaxHP - Me.MaxHP + 9) / 10;
+                const int32_t n = int32_t(Growth(Foe.MaxHP - Me.MaxHP));
                 Me.MaxHP += n;
                 MyLabelsStale = false;
                 ExpectScreen(Me.Name + "のＨＰが" + Num(n) + "点上がった！", NextOnly);
@@ -770,7 +818,7 @@ class GameEndToEndTest : public GameHarness {
             EXPECT_EQ(DiceOn(label), 100);
             return;
         }
-        const bool possible = want ? stat + 99 >= 100 : stat < 100;
+        const bool possible = want ? Reaches(stat, 99) : !Reaches(stat, 0);
         // The burst is shown once failing and once succeeding, and used
         // whenever no number of the dice is enough.
         if (rule.PlayerRolls && want && !Plan.Lose && PlayerRollShows()) {
@@ -788,7 +836,7 @@ class GameEndToEndTest : public GameHarness {
             ASSERT_LT(shown, 100);
             if (rule.PlayerRolls && FormMain->BtnIdeaBurst->isEnabled())
                 ExpectBurstCaption();
-            if (!possible || (stat + shown >= 100) == want)
+            if (!possible || Reaches(stat, shown) == want)
                 return;
         }
         ADD_FAILURE() << "the dice never showed a wanted number";
@@ -820,12 +868,12 @@ class GameEndToEndTest : public GameHarness {
             ASSERT_LT(tick, 5000) << "no burst roll fitted";
             Advance(51);
             shown = ExpectBurstCaption();
-            if ((shown.first * 9 / 10 + shown.second >= 100) == Succeed)
+            if (BurstWorks(shown.first, shown.second) == Succeed)
                 break;
         }
         const TSjis dice = FormMain->LabDiceMine->Caption();
         ClickWidget(FormMain->BtnIdeaBurst);
-        Me.Current[Reason] = shown.first * 9 / 10;
+        Me.Current[Reason] = NineTenths(shown.first);
         MyLabelsStale = false;
         ExpectMyside();
         EXPECT_FALSE(FormMain->BtnIdeaBurst->isEnabled());
