@@ -350,12 +350,7 @@ class GameEndToEndTest : public GameHarness {
 
     void ExpectMenu()
     {
-        const Strings lines = [] {
-            Strings all;
-            for (const TSjis &line : FlavourLines)
-                all.push_back(Utf8Of(line));
-            return all;
-        }();
+        const Strings lines = LinesOf(FlavourLines);
         EXPECT_NE(std::find(lines.begin(), lines.end(), Message()), lines.end()) << Message();
         EXPECT_EQ(Choices(), MenuChoices);
         EXPECT_TRUE(EnemySideBlank());
@@ -1051,6 +1046,111 @@ class GameEndToEndTest : public GameHarness {
         return out;
     }
 
+    // ---- One game from a new character, chapter by chapter ----
+    // Each chapter plays on from where the one before left off; the game is
+    // the same on every run, so a test replays the chapters it needs.
+
+    // Starts the program, watches the title animate, rolls a character with
+    // four stars (room to grow one more) and Reason enough for the bursts to
+    // work, and reads the whole intro.
+    void StartNewGame()
+    {
+        Launch(20240611);
+        // The title page animates until it is clicked.
+        const QImage first = FormMain->PntTitle->Canvas();
+        for (int i = 0; i < 5; ++i)
+            Advance(51);
+        EXPECT_NE(FormMain->PntTitle->Canvas(), first);
+
+        OpenStatusPick();
+        RollCharacter(4, 20);
+        AcceptAndPlayIntro(false);
+    }
+
+    // The outcomes of the turns of a fight that ordinary fights must show.
+    static const Strings &FightKinds()
+    {
+        static const Strings kinds{"initiative-player",
+                                   "initiative-enemy",
+                                   "player-miss",
+                                   "enemy-evade-likely",
+                                   "player-magic-seen-through",
+                                   "enemy-ensnared",
+                                   "escape-success",
+                                   "escape-failure",
+                                   "enemy-hit-likely",
+                                   "player-evade-likely",
+                                   "player-damaged",
+                                   "enemy-magic-likely",
+                                   "enemy-magic-seen-through",
+                                   "player-ensnared",
+                                   "player-burst",
+                                   "player-burst-failed",
+                                   "enemy-burst",
+                                   "recover"};
+        return kinds;
+    }
+    Strings UnseenFightKinds() const
+    {
+        Strings missing;
+        for (const std::string &kind : FightKinds())
+            if (!HasSeen(kind))
+                missing.push_back(kind);
+        return missing;
+    }
+
+    // Ordinary fights, played to see every turn of a fight at least once.
+    void SeeEveryTurnOfAFight()
+    {
+        Fight("seeek", {.Flee = true});
+        ASSERT_TRUE(HasSeen("flee"));
+        for (int fight = 0; fight < 60 && !UnseenFightKinds().empty(); ++fight) {
+            ASSERT_FALSE(HasFailure());
+            ASSERT_EQ(Step, TStep::Menu) << "defeated in ordinary fight " << fight;
+            Fight("seeek", {.Explore = true});
+        }
+        ASSERT_EQ(UnseenFightKinds(), Strings{});
+    }
+
+    // The save point, then the first six bosses, each taking its name from
+    // the one before, up to the start of ending A.
+    void SaveAndBeatTheFirstSixBosses()
+    {
+        Heal();
+        ASSERT_FALSE(SaveStamp().Exists);
+        Fight("savie");
+        ASSERT_EQ(Step, TStep::Menu);
+        ASSERT_TRUE(HasSeen("save"));
+        ASSERT_TRUE(SaveStamp().Exists);
+
+        for (int boss = 0; boss < 6; ++boss) {
+            ChallengeBoss();
+            ASSERT_FALSE(HasFailure()) << "boss " << boss;
+            EXPECT_EQ(Me.Name, BossNames[boss]);
+        }
+        ASSERT_EQ(Step, TStep::EndingA);
+    }
+
+    // Ending A, whose third click saves.
+    void PlayEndingA()
+    {
+        PlayEnding(LinesOf(EndingALines), "★　おしまエンド　★", 3);
+        EXPECT_EQ(Utf8Of(EndingALines[0]), "roda。");
+        EXPECT_EQ(Utf8Of(EndingATitle), "★　おしまエンド　★");
+    }
+
+    // Plays every chapter up to the end of ending A.
+    void PlayUpToTheEndOfEndingA()
+    {
+        StartNewGame();
+        ASSERT_FALSE(HasFatalFailure());
+        SeeEveryTurnOfAFight();
+        ASSERT_FALSE(HasFatalFailure());
+        SaveAndBeatTheFirstSixBosses();
+        ASSERT_FALSE(HasFatalFailure());
+        PlayEndingA();
+    }
+
     TSide Me;
     TSide Foe;
     TKind Kind = TKind::Normal;
@@ -1067,77 +1167,27 @@ class GameEndToEndTest : public GameHarness {
     std::set<std::string> Seen;
 };
 
-TEST_F(GameEndToEndTest, NewGameThroughAllBossesBothEndingsAndARestart)
+TEST_F(GameEndToEndTest, ANewGameShowsEveryTurnOfAFightAsTheRulesSay)
 {
-    Launch(20240611);
-    // The title page animates until it is clicked.
-    const QImage first = FormMain->PntTitle->Canvas();
-    for (int i = 0; i < 5; ++i)
-        Advance(51);
-    EXPECT_NE(FormMain->PntTitle->Canvas(), first);
+    StartNewGame();
+    ASSERT_FALSE(HasFatalFailure());
+    SeeEveryTurnOfAFight();
+}
 
-    OpenStatusPick();
-    // Four stars leave room to grow one more; Reason lets the bursts work.
-    RollCharacter(4, 20);
-    AcceptAndPlayIntro(false);
+TEST_F(GameEndToEndTest, TheSavePointAndTheFirstSixBossesLeadToEndingAWhichSaves)
+{
+    PlayUpToTheEndOfEndingA();
+}
 
-    // Ordinary fights, played to see every turn of a fight at least once.
-    Fight("seeek", {.Flee = true});
-    ASSERT_TRUE(HasSeen("flee"));
-    const Strings fightKinds{"initiative-player",
-                             "initiative-enemy",
-                             "player-miss",
-                             "enemy-evade-likely",
-                             "player-magic-seen-through",
-                             "enemy-ensnared",
-                             "escape-success",
-                             "escape-failure",
-                             "enemy-hit-likely",
-                             "player-evade-likely",
-                             "player-damaged",
-                             "enemy-magic-likely",
-                             "enemy-magic-seen-through",
-                             "player-ensnared",
-                             "player-burst",
-                             "player-burst-failed",
-                             "enemy-burst",
-                             "recover"};
-    auto unseen = [&] {
-        Strings missing;
-        for (const std::string &kind : fightKinds)
-            if (!HasSeen(kind))
-                missing.push_back(kind);
-        return missing;
-    };
-    for (int fight = 0; fight < 60 && !unseen().empty(); ++fight) {
-        ASSERT_FALSE(HasFailure());
-        ASSERT_EQ(Step, TStep::Menu) << "defeated in ordinary fight " << fight;
-        Fight("seeek", {.Explore = true});
-    }
-    ASSERT_EQ(unseen(), Strings{});
-
-    // The save point.
-    Heal();
-    ASSERT_FALSE(SaveStamp().Exists);
-    Fight("savie");
-    ASSERT_EQ(Step, TStep::Menu);
-    ASSERT_TRUE(HasSeen("save"));
-    ASSERT_TRUE(SaveStamp().Exists);
-
-    // The first six bosses, each taking its name from the one before.
-    for (int boss = 0; boss < 6; ++boss) {
-        ChallengeBoss();
-        ASSERT_FALSE(HasFailure()) << "boss " << boss;
-        EXPECT_EQ(Me.Name, BossNames[boss]);
-    }
-    ASSERT_EQ(Step, TStep::EndingA);
-    PlayEnding(LinesOf(EndingALines), "★　おしまエンド　★", 3);
-    EXPECT_EQ(Utf8Of(EndingALines[0]), "roda。");
-    EXPECT_EQ(Utf8Of(EndingATitle), "★　おしまエンド　★");
+// The next start resumes from the save of ending A on the main menu, the
+// last boss ahead, and ending B leaves that save alone.
+TEST_F(GameEndToEndTest, ARestartResumesFromEndingAsSaveAndTheLastBossLeadsToEndingB)
+{
+    PlayUpToTheEndOfEndingA();
+    ASSERT_FALSE(HasFatalFailure());
     const TFileStamp saved = SaveStamp();
     const TSide savedSide = Me;
 
-    // The next start resumes from that save on the main menu, the last boss ahead.
     StopGame();
     Launch(777);
     EXPECT_TRUE(FormMain->PageMain->isVisibleTo(FormMain));
@@ -1153,6 +1203,7 @@ TEST_F(GameEndToEndTest, NewGameThroughAllBossesBothEndingsAndARestart)
     EXPECT_EQ(SaveStamp(), saved);
     EXPECT_FALSE(ApplicationTerminated());
 
+    // Over the whole game every step of a fight and of its rewards was seen.
     for (const char *kind : {"encounter",
                              "turn",
                              "player-attack",
