@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -141,8 +140,7 @@ TEST_F(StoryTest, IntroShowsNineteenLinesThenTheMainMenu)
     }
     Click("≫");
     EXPECT_EQ(Choices(), MenuChoices);
-    EXPECT_NE(std::find(FlavourLines.begin(), FlavourLines.end(), ToSjis(Message())),
-              FlavourLines.end());
+    EXPECT_TRUE(IsFlavourLine(Message()));
     EXPECT_TRUE(SameBytes(Player, accepted));
 }
 
@@ -157,8 +155,7 @@ TEST_F(StoryTest, SkipLeadsToTheMainMenuAtAnyPoint)
         Click("≫");
     Click("skipl");
     EXPECT_EQ(Choices(), MenuChoices);
-    EXPECT_NE(std::find(FlavourLines.begin(), FlavourLines.end(), ToSjis(Message())),
-              FlavourLines.end());
+    EXPECT_TRUE(IsFlavourLine(Message()));
 }
 
 TEST_F(StoryTest, EndingASavesOnceOnItsThirdClickAndTheGameResumes)

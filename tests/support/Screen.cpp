@@ -1,9 +1,12 @@
 #include "Screen.h"
 
 #include "UnitForm.h"
+#include "UnitMain.h"
 
 #include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
 
 std::string Utf8Of(const TSjis &Text)
 {
@@ -35,4 +38,9 @@ bool EnemySideBlank()
         if (!label->text().isEmpty())
             return false;
     return FormMain->LabEnemyHP->text().isEmpty();
+}
+
+bool IsFlavourLine(const std::string &Text)
+{
+    return std::find(FlavourLines.begin(), FlavourLines.end(), ToSjis(Text)) != FlavourLines.end();
 }

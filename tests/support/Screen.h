@@ -30,3 +30,5 @@ std::array<TLumeLabel *, 5> MyStatusLabels();
 std::array<TLumeLabel *, 5> EnemyStatusLabels();
 // Whether the enemy's stars and values are all blank.
 bool EnemySideBlank();
+// Whether Text is one of the main menu's flavour lines.
+bool IsFlavourLine(const std::string &Text);
