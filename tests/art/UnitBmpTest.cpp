@@ -185,18 +185,16 @@ TEST_F(TitleFrameTest, BackdropIsGroundPictureAndLightenedPanel)
 // A backdrop made from a picture of known black and white patches.
 TEST(Backdrop, LightensBlackAndKeepsWhite)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir("dat"));
+    TWorkingFolder folder(false);
+    ASSERT_TRUE(folder.Ready());
+    ASSERT_TRUE(QDir().mkdir("dat"));
     QImage picture(200, 400, QImage::Format_RGB888);
     picture.fill(Qt::black);
     for (int y = 0; y < 400; ++y)
         for (int x = 100; x < 200; ++x)
             picture.setPixelColor(x, y, Qt::white);
-    ASSERT_TRUE(picture.save(dir.filePath("dat/vuraviv.bmp"), "BMP"));
-    const QString old = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    ASSERT_TRUE(picture.save("dat/vuraviv.bmp", "BMP"));
     CreateSurfaces();
-    QDir::setCurrent(old);
     EXPECT_EQ(SurfacePixel(BackdropSurface, 310, 300), QColor(128, 128, 128));
     EXPECT_EQ(SurfacePixel(BackdropSurface, 310, 255), Black);
     EXPECT_EQ(SurfacePixel(BackdropSurface, 310, 345), Black);
@@ -209,16 +207,14 @@ TEST(Backdrop, LightensBlackAndKeepsWhite)
 
 TEST(Backdrop, MissingPictureFailsAndLeavesNothingBehind)
 {
-    QTemporaryDir dir;
-    const QString old = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    TWorkingFolder folder(false);
+    ASSERT_TRUE(folder.Ready());
     try {
         CreateSurfaces();
         ADD_FAILURE() << "no error without dat/vuraviv.bmp";
     } catch (const std::runtime_error &error) {
         EXPECT_NE(std::string(error.what()).find("dat/vuraviv.bmp"), std::string::npos);
     }
-    QDir::setCurrent(old);
     FreeSurfaces();
     EXPECT_EQ(TitleSurface, nullptr);
     EXPECT_EQ(BackdropSurface, nullptr);

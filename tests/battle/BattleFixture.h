@@ -53,7 +53,7 @@ class BattleFixture : public GameHarness {
     // The screen offers the single "≫" choice, bound to Next.
     bool Offers(TProcedure Next) const
     {
-        return Choices() == std::vector<std::string>{"≫"} && FormMain->ChoiceActions[0] == Next;
+        return Choices() == NextOnly && FormMain->ChoiceActions[0] == Next;
     }
 
     // Freezes the dice on Value and clicks "≫".
@@ -62,6 +62,4 @@ class BattleFixture : public GameHarness {
         DiceValue = Value;
         Click("≫");
     }
-
-    std::string LabelText(TLumeLabel *Label) const { return Label->text().toStdString(); }
 };

@@ -1,4 +1,5 @@
 #include "BattleFixture.h"
+#include "Extremes.h"
 
 #include "LumeForm.h"
 #include "UnitMain.h"
@@ -8,18 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <limits>
 #include <string>
 #include <vector>
 
 namespace {
-
-using Strings = std::vector<std::string>;
-
-constexpr int32_t Int32Max = std::numeric_limits<int32_t>::max();
-constexpr int32_t Int32Min = std::numeric_limits<int32_t>::min();
-
-const Strings MenuChoices{"seeek", "bosss!", "savie"};
 
 enum class TOutcome { Menu, Defeat, Ended, TooLong };
 
@@ -141,7 +134,7 @@ TEST_F(BattleGameTest, SeededGameThroughFightsSavePointAndAllBosses)
         ASSERT_NE(outcome, TOutcome::Defeat) << "boss " << boss;
         EXPECT_EQ(Player.BossIndex, boss + 1);
         // The last boss keeps its name; every other one gives it to the player.
-        EXPECT_EQ(Utf8(Player.Name.Str()), names[boss == 6 ? 5 : boss]);
+        EXPECT_EQ(Utf8Of(Player.Name.Str()), names[boss == 6 ? 5 : boss]);
         // The last two lead into the endings, played to their titles.
         EXPECT_EQ(outcome, boss >= 5 ? TOutcome::Ended : TOutcome::Menu) << "boss " << boss;
     }

@@ -1,4 +1,6 @@
 #include "BattleFixture.h"
+#include "Draws.h"
+#include "SaveFile.h"
 
 #include "LumeForm.h"
 #include "UnitMain.h"
@@ -20,20 +22,6 @@
 #include <sys/mount.h>
 
 namespace {
-
-using Strings = std::vector<std::string>;
-
-// The first seed from which Random(Range) draws Wanted.
-uint32_t SeedForDraw(int32_t Range, int32_t Wanted)
-{
-    for (uint32_t seed = 0; seed < (1u << 24); ++seed) {
-        RandSeed = seed;
-        if (Random(Range) == Wanted)
-            return seed;
-    }
-    ADD_FAILURE() << "no seed draws " << Wanted << " of " << Range;
-    return 0;
-}
 
 // A small tmpfs mounted for one test; only root may mount it.
 class TSmallDisk {
@@ -109,7 +97,7 @@ TEST_F(BattleTest, EncounterShowsTheEnemyAndOffersFightOrFlight)
     EXPECT_EQ(BattleKind, "NORMAL");
     EXPECT_EQ(Message(), "殺すべきもの、あいつがあらわれた。");
     EXPECT_EQ(Choices(), (Strings{"killl", "escapo"}));
-    EXPECT_EQ(LabelText(FormMain->LabEnemyStatus0), std::to_string(Enemy.Hit));
+    EXPECT_EQ(TextOf(FormMain->LabEnemyStatus0), std::to_string(Enemy.Hit));
 
     Player.BaseHit = 100;
     Encounter("SAVE");
@@ -129,7 +117,7 @@ TEST_F(BattleTest, FleeingBeforeTheFightAlwaysWorks)
     EXPECT_EQ(Sound(), "dat/thathatha.wav");
     EXPECT_TRUE(Offers(MainMenu));
     Click("≫");
-    EXPECT_EQ(Choices(), (Strings{"seeek", "bosss!", "savie"}));
+    EXPECT_EQ(Choices(), MenuChoices);
 }
 
 TEST_F(BattleTest, InitiativeMessageNamesTheSideThatGoesFirst)
@@ -145,7 +133,7 @@ TEST_F(BattleTest, InitiativeMessageNamesTheSideThatGoesFirst)
     EXPECT_EQ(Sound(), "");
     Click("≫");
     EXPECT_EQ(Message(), "どうする？");
-    EXPECT_EQ(Choices(), (Strings{"attax", "magix", "escapy"}));
+    EXPECT_EQ(Choices(), TurnChoices);
 
     Meet("NORMAL");
     Player.Predict = 0;
@@ -174,10 +162,10 @@ TEST_F(BattleTest, InitiativeChancesFollowThePredictValues)
     // 30 against 10 draws Random(40): 29 is still the player's, 30 the enemy's.
     Player.Predict = 30;
     Enemy.Predict = 10;
-    RandSeed = SeedForDraw(40, 29);
+    RandSeed = SeedForDraws(40, {29});
     DecideInitiative();
     EXPECT_EQ(FormMain->ChoiceActions[0], PlayerTurn);
-    RandSeed = SeedForDraw(40, 30);
+    RandSeed = SeedForDraws(40, {30});
     DecideInitiative();
     EXPECT_EQ(FormMain->ChoiceActions[0], EnemyTurn);
 }
@@ -301,14 +289,14 @@ TEST_F(BattleTest, CastingDecaysFlashAfterTheLineWhateverTheOutcome)
         PlayerTurn();
         Click("magix");
         EXPECT_EQ(Message(), "あなたは奇策を弄した……\n閃き" + std::to_string(c.flash));
-        EXPECT_EQ(LabelText(FormMain->LabMyStatus3), std::to_string(c.flash));
+        EXPECT_EQ(TextOf(FormMain->LabMyStatus3), std::to_string(c.flash));
         Hush();
         Next(90);
         EXPECT_EQ(Message(), "あなたの閃き" + std::to_string(c.flash) + "＋90＝" +
                                  std::to_string(c.flash + 90) + "\n外れた！");
         EXPECT_EQ(Sound(), "dat/suka.wav");
         EXPECT_EQ(Player.Flash, c.after);
-        EXPECT_EQ(LabelText(FormMain->LabMyStatus3), std::to_string(c.after));
+        EXPECT_EQ(TextOf(FormMain->LabMyStatus3), std::to_string(c.after));
         EXPECT_EQ(BattleStage, 2);
         EXPECT_TRUE(Offers(EnemyTurn));
     }
@@ -352,8 +340,8 @@ TEST_F(BattleTest, WorkingSpellCutsTheEnemyToTwoThirds)
     EXPECT_EQ(Enemy.Evade, 1);
     EXPECT_EQ(Enemy.Predict, 2);
     EXPECT_EQ(Enemy.BaseHit, 1) << "base stats stay";
-    EXPECT_EQ(LabelText(FormMain->LabEnemyStatus0), "0");
-    EXPECT_EQ(LabelText(FormMain->LabEnemyStatus2), "2");
+    EXPECT_EQ(TextOf(FormMain->LabEnemyStatus0), "0");
+    EXPECT_EQ(TextOf(FormMain->LabEnemyStatus2), "2");
     EXPECT_TRUE(Offers(EnemyTurn));
 
     SetStats(Enemy, 100, 100, 100, 5, 0);
@@ -372,7 +360,7 @@ TEST_F(BattleTest, WorkingSpellCutsTheEnemyToTwoThirds)
 TEST_F(BattleTest, EscapeOffersRightThenLeftAndOneOfThemWorks)
 {
     Meet("NORMAL");
-    RandSeed = SeedForDraw(3, 0);
+    RandSeed = SeedForDraws(3, {0});
     PlayerTurn();
     Click("escapy");
     EXPECT_EQ(Message(), "逃げてーー！\nどっちかが大丈夫！");
@@ -384,7 +372,7 @@ TEST_F(BattleTest, EscapeOffersRightThenLeftAndOneOfThemWorks)
     EXPECT_EQ(Sound(), "dat/thathatha.wav");
     EXPECT_TRUE(Offers(MainMenu));
 
-    RandSeed = SeedForDraw(3, 2);
+    RandSeed = SeedForDraws(3, {2});
     PlayerTurn();
     Click("escapy");
     EXPECT_EQ(FormMain->ChoiceActions[1], EscapeSucceeded);
@@ -406,9 +394,9 @@ TEST_F(BattleTest, EnemyChoiceWeighsAttackAgainstMagic)
     SetStats(Player, 50, 50, 50, 20, 0);
     AttackWeight = 100;
     MagicWeight = 10;
-    RandSeed = SeedForDraw(190, 134);
+    RandSeed = SeedForDraws(190, {134});
     EXPECT_FALSE(ChooseEnemyMagic());
-    RandSeed = SeedForDraw(190, 135);
+    RandSeed = SeedForDraws(190, {135});
     EXPECT_TRUE(ChooseEnemyMagic());
 
     constexpr int trials = 20000;
@@ -426,9 +414,9 @@ TEST_F(BattleTest, EnemyWithoutMagicWeightStillCastsFromTheStats)
     SetStats(Enemy, 0, 0, 0, 0, 0);
     // Four-stat sum 7 gives a magic weight of 1: Random(2), 1 casts.
     SetStats(Player, 3, 2, 2, 0, 0);
-    RandSeed = SeedForDraw(2, 1);
+    RandSeed = SeedForDraws(2, {1});
     EXPECT_TRUE(ChooseEnemyMagic());
-    RandSeed = SeedForDraw(2, 0);
+    RandSeed = SeedForDraws(2, {0});
     EXPECT_FALSE(ChooseEnemyMagic());
     // Sum 3 gives 0: the enemy never casts.
     SetStats(Player, 1, 1, 1, 0, 0);
@@ -479,7 +467,7 @@ TEST_F(EnemyAttackTest, FailedEvadeCostsThePlayerAHitPoint)
     EXPECT_EQ(Message(), "あなたの回避0＋99＝99\nあなたは１点のダメージを食らった！");
     EXPECT_EQ(Sound(), "dat/zurl.wav");
     EXPECT_EQ(Player.HP, 4);
-    EXPECT_EQ(LabelText(FormMain->LabMyHP), Utf8(StarText(4, 5, true)));
+    EXPECT_EQ(TextOf(FormMain->LabMyHP), Utf8Of(StarText(4, 5, true)));
     EXPECT_EQ(BattleStage, 3);
     EXPECT_TRUE(Offers(PlayerTurn));
 }
@@ -521,11 +509,11 @@ TEST_F(BattleTest, EnemySpellDecaysItsFlashAndCanBeSeenThrough)
     FormMain->ShowEnemyStatus();
     EnemyMagic();
     EXPECT_EQ(Message(), "あいつは奇策を弄した……\n閃き10");
-    EXPECT_EQ(LabelText(FormMain->LabEnemyStatus3), "10");
+    EXPECT_EQ(TextOf(FormMain->LabEnemyStatus3), "10");
     Next(89);
     EXPECT_EQ(Message(), "あいつの閃き10＋89＝99\n外れた！");
     EXPECT_EQ(Enemy.Flash, 9);
-    EXPECT_EQ(LabelText(FormMain->LabEnemyStatus3), "9");
+    EXPECT_EQ(TextOf(FormMain->LabEnemyStatus3), "9");
     EXPECT_TRUE(Offers(PlayerTurn));
 
     Enemy.Flash = 10;
@@ -556,7 +544,7 @@ TEST_F(BattleTest, EnemySpellThatWorksCutsThePlayer)
     EXPECT_EQ(Player.Hit, 0);
     EXPECT_EQ(Player.Evade, 1);
     EXPECT_EQ(Player.Predict, 66);
-    EXPECT_EQ(LabelText(FormMain->LabMyStatus2), "66");
+    EXPECT_EQ(TextOf(FormMain->LabMyStatus2), "66");
     EXPECT_TRUE(Offers(PlayerTurn));
 }
 
@@ -608,7 +596,7 @@ TEST_F(BattleTest, VictoryGrowsOneStatPerClickThenRecovers)
     EXPECT_EQ(Sound(), "dat/up.wav");
     EXPECT_EQ(Player.BaseHit, 51);
     EXPECT_EQ(Player.Hit, 51);
-    EXPECT_EQ(LabelText(FormMain->LabMyStatus0), "51");
+    EXPECT_EQ(TextOf(FormMain->LabMyStatus0), "51");
     Click("≫");
     EXPECT_EQ(Message(), "あなたの回避が1点上がった！");
     Click("≫");
@@ -625,7 +613,7 @@ TEST_F(BattleTest, VictoryGrowsOneStatPerClickThenRecovers)
     EXPECT_EQ(Player.BaseFlash, 50);
     EXPECT_EQ(Player.BaseReason, 50);
     Click("≫");
-    EXPECT_EQ(Choices(), (Strings{"seeek", "bosss!", "savie"}));
+    EXPECT_EQ(Choices(), MenuChoices);
     EXPECT_EQ(BattleStage, 6);
 }
 
@@ -674,7 +662,7 @@ TEST_F(BattleTest, FullHPGrowsMaxHPInstead)
     EXPECT_EQ(Sound(), "dat/up.wav");
     EXPECT_EQ(Player.MaxHP, 4);
     EXPECT_EQ(Player.HP, 3);
-    EXPECT_EQ(LabelText(FormMain->LabMyHP), Utf8(StarText(3, 4, true)));
+    EXPECT_EQ(TextOf(FormMain->LabMyHP), Utf8Of(StarText(3, 4, true)));
 }
 
 TEST_F(BattleTest, RecoveryIsCappedByTheEnemysMaxHP)
@@ -698,7 +686,7 @@ TEST_F(BattleTest, VictoryWithNothingToGainFinishesOnTheFirstClick)
     Enemy.MaxHP = 1;
     WinByAttack();
     Click("≫");
-    EXPECT_EQ(Choices(), (Strings{"seeek", "bosss!", "savie"}));
+    EXPECT_EQ(Choices(), MenuChoices);
 }
 
 TEST_F(BattleTest, SaveGuardVictorySavesEvenWhenNothingGrew)
@@ -727,7 +715,7 @@ TEST_F(BattleTest, SaveGuardVictoryTellsWhenTheSaveFailed)
     Click("≫");
     EXPECT_EQ(Message(), "セーブできなかった。");
     EXPECT_EQ(Sound(), "");
-    EXPECT_EQ(Alerts, Strings{"（save.datの書き込みに失敗しました。）"});
+    EXPECT_EQ(Alerts, Strings{WriteFailureText});
     EXPECT_TRUE(QFileInfo("save.dat").isDir());
     EXPECT_TRUE(Offers(MainMenu));
 }
@@ -742,13 +730,11 @@ TEST_F(BattleTest, SavePointOnAFullDiskKeepsTheOldSaveAndSaysSo)
                     disk.Why.c_str());
         GTEST_SKIP() << "cannot mount a tmpfs (" << disk.Why << "); the test needs root";
     }
-    ASSERT_TRUE(QFile::link(QStringLiteral(VANTIK_DAT_DIR), disk.Path + "/dat"));
+    ASSERT_TRUE(LinkDat(disk.Path));
     ASSERT_TRUE(QDir::setCurrent(disk.Path));
     ASSERT_TRUE(SaveGame(Player, ApplicationTitle));
-    QFile saved("save.dat");
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    const QByteArray old = saved.readAll();
-    saved.close();
+    const QByteArray old = SaveFileBytes();
+    ASSERT_FALSE(old.isEmpty());
     disk.Fill();
 
     SetStats(Player, 100, 100, 100, 100, 100);
@@ -759,12 +745,10 @@ TEST_F(BattleTest, SavePointOnAFullDiskKeepsTheOldSaveAndSaysSo)
     Click("≫");
     EXPECT_EQ(Message(), "セーブできなかった。");
     EXPECT_EQ(Sound(), "");
-    EXPECT_EQ(Alerts, Strings{"（save.datの書き込みに失敗しました。）"});
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), old);
-    saved.close();
+    EXPECT_EQ(Alerts, Strings{WriteFailureText});
+    EXPECT_EQ(SaveFileBytes(), old);
     Click("≫");
-    EXPECT_EQ(Choices(), (Strings{"seeek", "bosss!", "savie"}));
+    EXPECT_EQ(Choices(), MenuChoices);
 
     StopGame();
     ResetGameGlobals();
@@ -773,7 +757,7 @@ TEST_F(BattleTest, SavePointOnAFullDiskKeepsTheOldSaveAndSaysSo)
     EXPECT_EQ(Alerts.size(), 1u) << "no report at the next start";
     EXPECT_EQ(CurrentScene, "MAIN");
     EXPECT_EQ(Player.BaseHit, 50) << "the old record is back";
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(RecordImage(Player).data()), 100), old);
+    EXPECT_EQ(RecordBytes(Player), old);
     StopGame();
     ASSERT_TRUE(QDir::setCurrent(WorkDir()));
 }
@@ -797,7 +781,7 @@ TEST_F(BattleTest, BeatenBossGivesItsNameAndTheNextBoss)
     EXPECT_EQ(Message(),
               "######のからだを食べてむしゃむしゃむしゃ\nおいしいなあ\nrのＨＰが3点回復した。");
     Click("≫");
-    EXPECT_EQ(Choices(), (Strings{"seeek", "bosss!", "savie"}));
+    EXPECT_EQ(Choices(), MenuChoices);
     EXPECT_EQ(Player.BossIndex, 1);
 }
 
@@ -838,10 +822,7 @@ TEST_F(BattleTest, LastBossKeepsItsName)
 
 TEST_F(BattleTest, DefeatEndsTheProgramWithoutSaving)
 {
-    QFile old("save.dat");
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("old");
-    old.close();
+    ASSERT_TRUE(WriteSaveFile("old"));
 
     Meet("NORMAL");
     SetStats(Enemy, 50, 20, 30, 0, 0);
@@ -859,7 +840,5 @@ TEST_F(BattleTest, DefeatEndsTheProgramWithoutSaving)
     EXPECT_FALSE(ApplicationTerminated());
     Click("gmov");
     EXPECT_TRUE(ApplicationTerminated());
-    QFile kept("save.dat");
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), "old");
+    EXPECT_EQ(SaveFileBytes(), "old");
 }

@@ -1,46 +1,14 @@
 #include "UnitBattler.h"
+#include "Draws.h"
+#include "Extremes.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdint>
-#include <initializer_list>
-#include <limits>
 #include <string>
 
 namespace {
-
-constexpr int32_t Int32Max = std::numeric_limits<int32_t>::max();
-constexpr int32_t Int32Min = std::numeric_limits<int32_t>::min();
-
-// The first seed from which the real generator's consecutive draws of
-// Random(Range) are Wanted; the tests set up exact draws this way.
-uint32_t SeedForDraws(int32_t Range, std::initializer_list<int32_t> Wanted)
-{
-    for (uint32_t seed = 0; seed < (1u << 26); ++seed) {
-        RandSeed = seed;
-        bool matches = true;
-        for (int32_t want : Wanted) {
-            if (Random(Range) != want) {
-                matches = false;
-                break;
-            }
-        }
-        if (matches)
-            return seed;
-    }
-    ADD_FAILURE() << "no seed found";
-    return 0;
-}
-
-// The seed after Count draws from Seed.
-uint32_t SeedAfter(uint32_t Seed, int Count)
-{
-    RandSeed = Seed;
-    for (int i = 0; i < Count; ++i)
-        Random(2);
-    return RandSeed;
-}
 
 class BattlerTest : public ::testing::Test {
   protected:

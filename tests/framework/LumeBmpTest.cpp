@@ -317,7 +317,7 @@ TEST(LumeBmp, LinesAreClippedToTheSurface)
     EXPECT_EQ(painted.size(), 64u);
 }
 
-TEST(LumeBmp, CopiesReachImageAndPaintBox)
+TEST(LumeBmp, CopiesReachAnImageWhiteBeyondTheBitmap)
 {
     TLumeBitmap bitmap;
     bitmap.NewSurface(30, 20, TPixel{5, 6, 7});
@@ -327,9 +327,4 @@ TEST(LumeBmp, CopiesReachImageAndPaintBox)
     ASSERT_EQ(image.Picture.size(), QSize(40, 25));
     EXPECT_EQ(image.Picture.pixelColor(29, 19), QColor(7, 6, 5));
     EXPECT_EQ(image.Picture.pixelColor(35, 22), QColor(255, 255, 255));
-
-    TLumePaintBox box(nullptr);
-    box.resize(30, 20);
-    bitmap.CopyToPaintBox(box);
-    EXPECT_EQ(box.Canvas().pixelColor(10, 10), QColor(7, 6, 5));
 }

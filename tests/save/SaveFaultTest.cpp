@@ -1,4 +1,5 @@
 #include "GameHarness.h"
+#include "SaveFile.h"
 #include "SaveLoopRecord.h"
 #include "UnitSaveLoad.h"
 
@@ -42,25 +43,16 @@ const std::vector<TCallErrors> CallErrors{
     {"close", {"EIO", "ENOSPC", "EDQUOT", "EINTR"}},
 };
 
-QByteArray ImageBytes(const TBattler &Record)
-{
-    const TRecordImage image = RecordImage(Record);
-    return QByteArray(reinterpret_cast<const char *>(image.data()), int(image.size()));
-}
-
 class SaveFaultTest : public GameHarness {
   protected:
-    const QByteArray Old = ImageBytes(SaveLoopRecord(1));
-    const QByteArray New = ImageBytes(SaveLoopRecord(2));
+    const QByteArray Old = RecordBytes(SaveLoopRecord(1));
+    const QByteArray New = RecordBytes(SaveLoopRecord(2));
 
     void PutOldSave(bool HadOld)
     {
         QFile::remove("save.dat");
-        if (!HadOld)
-            return;
-        QFile file("save.dat");
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(Old), Old.size());
+        if (HadOld)
+            ASSERT_TRUE(WriteSaveFile(Old));
     }
 
     TRun SaveUnder(const std::string &Faults)

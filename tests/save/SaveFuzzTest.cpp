@@ -1,5 +1,6 @@
 #include "GameHarness.h"
 #include "LumeForm.h"
+#include "SaveFile.h"
 #include "UnitMain.h"
 #include "UnitSaveLoad.h"
 
@@ -28,12 +29,8 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
 using TRng = std::mt19937_64;
 
-const Strings MenuChoices{"seeek", "bosss!", "savie"};
-const char *const ReadFailureText = "（save.datの読み込みに失敗しました。）";
-const char *const BadContentText = "（save.datの内容が不適切です。）";
 constexpr int MostStarts = 100000;
 constexpr int MostClicks = 120;
 
@@ -114,24 +111,12 @@ TBattler AnyValidRecord(TRng &Rng)
     return record;
 }
 
-QByteArray BytesOf(const TBattler &Record)
-{
-    const TRecordImage image = RecordImage(Record);
-    return QByteArray(reinterpret_cast<const char *>(image.data()), qsizetype(image.size()));
-}
-
 QByteArray RandomBytes(TRng &Rng, qsizetype Size)
 {
     QByteArray bytes(Size, '\0');
     for (char &c : bytes)
         c = static_cast<char>(Rng());
     return bytes;
-}
-
-bool WriteSave(const QByteArray &Bytes)
-{
-    QFile file("save.dat");
-    return file.open(QIODevice::WriteOnly) && file.write(Bytes) == Bytes.size();
 }
 
 void RemoveSave()
@@ -210,7 +195,7 @@ class SaveFuzzTest : public GameHarness {
         case TCase::Missing:
             return false;
         case TCase::Empty:
-            WriteSave({});
+            WriteSaveFile({});
             return false;
         case TCase::Folder:
             QDir().mkdir("save.dat");
@@ -230,12 +215,13 @@ class SaveFuzzTest : public GameHarness {
         case TCase::ValidRecord:
         case TCase::ValidRecordWithTail:
             Accepted = AnyValidRecord(Rng);
-            WriteSave(BytesOf(Accepted) + (Case == TCase::ValidRecordWithTail
-                                               ? RandomBytes(Rng, 1 + qsizetype(Rng() % 200))
-                                               : QByteArray()));
+            WriteSaveFile(RecordBytes(Accepted) +
+                          (Case == TCase::ValidRecordWithTail
+                               ? RandomBytes(Rng, 1 + qsizetype(Rng() % 200))
+                               : QByteArray()));
             return true;
         case TCase::DamagedRecord: {
-            QByteArray bytes = BytesOf(AnyValidRecord(Rng));
+            QByteArray bytes = RecordBytes(AnyValidRecord(Rng));
             const qsizetype at = qsizetype(Rng() % bytes.size());
             bytes[at] = static_cast<char>(bytes[at] ^ (1 + Rng() % 255));
             return WriteAndJudge(bytes, Accepted);
@@ -252,7 +238,7 @@ class SaveFuzzTest : public GameHarness {
     // accumulator of the code).
     static bool WriteAndJudge(const QByteArray &Bytes, TBattler &Accepted)
     {
-        WriteSave(Bytes);
+        WriteSaveFile(Bytes);
         if (Bytes.size() < 100)
             return false;
         TRecordImage image{};
@@ -284,13 +270,11 @@ class SaveFuzzTest : public GameHarness {
         EXPECT_TRUE(FormMain->PageMain->isVisibleTo(FormMain));
         EXPECT_EQ(Choices(), MenuChoices);
         // The loaded values are drawn as they stand, whatever they are.
-        TLumeLabel *labels[] = {FormMain->LabMyStatus0, FormMain->LabMyStatus1,
-                                FormMain->LabMyStatus2, FormMain->LabMyStatus3,
-                                FormMain->LabMyStatus4};
+        const std::array<TLumeLabel *, 5> labels = MyStatusLabels();
         const int32_t values[] = {Record.Hit, Record.Evade, Record.Predict, Record.Flash,
                                   Record.Reason};
-        for (size_t i = 0; i < std::size(labels); ++i)
-            EXPECT_EQ(labels[i]->text().toStdString(), std::to_string(values[i]));
+        for (size_t i = 0; i < labels.size(); ++i)
+            EXPECT_EQ(TextOf(labels[i]), std::to_string(values[i]));
     }
 
     // From the title page to the main menu the way a new player goes.

@@ -68,9 +68,9 @@ TEST_F(PagePictures, MainPageShowsStatusMessageAndAForcedHundredInRed)
     Click("seeek");
     Click("killl");
     // Whoever moves first, "≫" leads to the player's turn menu.
-    for (int i = 0; i < 20 && Choices() == std::vector<std::string>{"≫"}; ++i)
+    for (int i = 0; i < 20 && Choices() == NextOnly; ++i)
         Click("≫");
-    ASSERT_EQ(Choices(), (std::vector<std::string>{"attax", "magix", "escapy"})) << Message();
+    ASSERT_EQ(Choices(), TurnChoices) << Message();
     Click("attax");
     // Press "ib" once the button shows a roll that lifts 90 (the lowered
     // Reason) to 100, as a watchful player would.

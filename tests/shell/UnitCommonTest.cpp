@@ -1,3 +1,4 @@
+#include "Draws.h"
 #include "GameHarness.h"
 
 #include "LumeTimer.h"
@@ -18,12 +19,6 @@ protected:
         Player.Reason = Player.BaseReason = 100;
         Enemy.Reason = Enemy.BaseReason = 50;
     }
-    static std::string Text(const QWidget *Widget)
-    {
-        if (auto *label = qobject_cast<const QLabel *>(Widget))
-            return label->text().toStdString();
-        return static_cast<const QPushButton *>(Widget)->text().toStdString();
-    }
 };
 
 } // namespace
@@ -35,14 +30,14 @@ TEST_F(DiceTest, ThePlayersRollTicksEveryFiftyOneMillisecondsAndOffersIb)
     EXPECT_TRUE(DiceRolling);
     EXPECT_EQ(TimerInterval("DICE"), 50);
     EXPECT_FALSE(FormMain->BtnIdeaBurst->isHidden());
-    EXPECT_EQ(Text(FormMain->BtnIdeaBurst), "ib");
+    EXPECT_EQ(TextOf(FormMain->BtnIdeaBurst), "ib");
     EXPECT_EQ(RollingLabel, FormMain->LabDiceMine);
 
     // The timer was paused long enough: the first tick comes at the next pass.
     Advance(51);
-    const std::string first = Text(FormMain->LabDiceMine);
+    const std::string first = TextOf(FormMain->LabDiceMine);
     EXPECT_EQ(first, "＋" + std::to_string(DiceValue));
-    EXPECT_EQ(Text(FormMain->BtnIdeaBurst), "100＋" + std::to_string(BurstRoll));
+    EXPECT_EQ(TextOf(FormMain->BtnIdeaBurst), "100＋" + std::to_string(BurstRoll));
 
     RandSeed = 1;
     Advance(50);
@@ -58,20 +53,20 @@ TEST_F(DiceTest, ShowTextFreezesTheRollAndBlanksTheOtherSide)
     StartDiceRoll(true);
     Advance(51);
     const int32_t frozen = DiceValue;
-    const std::string shown = Text(FormMain->LabDiceMine);
+    const std::string shown = TextOf(FormMain->LabDiceMine);
     FormMain->ShowText(Sj("次"));
     EXPECT_FALSE(DiceRolling);
     EXPECT_EQ(TimerInterval("DICE"), 0);
     EXPECT_TRUE(FormMain->BtnIdeaBurst->isHidden());
-    EXPECT_EQ(Text(FormMain->LabDiceMine), shown);
-    EXPECT_EQ(Text(FormMain->LabDiceEnemy), "");
-    EXPECT_EQ(Text(FormMain->LabIBEnemy), "");
+    EXPECT_EQ(TextOf(FormMain->LabDiceMine), shown);
+    EXPECT_EQ(TextOf(FormMain->LabDiceEnemy), "");
+    EXPECT_EQ(TextOf(FormMain->LabIBEnemy), "");
     Advance(500);
     EXPECT_EQ(DiceValue, frozen);
 
     // A message with no roll in progress blanks both dice.
     FormMain->ShowText(Sj("次の次"));
-    EXPECT_EQ(Text(FormMain->LabDiceMine), "");
+    EXPECT_EQ(TextOf(FormMain->LabDiceMine), "");
 }
 
 TEST_F(DiceTest, ARollEndedBeforeItsFirstTickKeepsThePreviousValue)
@@ -94,10 +89,10 @@ TEST_F(DiceTest, APlayerBurstLowersReasonAndCanForceARedHundred)
     EXPECT_EQ(DiceValue, 100);
     EXPECT_EQ(TimerInterval("DICE"), 0);
     EXPECT_TRUE(DiceRolling);
-    EXPECT_EQ(Text(FormMain->LabDiceMine), "＋100");
+    EXPECT_EQ(TextOf(FormMain->LabDiceMine), "＋100");
     EXPECT_EQ(FormMain->LabDiceMine->FontColour(), QColor(255, 0, 0));
     EXPECT_EQ(WavePlayer->FileName, "dat/up.wav");
-    EXPECT_EQ(Text(FormMain->LabMyStatus4), "90");
+    EXPECT_EQ(TextOf(FormMain->LabMyStatus4), "90");
     EXPECT_EQ(FormMain->LabMyStatus4->FontColour(), QColor(127, 127, 127));
 
     // The next roll restores the dice colour to the message colour.
@@ -113,9 +108,9 @@ TEST_F(DiceTest, AFailedBurstKeepsTheDiceRollingAndTheButtonFrozen)
     FormMain->BtnIdeaBurst->click();
     EXPECT_EQ(TimerInterval("DICE"), 50);
     EXPECT_NE(DiceValue, 100);
-    const std::string caption = Text(FormMain->BtnIdeaBurst);
+    const std::string caption = TextOf(FormMain->BtnIdeaBurst);
     Advance(51);
-    EXPECT_EQ(Text(FormMain->BtnIdeaBurst), caption) << "a used button no longer changes";
+    EXPECT_EQ(TextOf(FormMain->BtnIdeaBurst), caption) << "a used button no longer changes";
 
     Player.Reason = 0;
     StartDiceRoll(true);
@@ -131,26 +126,20 @@ TEST_F(DiceTest, AnEnemyWithHighBurstChanceTriesOnEveryRoll)
     Enemy.Reason = 10;
     StartDiceRoll(false);
     EXPECT_EQ(Enemy.Reason, 9);
-    EXPECT_EQ(Text(FormMain->LabIBEnemy), std::to_string(BurstRoll) + "＋");
+    EXPECT_EQ(TextOf(FormMain->LabIBEnemy), std::to_string(BurstRoll) + "＋");
     EXPECT_EQ(RollingLabel, FormMain->LabDiceEnemy);
     EXPECT_TRUE(FormMain->BtnIdeaBurst->isHidden());
 
     Enemy.Reason = 100;
-    for (uint32_t seed = 0;; ++seed) {
-        // Find a roll whose burst succeeds: 90 + roll >= 100.
-        RandSeed = seed;
-        const int32_t gate = Random(100);
-        const int32_t roll = Random(100);
-        (void)gate;
-        if (roll >= 10) {
-            RandSeed = seed;
-            break;
-        }
-    }
+    // A roll whose burst succeeds (90 + roll >= 100), drawn after the gate.
+    RandSeed = SeedWhere([] {
+        Random(100);
+        return Random(100) >= 10;
+    });
     StartDiceRoll(false);
     EXPECT_EQ(Enemy.Reason, 90);
     EXPECT_EQ(DiceValue, 100);
-    EXPECT_EQ(Text(FormMain->LabDiceEnemy), "＋100");
+    EXPECT_EQ(TextOf(FormMain->LabDiceEnemy), "＋100");
     EXPECT_EQ(FormMain->LabDiceEnemy->FontColour(), QColor(255, 0, 0));
     EXPECT_EQ(TimerInterval("DICE"), 0) << "no tick happens after a forced roll";
     EXPECT_EQ(WavePlayer->FileName, "dat/up.wav");

@@ -24,7 +24,6 @@ protected:
         std::fill(std::begin(ActionRuns), std::end(ActionRuns), 0);
         StartGame();
     }
-    static std::string Text(const TLumeLabel *Label) { return Label->text().toStdString(); }
 };
 
 } // namespace
@@ -87,7 +86,7 @@ TEST_F(FormMainTest, LaysOutEveryControlAtItsPlace)
     EXPECT_EQ(FormMain->LabMain->FontColour(), QColor(68, 102, 102));
     EXPECT_EQ(FormMain->LabMyHP->font().pixelSize(), 27);
     EXPECT_EQ(FormMain->Label2->FontColour(), QColor(127, 127, 127));
-    EXPECT_EQ(Text(FormMain->Label2), "予測");
+    EXPECT_EQ(TextOf(FormMain->Label2), "予測");
     EXPECT_EQ(FormMain->LabMyHP->alignment(), Qt::AlignRight | Qt::AlignTop);
     EXPECT_EQ(FormMain->LabEnemyHP->alignment(), Qt::AlignLeft | Qt::AlignTop);
     EXPECT_EQ(FormMain->LabMain->alignment(), Qt::AlignHCenter | Qt::AlignTop);
@@ -152,29 +151,29 @@ TEST_F(FormMainTest, StarsFillFromTheOuterEdges)
     Enemy.HP = 3;
     FormMain->ShowPlayerStatus();
     FormMain->ShowEnemyStatus();
-    EXPECT_EQ(Text(FormMain->LabMyHP), "☆☆★★★");
-    EXPECT_EQ(Text(FormMain->LabEnemyHP), "★★★☆☆");
+    EXPECT_EQ(TextOf(FormMain->LabMyHP), "☆☆★★★");
+    EXPECT_EQ(TextOf(FormMain->LabEnemyHP), "★★★☆☆");
     Player.MaxHP = Enemy.MaxHP = 4;
     Player.HP = Enemy.HP = 1;
     FormMain->ShowPlayerStatus();
     FormMain->ShowEnemyStatus();
-    EXPECT_EQ(Text(FormMain->LabMyHP), "☆☆☆★");
-    EXPECT_EQ(Text(FormMain->LabEnemyHP), "★☆☆☆");
+    EXPECT_EQ(TextOf(FormMain->LabMyHP), "☆☆☆★");
+    EXPECT_EQ(TextOf(FormMain->LabEnemyHP), "★☆☆☆");
 }
 
 TEST_F(FormMainTest, StarTextsOfOddRecords)
 {
     EXPECT_EQ(StarText(3, 0, true), "");
     EXPECT_EQ(StarText(3, -4, false), "");
-    EXPECT_EQ(Utf8(StarText(0, 3, true)), "☆☆☆");
-    EXPECT_EQ(Utf8(StarText(-9, 2, false)), "☆☆");
-    EXPECT_EQ(Utf8(StarText(9, 2, true)), "★★");
+    EXPECT_EQ(Utf8Of(StarText(0, 3, true)), "☆☆☆");
+    EXPECT_EQ(Utf8Of(StarText(-9, 2, false)), "☆☆");
+    EXPECT_EQ(Utf8Of(StarText(9, 2, true)), "★★");
     // A damaged save may hold any MaxHP: the row is capped, filled stars
     // still at the outer edge.
     const TSjis huge = StarText(3, INT32_MAX, true);
     EXPECT_EQ(huge.size(), 200u);
-    EXPECT_EQ(Utf8(huge.substr(194)), "★★★");
-    EXPECT_EQ(Utf8(StarText(INT32_MAX, INT32_MAX, false).substr(0, 2)), "★");
+    EXPECT_EQ(Utf8Of(huge.substr(194)), "★★★");
+    EXPECT_EQ(Utf8Of(StarText(INT32_MAX, INT32_MAX, false).substr(0, 2)), "★");
 }
 
 TEST_F(FormMainTest, StatValuesShowGreyWhenTheyDifferFromTheBase)
@@ -183,9 +182,9 @@ TEST_F(FormMainTest, StatValuesShowGreyWhenTheyDifferFromTheBase)
     Player.BaseHit = 60;
     Player.Evade = Player.BaseEvade = -7;
     FormMain->ShowPlayerStatus();
-    EXPECT_EQ(Text(FormMain->LabMyStatus0), "40");
+    EXPECT_EQ(TextOf(FormMain->LabMyStatus0), "40");
     EXPECT_EQ(FormMain->LabMyStatus0->FontColour(), QColor(127, 127, 127));
-    EXPECT_EQ(Text(FormMain->LabMyStatus1), "-7");
+    EXPECT_EQ(TextOf(FormMain->LabMyStatus1), "-7");
     EXPECT_EQ(FormMain->LabMyStatus1->FontColour(), QColor(0, 0, 0));
     Player.Hit = 60;
     FormMain->ShowPlayerStatus();
@@ -194,7 +193,7 @@ TEST_F(FormMainTest, StatValuesShowGreyWhenTheyDifferFromTheBase)
     Enemy.Predict = 12;
     Enemy.BasePredict = 30;
     FormMain->ShowEnemyStatus();
-    EXPECT_EQ(Text(FormMain->LabEnemyStatus2), "12");
+    EXPECT_EQ(TextOf(FormMain->LabEnemyStatus2), "12");
     FormMain->ClearEnemyStatus();
     for (auto *label : {FormMain->LabEnemyHP, FormMain->LabEnemyStatus0,
                         FormMain->LabEnemyStatus2, FormMain->LabEnemyStatus4})

@@ -1,5 +1,6 @@
 #include "UnitStory.h"
 #include "GameHarness.h"
+#include "SaveFile.h"
 #include "UnitBattler.h"
 #include "UnitCommon.h"
 #include "UnitMain.h"
@@ -10,15 +11,11 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
-#include <cstring>
 #include <set>
 #include <string>
 #include <vector>
 
 namespace {
-
-const std::vector<std::string> MenuChoices{"seeek", "bosss!", "savie"};
 
 bool EndsWith(const std::string &Text, const std::string &Tail)
 {
@@ -82,17 +79,12 @@ class StoryTest : public GameHarness {
         Player.BossIndex = 6;
         StartEndingA();
     }
-    QByteArray SaveBytes() const
-    {
-        QFile file("save.dat");
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 };
 
 TEST_F(StoryTest, IntroLinesRunOnAsTheirMarksSay)
 {
     ExpectPlainLines(IntroLines);
-    EXPECT_EQ(Utf8(IntroLines[2]), "それがあなた。");
+    EXPECT_EQ(Utf8Of(IntroLines[2]), "それがあなた。");
     const std::set<size_t> runOn{0, 3, 5, 8, 9, 11, 12, 14, 15};
     EXPECT_EQ(LinesWhere(IntroLines, [](const std::string &t) { return EndsWith(t, "、"); }),
               runOn);
@@ -108,12 +100,12 @@ TEST_F(StoryTest, IntroLinesRunOnAsTheirMarksSay)
 TEST_F(StoryTest, EndingLinesKeepTheirMarks)
 {
     ExpectPlainLines(EndingALines);
-    EXPECT_EQ(Utf8(EndingALines[0]), "roda。");
-    EXPECT_TRUE(EndsWith(Utf8(EndingALines[1]), "。"));
-    EXPECT_TRUE(Contains(Utf8(EndingALines[1]), "名"));
+    EXPECT_EQ(Utf8Of(EndingALines[0]), "roda。");
+    EXPECT_TRUE(EndsWith(Utf8Of(EndingALines[1]), "。"));
+    EXPECT_TRUE(Contains(Utf8Of(EndingALines[1]), "名"));
 
     ExpectPlainLines(EndingBLines);
-    EXPECT_EQ(Utf8(EndingBLines[10]), "rodaは、");
+    EXPECT_EQ(Utf8Of(EndingBLines[10]), "rodaは、");
     auto where = [](auto Test) { return LinesWhere(EndingBLines, Test); };
     EXPECT_EQ(where([](const std::string &t) { return Contains(t, "roda"); }),
               (std::set<size_t>{0, 2, 3, 5, 6, 10}));
@@ -126,7 +118,7 @@ TEST_F(StoryTest, EndingLinesKeepTheirMarks)
     EXPECT_EQ(where([](const std::string &t) { return Contains(t, "「"); }),
               (std::set<size_t>{6, 7, 8, 9}));
     EXPECT_EQ(where([](const std::string &t) { return Contains(t, "」"); }), (std::set<size_t>{9}));
-    EXPECT_TRUE(EndsWith(Utf8(EndingBLines[9]), "」"));
+    EXPECT_TRUE(EndsWith(Utf8Of(EndingBLines[9]), "」"));
 
     EXPECT_EQ(FromSjis(EndingATitle), QString::fromUtf8("★\u3000おしまエンド\u3000★"));
     EXPECT_EQ(FromSjis(EndingBTitle),
@@ -138,19 +130,18 @@ TEST_F(StoryTest, IntroShowsNineteenLinesThenTheMainMenu)
     AcceptNewCharacter();
     const TBattler accepted = Player;
     EXPECT_EQ(Message(), "");
-    ASSERT_EQ(Choices(), (std::vector<std::string>{"≫", "skipl"}));
-    EXPECT_EQ(Utf8(FormMain->BtnMain0->Caption()), "≫");
+    ASSERT_EQ(Choices(), IntroChoices);
+    EXPECT_EQ(Utf8Of(FormMain->BtnMain0->Caption()), "≫");
 
     for (size_t i = 0; i < IntroLines.size(); ++i) {
         Click("≫");
-        EXPECT_EQ(Message(), Utf8(IntroLines[i])) << "click " << i + 1;
-        EXPECT_EQ(Choices(), (std::vector<std::string>{"≫", "skipl"}));
+        EXPECT_EQ(Message(), Utf8Of(IntroLines[i])) << "click " << i + 1;
+        EXPECT_EQ(Choices(), IntroChoices);
     }
     Click("≫");
     EXPECT_EQ(Choices(), MenuChoices);
-    EXPECT_NE(std::find(FlavourLines.begin(), FlavourLines.end(), ToSjis(Message())),
-              FlavourLines.end());
-    EXPECT_EQ(std::memcmp(&Player, &accepted, sizeof Player), 0);
+    EXPECT_TRUE(IsFlavourLine(Message()));
+    EXPECT_TRUE(SameBytes(Player, accepted));
 }
 
 TEST_F(StoryTest, SkipLeadsToTheMainMenuAtAnyPoint)
@@ -164,38 +155,34 @@ TEST_F(StoryTest, SkipLeadsToTheMainMenuAtAnyPoint)
         Click("≫");
     Click("skipl");
     EXPECT_EQ(Choices(), MenuChoices);
-    EXPECT_NE(std::find(FlavourLines.begin(), FlavourLines.end(), ToSjis(Message())),
-              FlavourLines.end());
+    EXPECT_TRUE(IsFlavourLine(Message()));
 }
 
 TEST_F(StoryTest, EndingASavesOnceOnItsThirdClickAndTheGameResumes)
 {
     BeatSixthBoss();
     EXPECT_EQ(Message(), "");
-    ASSERT_EQ(Choices(), std::vector<std::string>{"≫"});
+    ASSERT_EQ(Choices(), NextOnly);
 
     Click("≫");
     EXPECT_EQ(Message(), "roda。");
     Click("≫");
-    EXPECT_EQ(Message(), Utf8(EndingALines[1]));
+    EXPECT_EQ(Message(), Utf8Of(EndingALines[1]));
     EXPECT_FALSE(QFileInfo::exists("save.dat"));
 
     const TBattler before = Player;
     Click("≫");
-    EXPECT_EQ(Message(), Utf8(EndingATitle));
+    EXPECT_EQ(Message(), Utf8Of(EndingATitle));
     EXPECT_TRUE(Choices().empty());
     ASSERT_TRUE(QFileInfo::exists("save.dat"));
-    EXPECT_EQ(std::memcmp(&Player, &before, sizeof Player), 0);
+    EXPECT_TRUE(SameBytes(Player, before));
 
     // Nothing is left to click, and the sequence writes no more.
-    const QByteArray written = SaveBytes();
+    const QByteArray written = SaveFileBytes();
     ASSERT_TRUE(QFile::remove("save.dat"));
     EndingAStep();
     EXPECT_FALSE(QFileInfo::exists("save.dat"));
-    QFile restore("save.dat");
-    ASSERT_TRUE(restore.open(QIODevice::WriteOnly));
-    restore.write(written);
-    restore.close();
+    ASSERT_TRUE(WriteSaveFile(written));
 
     StopGame();
     ResetGameGlobals();
@@ -215,9 +202,9 @@ TEST_F(StoryTest, EndingATellsOfAFailedSaveThenShowsItsTitle)
     for (int i = 0; i < 3; ++i)
         Click("≫");
     Pass();
-    EXPECT_EQ(Message(), Utf8(EndingATitle));
+    EXPECT_EQ(Message(), Utf8Of(EndingATitle));
     EXPECT_TRUE(Choices().empty());
-    EXPECT_EQ(Alerts, std::vector<std::string>{"（save.datの書き込みに失敗しました。）"});
+    EXPECT_EQ(Alerts, std::vector<std::string>{WriteFailureText});
     EXPECT_TRUE(QFileInfo("save.dat").isDir());
 }
 
@@ -227,24 +214,24 @@ TEST_F(StoryTest, EndingBTakesThirteenClicksAndLeavesTheSaveAlone)
     Click("skipl");
     Player.Name.Set("roda");
     ASSERT_TRUE(SaveGame(Player, ApplicationTitle));
-    const QByteArray saved = SaveBytes();
+    const QByteArray saved = SaveFileBytes();
     const QDateTime stamp = QFileInfo("save.dat").lastModified();
     Player.BossIndex = 7;
 
     StartEndingB();
     EXPECT_EQ(Message(), "");
-    ASSERT_EQ(Choices(), std::vector<std::string>{"≫"});
+    ASSERT_EQ(Choices(), NextOnly);
     for (size_t i = 0; i < EndingBLines.size(); ++i) {
         Click("≫");
-        EXPECT_EQ(Message(), Utf8(EndingBLines[i])) << "click " << i + 1;
-        ASSERT_EQ(Choices(), std::vector<std::string>{"≫"});
+        EXPECT_EQ(Message(), Utf8Of(EndingBLines[i])) << "click " << i + 1;
+        ASSERT_EQ(Choices(), NextOnly);
     }
     Click("≫");
-    EXPECT_EQ(Message(), Utf8(EndingBTitle));
+    EXPECT_EQ(Message(), Utf8Of(EndingBTitle));
     EXPECT_TRUE(Choices().empty());
     EndingBStep();
-    EXPECT_EQ(Message(), Utf8(EndingBTitle));
+    EXPECT_EQ(Message(), Utf8Of(EndingBTitle));
 
-    EXPECT_EQ(SaveBytes(), saved);
+    EXPECT_EQ(SaveFileBytes(), saved);
     EXPECT_EQ(QFileInfo("save.dat").lastModified(), stamp);
 }

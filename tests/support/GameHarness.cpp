@@ -8,8 +8,6 @@
 #include "UnitCommon.h"
 #include "UnitStory.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTest>
 
 uint32_t GameHarness::FakeNow = 100000;
@@ -41,11 +39,8 @@ void ResetGameGlobals()
 
 void GameHarness::SetUp()
 {
-    Dir = std::make_unique<QTemporaryDir>();
-    ASSERT_TRUE(Dir->isValid());
-    OldDir = QDir::currentPath();
-    ASSERT_TRUE(QFile::link(QStringLiteral(VANTIK_DAT_DIR), Dir->filePath("dat")));
-    ASSERT_TRUE(QDir::setCurrent(Dir->path()));
+    Folder = std::make_unique<TWorkingFolder>(true);
+    ASSERT_TRUE(Folder->Ready());
     FakeNow = 100000;
     TLumeTimer::SetClock([] { return FakeNow; });
     TLumeTimer::SetManualPasses(true);
@@ -64,7 +59,7 @@ void GameHarness::TearDown()
     TLumeTimer::SetManualPasses(false);
     FixRandomizeSeed(std::nullopt);
     SetAlertSink(nullptr);
-    QDir::setCurrent(OldDir);
+    Folder.reset();
     ResetGameGlobals();
 }
 
@@ -116,11 +111,6 @@ void GameHarness::ClickSlot(int Slot)
 {
     ASSERT_NE(FormMain, nullptr);
     ClickWidget(FormMain->ChoiceButtons.at(Slot));
-}
-
-std::string GameHarness::Utf8(const TSjis &Sjis)
-{
-    return FromSjis(Sjis).toStdString();
 }
 
 int32_t GameHarness::TimerInterval(const char *Name)

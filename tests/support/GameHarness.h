@@ -1,8 +1,8 @@
 #pragma once
 
+#include "Screen.h"
 #include "UnitForm.h"
-
-#include <QTemporaryDir>
+#include "WorkingFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <string>
 
 // Builds the real game window in a temporary working folder that holds a
-// link to the generated dat/ folder. The generator is seeded, the scheduler's
+// link to the generated dat/ folder (see TWorkingFolder). The generator is seeded, the scheduler's
 // clock is replaced, and the test drives the main loop's passes itself.
 class GameHarness : public ::testing::Test {
 public:
@@ -46,17 +46,15 @@ protected:
     std::string Message() const;
     // The captions of the visible choice buttons, slot 0 first, as UTF-8.
     std::vector<std::string> Choices() const;
-    static std::string Utf8(const TSjis &Sjis);
     // The interval of the first timer of that name, or -1 when there is none.
     static int32_t TimerInterval(const char *Name);
     static TSjis Sj(const char *Utf8Text) { return ToSjis(Utf8Text); }
 
     // The working folder of the test.
-    QString WorkDir() const { return Dir->path(); }
+    QString WorkDir() const { return Folder->Path(); }
 
     static uint32_t FakeNow;
-    std::unique_ptr<QTemporaryDir> Dir;
-    QString OldDir;
+    std::unique_ptr<TWorkingFolder> Folder;
 };
 
 // Resets the game's globals to their state at program start.

@@ -1,0 +1,71 @@
+#include "LumeMidi.h"
+#include "WorkingFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+
+#include <optional>
+
+namespace {
+
+// The device the loaded MIDI library was told to use, or nullopt when the
+// library is not loaded in this process.
+std::optional<int> MidiLibraryDevice()
+{
+    void *library = dlopen("dat/GuruGuruSMF.so", RTLD_NOW | RTLD_NOLOAD);
+    if (!library)
+        return std::nullopt;
+    auto getDevice = reinterpret_cast<int (*)()>(dlsym(library, "GGSGetDevice"));
+    const int device = getDevice ? getDevice() : -100;
+    dlclose(library);
+    return device;
+}
+
+TEST(MidiHolderTest, SelectsTheDefaultDeviceAndUnloadsAtTheEnd)
+{
+    TWorkingFolder folder(true);
+    {
+        TLumeMidi midi;
+        ASSERT_TRUE(midi.Active());
+        ASSERT_TRUE(midi.Loaded());
+        EXPECT_FALSE(midi.Playing);
+        EXPECT_EQ(MidiLibraryDevice(), -1);
+        midi.StopMidi();
+        EXPECT_FALSE(midi.Playing);
+    }
+    EXPECT_EQ(MidiLibraryDevice(), std::nullopt);
+    TLumeMidi again;
+    EXPECT_TRUE(again.Active());
+}
+
+TEST(MidiHolderTest, MissingLibraryLeavesAnInertHolder)
+{
+    TWorkingFolder folder(false);
+    {
+        TLumeMidi midi;
+        EXPECT_TRUE(midi.Active());
+        EXPECT_FALSE(midi.Loaded());
+        EXPECT_FALSE(midi.Playing);
+        midi.StopMidi();
+    }
+    TLumeMidi again;
+    EXPECT_TRUE(again.Active());
+}
+
+TEST(MidiHolderTest, SecondInstanceIsGuardedAndLeavesTheFirstAlone)
+{
+    TWorkingFolder folder(true);
+    TLumeMidi first;
+    ASSERT_TRUE(first.Loaded());
+    {
+        TLumeMidi second;
+        EXPECT_FALSE(second.Active());
+        EXPECT_FALSE(second.Loaded());
+    }
+    EXPECT_EQ(MidiLibraryDevice(), -1);
+    TLumeMidi third;
+    EXPECT_FALSE(third.Active());
+}
+
+} // namespace

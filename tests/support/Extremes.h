@@ -1,0 +1,8 @@
+#pragma once
+
+#include <cstdint>
+#include <limits>
+
+// The ends of the 32-bit values that a damaged or edited save file may hold.
+constexpr int32_t Int32Max = std::numeric_limits<int32_t>::max();
+constexpr int32_t Int32Min = std::numeric_limits<int32_t>::min();

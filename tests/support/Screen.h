@@ -1,0 +1,34 @@
+#pragma once
+
+#include "LumeUtility.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+class QWidget;
+class TLumeLabel;
+
+// What the game window shows, read as a player reads it, and the screens'
+// fixed sets of choices, as UTF-8.
+
+using Strings = std::vector<std::string>;
+
+inline const Strings MenuChoices{"seeek", "bosss!", "savie"};
+inline const Strings PickChoices{"noar", "yest"};
+inline const Strings IntroChoices{"≫", "skipl"};
+inline const Strings TurnChoices{"attax", "magix", "escapy"};
+inline const Strings NextOnly{"≫"};
+inline const char *const StatusPrompt = "あなたが落としたのはこのステータスですか？";
+
+std::string Utf8Of(const TSjis &Text);
+// The text of a label or a button.
+std::string TextOf(const QWidget *Control);
+
+// The labels of the five values, in display order, of each side.
+std::array<TLumeLabel *, 5> MyStatusLabels();
+std::array<TLumeLabel *, 5> EnemyStatusLabels();
+// Whether the enemy's stars and values are all blank.
+bool EnemySideBlank();
+// Whether Text is one of the main menu's flavour lines.
+bool IsFlavourLine(const std::string &Text);
