@@ -68,6 +68,10 @@ pid_t StartGame(const QString &WorkDir)
 
 void StopGame(pid_t Pid)
 {
+    // kill() with -1 would signal every process of the user, and 0 the
+    // whole process group: only a real child is ever signalled.
+    if (Pid < 1)
+        return;
     kill(Pid, SIGTERM);
     waitpid(Pid, nullptr, 0);
 }
@@ -111,6 +115,10 @@ void MeasureShare(benchmark::State &State, bool MainPage)
     double share = 0, rss = 0;
     for (auto _ : State) {
         const pid_t pid = StartGame(work);
+        if (pid < 1) {
+            State.SkipWithError("fork");
+            return;
+        }
         std::this_thread::sleep_for(std::chrono::seconds(2)); // start-up is not at rest
         const long ticks0 = CpuTicks(pid);
         const auto t0 = Clock::now();
@@ -152,6 +160,12 @@ void BM_StartupToFirstTitleFrame(benchmark::State &State)
         }
         ChooseDisplay();
         const pid_t pid = fork();
+        if (pid < 0) {
+            close(fds[0]);
+            close(fds[1]);
+            State.SkipWithError("fork");
+            return;
+        }
         if (pid == 0) {
             close(fds[0]);
             const auto start = Clock::now();
