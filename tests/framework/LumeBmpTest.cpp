@@ -333,3 +333,18 @@ TEST(LumeBmp, CopiesReachImageAndPaintBox)
     bitmap.CopyToPaintBox(box);
     EXPECT_EQ(box.Canvas().pixelColor(10, 10), QColor(7, 6, 5));
 }
+
+TEST(LumeBmp, PaintBoxShowsEveryPixelOfTheCopyExactly)
+{
+    // Every pixel differs from its neighbours, and the odd width leaves a
+    // remainder after the copy's groups of four pixels.
+    TLumeBitmap bitmap;
+    bitmap.NewSurface(37, 5);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 37; ++x)
+            bitmap.Rows[y][x] = TPixel{uint8_t(x * 7), uint8_t(y * 50 + x), uint8_t(255 - x * 3)};
+    TLumePaintBox box(nullptr);
+    box.resize(37, 5);
+    bitmap.CopyToPaintBox(box);
+    EXPECT_EQ(box.Canvas().convertToFormat(QImage::Format_BGR888), bitmap.Picture());
+}
