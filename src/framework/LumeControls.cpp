@@ -87,7 +87,45 @@ void TLumeLabel::SetCaption(const TSjis &Caption)
     CaptionBytes = Caption;
     QString text = FromSjis(Caption);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    CachedInkArea = QRect();
     setText(text);
+}
+
+void TLumeLabel::paintEvent(QPaintEvent *Event)
+{
+    // A transparent label is painted again wherever a control above or below
+    // it changes: the message under the rolling dice, say. Where its caption
+    // puts no ink there is nothing to draw, and laying out its text again
+    // would cost more than the change itself.
+    if (!Event->rect().contains(rect()) && !Event->region().intersects(InkArea()))
+        return;
+    QLabel::paintEvent(Event);
+}
+
+QRect TLumeLabel::InkArea() const
+{
+    if (CachedInkArea.isNull()) {
+        // Glyphs may reach a little past their advance and line box; a whole
+        // line height is far more than any glyph of the controls' font does.
+        const int margin = fontMetrics().height();
+        CachedInkArea = fontMetrics()
+                            .boundingRect(contentsRect(), int(alignment()), text())
+                            .adjusted(-margin, -margin, margin, margin);
+    }
+    return CachedInkArea;
+}
+
+void TLumeLabel::changeEvent(QEvent *Event)
+{
+    if (Event->type() == QEvent::FontChange)
+        CachedInkArea = QRect();
+    QLabel::changeEvent(Event);
+}
+
+void TLumeLabel::resizeEvent(QResizeEvent *Event)
+{
+    CachedInkArea = QRect();
+    QLabel::resizeEvent(Event);
 }
 
 void TLumeLabel::SetFontColour(const QColor &Colour)
@@ -109,8 +147,12 @@ TLumeShape::TLumeShape(QWidget *Parent, const QRect &Bounds, const QColor &PenCo
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void TLumeShape::paintEvent(QPaintEvent *)
+void TLumeShape::paintEvent(QPaintEvent *Event)
 {
+    // Only the frame's own pixels: a control changing inside it needs no frame drawn.
+    const QRegion frame = QRegion(rect()).subtracted(rect().adjusted(1, 1, -1, -1));
+    if (!Event->region().intersects(frame))
+        return;
     QPainter painter(this);
     painter.setPen(Pen);
     painter.setBrush(Qt::NoBrush);

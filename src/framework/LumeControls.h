@@ -33,8 +33,17 @@ public:
     void SetFontColour(const QColor &Colour);
     QColor FontColour() const;
 
+protected:
+    void paintEvent(QPaintEvent *Event) override;
+    void changeEvent(QEvent *Event) override;
+    void resizeEvent(QResizeEvent *Event) override;
+
 private:
+    // Where the caption may put ink; empty until a paint needs it.
+    QRect InkArea() const;
+
     TSjis CaptionBytes;
+    mutable QRect CachedInkArea;
 };
 
 // A one-pixel rectangle frame without fill.
