@@ -1,19 +1,24 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the game optimised and runs the
-# benchmarks: a title frame and the backdrop, then start-up to the first
-# title frame, processor share on the title page and on the idle main page,
-# and resident memory, with the game shown on a private X server.
+# benchmarks with the game shown on a private X server: a title frame (drawn,
+# copied, repainted) and the backdrop, then start-up to the first title frame,
+# processor share on the title page and on the idle main page (each next to a
+# build whose loop never waits), processor share and tick gaps of the rolling
+# dice, and resident memory. Extra arguments go to both benchmark programs
+# (--benchmark_filter=Dice, say).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVANTIK_TESTS=OFF
-cmake --build build-bench -j"$(nproc)" --target vantik vantik_bench vantik_game_bench
-
-build-bench/bench/vantik_bench
+cmake --build build-bench -j"$(nproc)" --target vantik vantik_never_waits vantik_bench vantik_game_bench
 
 exec {display_fd}<> <(:)
 Xvfb -displayfd "$display_fd" -nolisten tcp -screen 0 1024x768x24 >/dev/null 2>&1 &
 xvfb_pid=$!
 trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
 read -r -t 20 display <&"$display_fd"
-DISPLAY=":$display" build-bench/bench/vantik_game_bench
+export DISPLAY=":$display"
+unset QT_QPA_PLATFORM
+
+build-bench/bench/vantik_bench "$@"
+build-bench/bench/vantik_game_bench "$@"

@@ -210,7 +210,12 @@ void TLumeBitmap::WriteText(int X, int Y, const std::string &SjisText)
     painter.setPen(TextColour);
     // The brush is clear: glyphs only, no background box.
     painter.setBackgroundMode(Qt::TransparentMode);
-    painter.drawText(QPoint(X, Y + painter.fontMetrics().ascent()), FromSjis(SjisText));
+    // The title writes the same text twice a frame: convert it once.
+    if (SjisText != WrittenSjis) {
+        WrittenSjis = SjisText;
+        WrittenText = FromSjis(SjisText);
+    }
+    painter.drawText(QPoint(X, Y + painter.fontMetrics().ascent()), WrittenText);
 }
 
 void TLumeBitmap::BuildRowTable()

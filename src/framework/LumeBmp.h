@@ -92,6 +92,8 @@ private:
     QImage Image;
     QFont TextFont;
     QColor TextColour;
+    std::string WrittenSjis; // the last text written, and its conversion
+    QString WrittenText;
     TPixel PenPixel{0, 0, 0};
     int PenX = 0, PenY = 0;
 };

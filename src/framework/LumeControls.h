@@ -33,8 +33,17 @@ public:
     void SetFontColour(const QColor &Colour);
     QColor FontColour() const;
 
+protected:
+    void paintEvent(QPaintEvent *Event) override;
+    void changeEvent(QEvent *Event) override;
+    void resizeEvent(QResizeEvent *Event) override;
+
 private:
+    // Where the caption may put ink; empty until a paint needs it.
+    QRect InkArea() const;
+
     TSjis CaptionBytes;
+    mutable QRect CachedInkArea;
 };
 
 // A one-pixel rectangle frame without fill.
@@ -63,12 +72,15 @@ protected:
     void paintEvent(QPaintEvent *) override;
 };
 
-// A paint box: shows what was last copied onto it and raises Clicked.
+// A paint box: shows what was last copied onto it and raises Clicked. The
+// copy is kept in a buffer of its own, made once, in the pixel format of the
+// window's backing store on X11 (24- and 32-bit visuals) and offscreen, so a
+// repaint draws it without conversion.
 class TLumePaintBox : public QWidget {
     Q_OBJECT
 public:
     explicit TLumePaintBox(QWidget *Parent);
-    // Replaces the shown picture with Image placed at (X, Y).
+    // Replaces the part of the shown picture under Image placed at (X, Y).
     void CopyFrom(const QImage &Image, int X, int Y);
     const QImage &Canvas() const { return Shown; }
 

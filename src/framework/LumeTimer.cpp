@@ -4,9 +4,15 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QSocketNotifier>
 #include <QTimer>
 
-#include <ctime>
+#include <memory>
+#include <optional>
+
+#include <sys/timerfd.h>
+#include <unistd.h>
 
 std::vector<TLumeThread> TimerTable;
 
@@ -16,37 +22,107 @@ bool Instance = false;
 std::function<uint32_t()> Clock;
 bool ManualPasses = false;
 
-uint32_t MonotonicMs()
+constexpr qint64 NsPerMs = 1000000;
+
+// The monotonic clock in nanoseconds; the scheduler's counter is its milliseconds.
+qint64 MonotonicNs()
 {
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    // A 32-bit millisecond counter; all differences are taken modulo 2^32.
-    return static_cast<uint32_t>(static_cast<uint64_t>(ts.tv_sec) * 1000u +
-                                 static_cast<uint64_t>(ts.tv_nsec) / 1000000u);
+    return QDeadlineTimer::current(Qt::PreciseTimer).deadlineNSecs();
 }
 
-// Waits until an event arrives or the earliest running timer becomes due.
-// Instead of spinning between passes, which would keep a core busy for as long
-// as the game runs; the firing rules of a pass are unchanged.
-void WaitForWork()
+// A 32-bit millisecond counter; all differences are taken modulo 2^32.
+uint32_t CounterAt(qint64 Ns)
 {
-    if (ApplicationTerminated())
-        return;
-    const int64_t due = TLumeTimer::MsUntilNextDue();
-    if (due == 0)
-        return;
-    auto *dispatcher = QAbstractEventDispatcher::instance();
-    if (!dispatcher)
-        return;
-    QTimer wake;
-    wake.setTimerType(Qt::PreciseTimer);
-    wake.setSingleShot(true);
-    if (due > 0)
-        wake.start(static_cast<int>(due));
-    // Events that arrive while waiting are dispatched here; they count as the
-    // first step of the next pass.
-    dispatcher->processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    return static_cast<uint32_t>(static_cast<uint64_t>(Ns / NsPerMs));
 }
+
+// Milliseconds from the counter value Now until the earliest running timer
+// is due (0 when one is due), or -1 when no timer runs.
+int64_t MsUntilDueAt(uint32_t Now)
+{
+    int64_t best = -1;
+    for (const auto &entry : TimerTable) {
+        if (!entry.TimerProc || entry.IntervalMs <= 0)
+            continue;
+        const int64_t elapsed = static_cast<uint32_t>(Now - entry.LastFired);
+        // Due once strictly more than the interval has passed.
+        const int64_t wait = std::max<int64_t>(0, int64_t(entry.IntervalMs) + 1 - elapsed);
+        if (best < 0 || wait < best)
+            best = wait;
+    }
+    return best;
+}
+
+#ifndef LUME_LOOP_NEVER_WAITS
+// Lets the loop sleep until a window event arrives or the earliest running
+// timer becomes due, instead of spinning between passes, which would keep a
+// core busy for as long as the game runs; the firing rules of a pass are
+// unchanged. Qt's own timers count whole milliseconds and its event
+// dispatcher rounds a wait up to the next one, so a 50 ms timer woken by them
+// fired at 52 ms about as often as at 51. A kernel timer on the same
+// monotonic clock, set to the very start of the due millisecond and watched
+// by the dispatcher like any other file, wakes the loop on time instead.
+class TDueWaker {
+public:
+    TDueWaker() : Fd(timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC))
+    {
+        if (Fd < 0)
+            return;
+        Notifier = std::make_unique<QSocketNotifier>(Fd, QSocketNotifier::Read);
+        QObject::connect(Notifier.get(), &QSocketNotifier::activated, [this] {
+            uint64_t expirations = 0;
+            if (read(Fd, &expirations, sizeof expirations) < 0)
+                return; // nothing to clear: the timer was set anew meanwhile
+        });
+    }
+    ~TDueWaker()
+    {
+        Notifier.reset();
+        if (Fd >= 0)
+            close(Fd);
+    }
+    TDueWaker(const TDueWaker &) = delete;
+    TDueWaker &operator=(const TDueWaker &) = delete;
+
+    void Wait()
+    {
+        if (ApplicationTerminated())
+            return;
+        auto *dispatcher = QAbstractEventDispatcher::instance();
+        if (!dispatcher)
+            return;
+        const qint64 nowNs = MonotonicNs();
+        const int64_t due = MsUntilDueAt(Clock ? Clock() : CounterAt(nowNs));
+        if (due == 0)
+            return;
+        // The system counter turns to a new value at the start of each of
+        // its milliseconds; a replaced clock has no such relation to time.
+        const qint64 dueNs = (Clock ? nowNs : nowNs - nowNs % NsPerMs) + due * NsPerMs;
+        std::optional<QTimer> fallback;
+        if (Fd >= 0) {
+            itimerspec when{};
+            if (due > 0) {
+                when.it_value.tv_sec = dueNs / (1000 * NsPerMs);
+                when.it_value.tv_nsec = dueNs % (1000 * NsPerMs);
+            }
+            timerfd_settime(Fd, TFD_TIMER_ABSTIME, &when, nullptr);
+        } else if (due > 0) {
+            // Without a kernel timer the wake may come a millisecond late.
+            fallback.emplace();
+            fallback->setTimerType(Qt::PreciseTimer);
+            fallback->setSingleShot(true);
+            fallback->start(static_cast<int>(due));
+        }
+        // Events that arrive while waiting are dispatched here; they count as
+        // the first step of the next pass.
+        dispatcher->processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+
+private:
+    int Fd;
+    std::unique_ptr<QSocketNotifier> Notifier;
+};
+#endif
 
 } // namespace
 
@@ -117,24 +193,21 @@ void TLumeTimer::RunTimerLoop()
 {
     if (ManualPasses)
         return;
+#ifdef LUME_LOOP_NEVER_WAITS
+    // A build for the benchmarks only: passes back to back, a core kept busy,
+    // as the yardstick the waiting loop is measured against.
+    while (RunTimerPass()) {
+    }
+#else
+    TDueWaker waker;
     while (RunTimerPass())
-        WaitForWork();
+        waker.Wait();
+#endif
 }
 
 int64_t TLumeTimer::MsUntilNextDue()
 {
-    const uint32_t now = Now();
-    int64_t best = -1;
-    for (const auto &entry : TimerTable) {
-        if (!entry.TimerProc || entry.IntervalMs <= 0)
-            continue;
-        const int64_t elapsed = static_cast<uint32_t>(now - entry.LastFired);
-        // Due once strictly more than the interval has passed.
-        const int64_t wait = std::max<int64_t>(0, int64_t(entry.IntervalMs) + 1 - elapsed);
-        if (best < 0 || wait < best)
-            best = wait;
-    }
-    return best;
+    return MsUntilDueAt(Now());
 }
 
 void TLumeTimer::SetClock(std::function<uint32_t()> NewClock)
@@ -144,7 +217,7 @@ void TLumeTimer::SetClock(std::function<uint32_t()> NewClock)
 
 uint32_t TLumeTimer::Now()
 {
-    return Clock ? Clock() : MonotonicMs();
+    return Clock ? Clock() : CounterAt(MonotonicNs());
 }
 
 void TLumeTimer::SetManualPasses(bool Manual)

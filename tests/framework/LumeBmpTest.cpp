@@ -328,3 +328,18 @@ TEST(LumeBmp, CopiesReachAnImageWhiteBeyondTheBitmap)
     EXPECT_EQ(image.Picture.pixelColor(29, 19), QColor(7, 6, 5));
     EXPECT_EQ(image.Picture.pixelColor(35, 22), QColor(255, 255, 255));
 }
+
+TEST(LumeBmp, PaintBoxShowsEveryPixelOfTheCopyExactly)
+{
+    // Every pixel differs from its neighbours, and the odd width leaves a
+    // remainder after the copy's groups of four pixels.
+    TLumeBitmap bitmap;
+    bitmap.NewSurface(37, 5);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 37; ++x)
+            bitmap.Rows[y][x] = TPixel{uint8_t(x * 7), uint8_t(y * 50 + x), uint8_t(255 - x * 3)};
+    TLumePaintBox box(nullptr);
+    box.resize(37, 5);
+    bitmap.CopyToPaintBox(box);
+    EXPECT_EQ(box.Canvas().convertToFormat(QImage::Format_BGR888), bitmap.Picture());
+}

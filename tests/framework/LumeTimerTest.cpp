@@ -1,5 +1,7 @@
 #include "LumeTimer.h"
 
+#include <QDeadlineTimer>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -23,6 +25,13 @@ void Appender()
     Fired.push_back("appender");
     Clock += 10;
     Current->AddTimer(&ProcB, 1, "late");
+}
+std::vector<uint32_t> Firings;
+void RecordFiring()
+{
+    Firings.push_back(TLumeTimer::Now());
+    if (Firings.size() == 5)
+        TerminateApplication();
 }
 void Terminator()
 {
@@ -191,4 +200,21 @@ TEST_F(TimerTest, ClearTimersEmptiesTheTable)
     Timer->AddTimer(&ProcA, 50, "A");
     Timer->ClearTimers();
     EXPECT_TRUE(TimerTable.empty());
+}
+
+TEST_F(TimerTest, TheWaitingLoopKeepsTheFiringRuleOnTheSystemClock)
+{
+    // The real loop on the real clock: it sleeps between passes, wakes for
+    // the due timer and returns once the timer asks the program to end.
+    TLumeTimer::SetClock(nullptr);
+    TLumeTimer::SetManualPasses(false);
+    const qint64 systemMs = QDeadlineTimer::current(Qt::PreciseTimer).deadlineNSecs() / 1000000;
+    EXPECT_LE(uint32_t(TLumeTimer::Now() - uint32_t(systemMs)), 1u)
+        << "the counter is the monotonic clock's milliseconds modulo 2^32";
+    Firings.clear();
+    Timer->AddTimer(&RecordFiring, 20, "R");
+    TLumeTimer::RunTimerLoop();
+    ASSERT_EQ(Firings.size(), 5u);
+    for (size_t i = 1; i < Firings.size(); ++i)
+        EXPECT_GE(Firings[i] - Firings[i - 1], 21u) << "firing " << i;
 }

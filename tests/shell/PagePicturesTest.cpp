@@ -93,3 +93,34 @@ TEST_F(PagePictures, MainPageShowsStatusMessageAndAForcedHundredInRed)
     EXPECT_EQ(page.pixelColor(12, 340), QColor(239, 255, 255));
     EXPECT_EQ(page.pixelColor(4, 340), QColor(223, 255, 255));
 }
+
+TEST_F(PagePictures, ARepaintOfWhatADiceTickChangesLooksLikeAFullPaint)
+{
+    // A tick repaints the rolling number and the burst button only; the
+    // message, frames and values beneath and around them must come out of
+    // that repaint as a full paint draws them, with or without ink there.
+    StartGame();
+    ClickWidget(FormMain->PntTitle);
+    std::string wide;
+    for (int i = 0; i < 30; ++i)
+        wide += "あ";
+    const std::string fiveLines = wide + "\\n" + wide + "\\n" + wide + "\\n" + wide + "\\n" + wide;
+    const std::pair<const char *, std::string> messages[] = {{"one short line", "短い"},
+                                                             {"five full lines", fiveLines}};
+    for (const auto &[message, text] : messages) {
+        FormMain->ShowText(Sj(text.c_str()));
+        StartDiceRoll(true);
+        DiceTick();
+        const QImage full = Grab();
+        const std::pair<const char *, QWidget *> changes[] = {{"my dice", FormMain->LabDiceMine},
+                                                              {"enemy dice", FormMain->LabDiceEnemy},
+                                                              {"burst", FormMain->BtnIdeaBurst}};
+        for (const auto &[name, changed] : changes) {
+            const QRect area = changed->geometry();
+            QImage part(full.size(), QImage::Format_RGB32);
+            part.fill(Qt::magenta);
+            FormMain->render(&part, area.topLeft(), QRegion(area));
+            EXPECT_EQ(part.copy(area), full.copy(area)) << name << " over " << message;
+        }
+    }
+}
