@@ -39,13 +39,14 @@ int FadeChannel(int32_t N, int Full)
     return N * Full / FadeFrames;
 }
 
+const TSjis TitleText = ToSjis("ゼノリア・オルカント");
+
 void WriteTitle(int32_t N)
 {
-    static const TSjis title = ToSjis("ゼノリア・オルカント");
     TitleSurface->SetTextStyle(20, fsItalic, QColor(0, FadeChannel(N, 128), FadeChannel(N, 64)));
-    TitleSurface->WriteText(250, 325, title);
+    TitleSurface->WriteText(250, 325, TitleText);
     TitleSurface->SetTextStyle(20, fsItalic, QColor(0, FadeChannel(N, 192), FadeChannel(N, 96)));
-    TitleSurface->WriteText(249, 324, title);
+    TitleSurface->WriteText(249, 324, TitleText);
 }
 
 QRect MessageRect()

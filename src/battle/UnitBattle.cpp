@@ -325,9 +325,9 @@ void StartStages(TProcedure Step)
 
 void FinishBossReward()
 {
-    if (Player.BossIndex == 5)
+    if (Player.BossIndex == EndingABoss)
         StartEndingA();
-    else if (Player.BossIndex == 6)
+    else if (Player.BossIndex == EndingBBoss)
         StartEndingB();
     else
         MainMenu();

@@ -15,7 +15,7 @@ int32_t BurstChance = 0;
 namespace {
 
 struct TBossRow {
-    const char *Name; // UTF-8 here; BossName holds the Shift-JIS form
+    TSjis Name;
     int32_t MaxHP;
     int32_t Hit;
     int32_t Evade;
@@ -24,28 +24,20 @@ struct TBossRow {
     int32_t Reason;
 };
 
-// The seven bosses, met in this order.
-constexpr std::array<TBossRow, 7> Bosses{{
-    {"r", 3, 60, 60, 0, 10, 0},
-    {"歩", 3, 60, 60, 20, 20, 40},
-    {"アルフ", 5, 70, 70, 20, 50, 20},
-    {"ALPHA", 4, 100, 0, 100, 10, 80},
-    {"ヴェスカ", 7, 100, 80, 20, 4, 60},
-    {"roda", 7, 100, 50, 100, 50, 90},
-    {"祖", 7, 100, 100, 100, 100, 100},
+// The bosses, met in this order.
+const std::array<TBossRow, BossCount> Bosses{{
+    {ToSjis("r"), 3, 60, 60, 0, 10, 0},
+    {ToSjis("歩"), 3, 60, 60, 20, 20, 40},
+    {ToSjis("アルフ"), 5, 70, 70, 20, 50, 20},
+    {ToSjis("ALPHA"), 4, 100, 0, 100, 10, 80},
+    {ToSjis("ヴェスカ"), 7, 100, 80, 20, 4, 60},
+    {ToSjis("roda"), 7, 100, 50, 100, 50, 90},
+    {ToSjis("祖"), 7, 100, 100, 100, 100, 100},
 }};
 
-// Names converted to Shift-JIS once, on first use.
-const TSjis &BossName(size_t Index)
-{
-    static const std::array<TSjis, Bosses.size()> names = [] {
-        std::array<TSjis, Bosses.size()> converted;
-        for (size_t i = 0; i < Bosses.size(); ++i)
-            converted[i] = ToSjis(Bosses[i].Name);
-        return converted;
-    }();
-    return names[Index];
-}
+const TSjis PlayerName = ToSjis("あなた");
+const TSjis NormalEnemyName = ToSjis("あいつ");
+const TSjis SaveGuardName = ToSjis("セーブガード");
 
 void RollBaseStats(TBattler &Battler)
 {
@@ -90,8 +82,7 @@ int32_t RollMaxHP()
 
 void NewPlayer()
 {
-    static const TSjis name = ToSjis("あなた");
-    Player.Name.Set(name);
+    Player.Name.Set(PlayerName);
     Player.MaxHP = RollMaxHP();
     RollBaseStats(Player);
     Player.HP = Player.MaxHP;
@@ -111,8 +102,7 @@ void RefreshEnemy()
 
 void MakeNormalEnemy()
 {
-    static const TSjis name = ToSjis("あいつ");
-    Enemy.Name.Set(name);
+    Enemy.Name.Set(NormalEnemyName);
     Enemy.MaxHP = RollMaxHP();
     RollBaseStats(Enemy);
     AttackWeight = 100;
@@ -125,8 +115,7 @@ void MakeNormalEnemy()
 
 void MakeSaveGuard()
 {
-    static const TSjis name = ToSjis("セーブガード");
-    Enemy.Name.Set(name);
+    Enemy.Name.Set(SaveGuardName);
     Enemy.MaxHP = 1;
     RollBaseStats(Enemy);
     // The guard always matches the player's base stats at least.
@@ -146,9 +135,9 @@ void MakeBoss()
 {
     // Past the last boss the enemy keeps what it holds; only the weights,
     // HP and current stats are set again from it.
-    if (Player.BossIndex >= 0 && Player.BossIndex < static_cast<int32_t>(Bosses.size())) {
+    if (Player.BossIndex >= 0 && Player.BossIndex < BossCount) {
         const TBossRow &row = Bosses[Player.BossIndex];
-        Enemy.Name.Set(BossName(Player.BossIndex));
+        Enemy.Name.Set(row.Name);
         Enemy.MaxHP = row.MaxHP;
         Enemy.BaseHit = row.Hit;
         Enemy.BaseEvade = row.Evade;

@@ -63,6 +63,12 @@ static_assert(offsetof(TBattler, BaseReason) == 80);
 static_assert(offsetof(TBattler, BossIndex) == 84);
 static_assert(offsetof(TBattler, CheckCode) == 88);
 
+// The bosses are met in order. Beating the one at EndingABoss starts the
+// first ending; beating the last, at EndingBBoss, starts the second.
+constexpr int32_t BossCount = 7;
+constexpr int32_t EndingABoss = 5;
+constexpr int32_t EndingBBoss = BossCount - 1;
+
 extern TBattler Player;
 extern TBattler Enemy;
 extern int32_t AttackWeight;

@@ -18,13 +18,13 @@ const QColor MainGround(223, 255, 255);
 const QColor Grey(127, 127, 127);
 const QColor MessageColour(68, 102, 102);
 const QColor Black(0, 0, 0);
+const TSjis FilledStar = ToSjis("★");
+const TSjis HollowStar = ToSjis("☆");
 
 } // namespace
 
 TSjis StarText(int32_t HP, int32_t MaxHP, bool CountDown)
 {
-    static const TSjis filled = ToSjis("★");
-    static const TSjis hollow = ToSjis("☆");
     // A record read from a save file may hold any MaxHP; a star row wider
     // than the window shows nothing more, so the text is capped.
     constexpr int32_t MostStars = 100;
@@ -34,7 +34,7 @@ TSjis StarText(int32_t HP, int32_t MaxHP, bool CountDown)
     for (int32_t i = 0; i < count; ++i) {
         // k runs MaxHP down to 1 for the player and 1 up to MaxHP for the enemy.
         const int32_t k = CountDown ? count - i : i + 1;
-        text += k <= HP ? filled : hollow;
+        text += k <= HP ? FilledStar : HollowStar;
     }
     return text;
 }

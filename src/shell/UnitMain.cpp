@@ -6,7 +6,7 @@
 #include "UnitForm.h"
 #include "UnitStory.h"
 
-const std::array<TSjis, 10> FlavourLines{
+const std::array<TSjis, FlavourLineCount> FlavourLines{
     ToSjis("風が冷たい。"),
     ToSjis("遠くで鐘が鳴っている。"),
     ToSjis("さいころが手の中で温かい。"),
@@ -22,7 +22,7 @@ const std::array<TSjis, 10> FlavourLines{
 void MainMenu()
 {
     FormMain->ClearEnemyStatus();
-    FormMain->ShowText(FlavourLines[Random(10)]);
+    FormMain->ShowText(FlavourLines[Random(FlavourLineCount)]);
     FormMain->ClearChoices();
     FormMain->AddChoice("seeek", MenuSeek);
     FormMain->AddChoice("bosss!", MenuBoss);

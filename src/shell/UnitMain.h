@@ -5,7 +5,8 @@
 #include <array>
 
 // The main menu shows one of these, drawn at random, each time it opens.
-extern const std::array<TSjis, 10> FlavourLines;
+constexpr int32_t FlavourLineCount = 10;
+extern const std::array<TSjis, FlavourLineCount> FlavourLines;
 
 void MainMenu();
 void NewGame();
