@@ -27,8 +27,9 @@ public:
     explicit WorkingFolder(bool WithDat) : Old(QDir::currentPath())
     {
         EXPECT_TRUE(Dir.isValid());
-        if (WithDat)
+        if (WithDat) {
             EXPECT_TRUE(QFile::link(QStringLiteral(VANTIK_DAT_DIR), Dir.filePath("dat")));
+        }
         EXPECT_TRUE(QDir::setCurrent(Dir.path()));
     }
     ~WorkingFolder() { QDir::setCurrent(Old); }
@@ -127,8 +128,9 @@ TEST_F(WavePlayerTest, SecondInstanceIsGuardedAndLeavesTheFirstAlone)
     }
     EXPECT_EQ(first->FileName, "dat/04b.wav");
     EXPECT_TRUE(first->Looping);
-    if (TLumeWave::HasAudioOutput())
+    if (TLumeWave::HasAudioOutput()) {
         EXPECT_TRUE(first->Sounding()) << "the second one stopped the music";
+    }
 
     TLumeWave third; // the second one's end did not clear the flag
     EXPECT_FALSE(third.Active());
