@@ -208,7 +208,8 @@ TEST_F(WaveSoundTest, SoundReplacedWhileLoadingNeverStarts)
 // library is not loaded in this process.
 std::optional<int> MidiLibraryDevice()
 {
-    void *library = dlopen("dat/GuruGuruSMF.so", RTLD_NOW | RTLD_NOLOAD);
+    const QByteArray path = TLumeMidi::LibraryPath(QStringLiteral(VANTIK_MIDI_FOLDER)).toLocal8Bit();
+    void *library = dlopen(path.constData(), RTLD_NOW | RTLD_NOLOAD);
     if (!library)
         return std::nullopt;
     auto getDevice = reinterpret_cast<int (*)()>(dlsym(library, "GGSGetDevice"));
@@ -219,9 +220,8 @@ std::optional<int> MidiLibraryDevice()
 
 TEST(MidiHolderTest, SelectsTheDefaultDeviceAndUnloadsAtTheEnd)
 {
-    WorkingFolder folder(true);
     {
-        TLumeMidi midi;
+        TLumeMidi midi(QStringLiteral(VANTIK_MIDI_FOLDER));
         ASSERT_TRUE(midi.Active());
         ASSERT_TRUE(midi.Loaded());
         EXPECT_FALSE(midi.Playing);
@@ -236,7 +236,7 @@ TEST(MidiHolderTest, SelectsTheDefaultDeviceAndUnloadsAtTheEnd)
 
 TEST(MidiHolderTest, MissingLibraryLeavesAnInertHolder)
 {
-    WorkingFolder folder(false);
+    // The test program's folder holds no MIDI library.
     {
         TLumeMidi midi;
         EXPECT_TRUE(midi.Active());
@@ -250,11 +250,10 @@ TEST(MidiHolderTest, MissingLibraryLeavesAnInertHolder)
 
 TEST(MidiHolderTest, SecondInstanceIsGuardedAndLeavesTheFirstAlone)
 {
-    WorkingFolder folder(true);
-    TLumeMidi first;
+    TLumeMidi first(QStringLiteral(VANTIK_MIDI_FOLDER));
     ASSERT_TRUE(first.Loaded());
     {
-        TLumeMidi second;
+        TLumeMidi second(QStringLiteral(VANTIK_MIDI_FOLDER));
         EXPECT_FALSE(second.Active());
         EXPECT_FALSE(second.Loaded());
     }
