@@ -5,8 +5,8 @@
 # and resident memory, with the game shown on a private X server.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVANTIK_TESTS=OFF
+scripts/install-deps-bench.sh
+cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVANTIK_BENCH=ON
 cmake --build build-bench -j"$(nproc)" --target vantik vantik_bench vantik_game_bench
 
 build-bench/bench/vantik_bench
