@@ -49,6 +49,8 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DVANTIK_BENCH
   -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+# What the package's checkers said, for the record.
+cat build/package/checks.txt
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTIK_SANITIZE=ON -DBUILD_TESTING=ON \
   -DVANTIK_BENCH=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
