@@ -29,7 +29,7 @@ from gamesession import AccessibleGame, GameSession, TestFailure, check, run_tes
 from window_flow_test import check_status_pick, check_title_page
 
 PACKAGE = "vantik"
-APP_ID = "io.github.vantik.Vantik"
+APP_ID = "io.github.vantik.vantik"
 ICON_SIZES = (16, 32, 48, 64, 128, 256)
 LOCK_FOLDER = "/var/lock" if os.path.isdir("/var/lock") else tempfile.gettempdir()
 LOCK = os.path.join(LOCK_FOLDER, "vantik-package-test.lock")
