@@ -8,8 +8,8 @@
 # (--benchmark_filter=Dice, say).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVANTIK_TESTS=OFF
+scripts/install-deps-bench.sh
+cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVANTIK_BENCH=ON
 cmake --build build-bench -j"$(nproc)" --target vantik vantik_never_waits vantik_bench vantik_game_bench
 
 exec {display_fd}<> <(:)

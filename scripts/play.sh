@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the game and starts it with the build
-# folder (which holds dat/) as its working folder.
+# Installs what is missing, builds the game in build-play/ and starts it with
+# that folder (which holds dat/) as its working folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DVANTIK_TESTS=OFF -DVANTIK_BENCH=OFF
-cmake --build build -j"$(nproc)"
-cd build && exec ./vantik
+cmake -S . -B build-play -DCMAKE_BUILD_TYPE=Release
+cmake --build build-play -j"$(nproc)"
+cd build-play && exec ./vantik

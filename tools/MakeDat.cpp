@@ -1,5 +1,6 @@
-// Writes the runtime data folder: the thirteen wave files, the backdrop
-// picture and the window icon. Everything is synthesised or drawn here, deterministically.
+// Writes the runtime data folder (the thirteen wave files, the backdrop
+// picture and the window icon) and the icon at the sizes a desktop's icon
+// theme asks for. Everything is synthesised or drawn here, deterministically.
 #include "DatIcon.h"
 #include "DatPicture.h"
 #include "DatWaves.h"
@@ -8,18 +9,22 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char **argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: makedat <output folder>\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: makedat <data folder> <icon folder> [<icon size>...]\n");
         return 2;
     }
     QGuiApplication app(argc, argv); // the picture is drawn with QPainter and fonts
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!QDir().mkpath(out.path())) {
-        std::fprintf(stderr, "makedat: cannot create %s\n", argv[1]);
-        return 1;
+    const QDir icons(QString::fromLocal8Bit(argv[2]));
+    for (const QDir &dir : {out, icons}) {
+        if (!QDir().mkpath(dir.path())) {
+            std::fprintf(stderr, "makedat: cannot create %s\n", qPrintable(dir.path()));
+            return 1;
+        }
     }
     if (!WriteWaveFiles(out.path())) {
         std::fprintf(stderr, "makedat: cannot write the wave files\n");
@@ -32,6 +37,15 @@ int main(int argc, char **argv)
     if (!WriteIcon(out.filePath(QStringLiteral("vantik.png")), 128)) {
         std::fprintf(stderr, "makedat: cannot write vantik.png\n");
         return 1;
+    }
+    // Each icon is named by its size: "16.png" and so on.
+    for (int i = 3; i < argc; ++i) {
+        const int size = std::atoi(argv[i]);
+        const QString name = QStringLiteral("%1.png").arg(size);
+        if (size <= 0 || !WriteIcon(icons.filePath(name), size)) {
+            std::fprintf(stderr, "makedat: cannot write %s\n", qPrintable(icons.filePath(name)));
+            return 1;
+        }
     }
     return 0;
 }

@@ -2,18 +2,15 @@
 
 #include "LumeUtility.h"
 
-#include <dlfcn.h>
+#include <QDir>
 
 namespace {
 
 bool Instance = false;
 
-// Relative to the working folder, like every data file of the game.
-constexpr const char *LibraryPath = "dat/GuruGuruSMF.so";
-
 } // namespace
 
-TLumeMidi::TLumeMidi()
+TLumeMidi::TLumeMidi(const QString &Folder)
 {
     if (Instance) {
         SystemAlert();
@@ -21,7 +18,7 @@ TLumeMidi::TLumeMidi()
     }
     Instance = true;
     Owns = true;
-    LoadLibrary();
+    LoadLibrary(Folder);
     if (GGSSetDevice)
         GGSSetDevice(-1, 0);
     Playing = false;
@@ -36,8 +33,10 @@ TLumeMidi::~TLumeMidi()
     StopMidi();
     if (GGSFree)
         GGSFree();
-    if (Library)
-        dlclose(Library);
+    if (Library) {
+        Library->unload();
+        delete Library;
+    }
     Instance = false;
 }
 
@@ -48,19 +47,31 @@ void TLumeMidi::StopMidi()
     Playing = false;
 }
 
+QString TLumeMidi::LibraryPath(const QString &Folder)
+{
+    return QDir(Folder).filePath(QStringLiteral(LUME_MIDI_LIBRARY));
+}
+
 // Loads the library and resolves the three calls the game makes. A library
 // that is missing or lacks one of them is not used at all, so the holder
-// stays inert rather than half working.
-void TLumeMidi::LoadLibrary()
+// stays inert rather than half working. The library is looked up by its full
+// path only, never on the system's library path.
+void TLumeMidi::LoadLibrary(const QString &Folder)
 {
-    void *library = dlopen(LibraryPath, RTLD_NOW | RTLD_LOCAL);
-    if (!library)
+    if (Folder.isEmpty())
         return;
-    auto setDevice = reinterpret_cast<TSetDevice>(dlsym(library, "GGSSetDevice"));
-    auto stop = reinterpret_cast<TCall>(dlsym(library, "GGSStop"));
-    auto release = reinterpret_cast<TCall>(dlsym(library, "GGSFree"));
+    auto *library = new QLibrary(LibraryPath(Folder));
+    library->setLoadHints(QLibrary::ResolveAllSymbolsHint);
+    if (!library->load()) {
+        delete library;
+        return;
+    }
+    auto setDevice = reinterpret_cast<TSetDevice>(library->resolve("GGSSetDevice"));
+    auto stop = reinterpret_cast<TCall>(library->resolve("GGSStop"));
+    auto release = reinterpret_cast<TCall>(library->resolve("GGSFree"));
     if (!setDevice || !stop || !release) {
-        dlclose(library);
+        library->unload();
+        delete library;
         return;
     }
     Library = library;

@@ -1,12 +1,17 @@
 #pragma once
 
-// Holds the MIDI library dat/GuruGuruSMF.so: selects the output device when
+#include <QCoreApplication>
+#include <QLibrary>
+#include <QString>
+
+// Holds the MIDI library, which lies in the program's own folder (the
+// library's file name is given by the build): selects the output device when
 // created, stops and releases the library when destroyed. The game plays no
 // MIDI. A missing library leaves the holder inert. One instance at a time: a
 // second creation sounds the system alert and does nothing else.
 class TLumeMidi {
 public:
-    TLumeMidi();
+    explicit TLumeMidi(const QString &Folder = QCoreApplication::applicationDirPath());
     ~TLumeMidi();
     TLumeMidi(const TLumeMidi &) = delete;
     TLumeMidi &operator=(const TLumeMidi &) = delete;
@@ -17,15 +22,17 @@ public:
     bool Active() const { return Owns; }
     // Whether the library was found and loaded.
     bool Loaded() const { return Library != nullptr; }
+    // The library's file in Folder, where the holder looks for it.
+    static QString LibraryPath(const QString &Folder);
 
 private:
     using TSetDevice = int (*)(int, int);
     using TCall = void (*)();
 
-    void LoadLibrary();
+    void LoadLibrary(const QString &Folder);
 
     bool Owns = false;
-    void *Library = nullptr;
+    QLibrary *Library = nullptr;
     TSetDevice GGSSetDevice = nullptr;
     TCall GGSStop = nullptr;
     TCall GGSFree = nullptr;

@@ -1,5 +1,4 @@
 #include "LumeMidi.h"
-#include "WorkingFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +12,8 @@ namespace {
 // library is not loaded in this process.
 std::optional<int> MidiLibraryDevice()
 {
-    void *library = dlopen("dat/GuruGuruSMF.so", RTLD_NOW | RTLD_NOLOAD);
+    const QByteArray path = TLumeMidi::LibraryPath(QStringLiteral(VANTIK_MIDI_FOLDER)).toLocal8Bit();
+    void *library = dlopen(path.constData(), RTLD_NOW | RTLD_NOLOAD);
     if (!library)
         return std::nullopt;
     auto getDevice = reinterpret_cast<int (*)()>(dlsym(library, "GGSGetDevice"));
@@ -24,9 +24,8 @@ std::optional<int> MidiLibraryDevice()
 
 TEST(MidiHolderTest, SelectsTheDefaultDeviceAndUnloadsAtTheEnd)
 {
-    TWorkingFolder folder(true);
     {
-        TLumeMidi midi;
+        TLumeMidi midi(QStringLiteral(VANTIK_MIDI_FOLDER));
         ASSERT_TRUE(midi.Active());
         ASSERT_TRUE(midi.Loaded());
         EXPECT_FALSE(midi.Playing);
@@ -41,7 +40,7 @@ TEST(MidiHolderTest, SelectsTheDefaultDeviceAndUnloadsAtTheEnd)
 
 TEST(MidiHolderTest, MissingLibraryLeavesAnInertHolder)
 {
-    TWorkingFolder folder(false);
+    // The test program's folder holds no MIDI library.
     {
         TLumeMidi midi;
         EXPECT_TRUE(midi.Active());
@@ -55,11 +54,10 @@ TEST(MidiHolderTest, MissingLibraryLeavesAnInertHolder)
 
 TEST(MidiHolderTest, SecondInstanceIsGuardedAndLeavesTheFirstAlone)
 {
-    TWorkingFolder folder(true);
-    TLumeMidi first;
+    TLumeMidi first(QStringLiteral(VANTIK_MIDI_FOLDER));
     ASSERT_TRUE(first.Loaded());
     {
-        TLumeMidi second;
+        TLumeMidi second(QStringLiteral(VANTIK_MIDI_FOLDER));
         EXPECT_FALSE(second.Active());
         EXPECT_FALSE(second.Loaded());
     }

@@ -100,8 +100,9 @@ TEST_F(WavePlayerTest, SecondInstanceIsGuardedAndLeavesTheFirstAlone)
     }
     EXPECT_EQ(first->FileName, "dat/04b.wav");
     EXPECT_TRUE(first->Looping);
-    if (TLumeWave::HasAudioOutput())
+    if (TLumeWave::HasAudioOutput()) {
         EXPECT_TRUE(first->Sounding()) << "the second one stopped the music";
+    }
 
     TLumeWave third; // the second one's end did not clear the flag
     EXPECT_FALSE(third.Active());

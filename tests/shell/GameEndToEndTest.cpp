@@ -884,8 +884,9 @@ class GameEndToEndTest : public GameHarness {
         const QString caption = FormMain->BtnIdeaBurst->text();
         Advance(51);
         EXPECT_EQ(FormMain->BtnIdeaBurst->text(), caption);
-        if (Succeed)
+        if (Succeed) {
             EXPECT_EQ(FormMain->LabDiceMine->text().toStdString(), "＋100");
+        }
     }
 
     // Plays one click's worth of the player's decision.

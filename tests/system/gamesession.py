@@ -251,7 +251,9 @@ class GameSession:
     def _start(self, program, dat, save_bytes, accessibility, sound):
         self.workdir = os.path.join(self.folder, "work")
         os.makedirs(self.workdir)
-        os.symlink(os.path.abspath(dat), os.path.join(self.workdir, "dat"))
+        # An installed game's launcher finds its data itself.
+        if dat is not None:
+            os.symlink(os.path.abspath(dat), os.path.join(self.workdir, "dat"))
         if save_bytes is not None:
             with open(os.path.join(self.workdir, "save.dat"), "wb") as out:
                 out.write(save_bytes)
@@ -262,7 +264,7 @@ class GameSession:
         env = dict(os.environ, DISPLAY=self.display_name, XDG_RUNTIME_DIR=runtime,
                    HOME=self.folder, QT_QPA_PLATFORM="xcb")
         for inherited in ("WAYLAND_DISPLAY", "QT_ACCESSIBILITY", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON",
-                          "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS"):
+                          "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "XDG_DATA_HOME"):
             env.pop(inherited, None)
         # Without a sound server of its own the game must not find the
         # machine's one, nor start one.

@@ -1,0 +1,5 @@
+#!/usr/bin/env bash
+# Installs what the benchmarks need on top of building and playing: Google
+# Benchmark, and a private X server to show the game on.
+set -euo pipefail
+exec "$(dirname "$0")/install-deps.sh" libbenchmark-dev xvfb "$@"

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what the test command needs on top of the benchmarks' packages
+# (the test command builds the benchmarks too): GoogleTest; a private X
+# server, accessibility bus and sound server with the Python bindings the
+# system tests drive the game through; chattr for read-only save files; and
+# the tools that make and check the Debian package.
+set -euo pipefail
+exec "$(dirname "$0")/install-deps-bench.sh" \
+  libgtest-dev \
+  python3 python3-xlib python3-numpy python3-gi gir1.2-atspi-2.0 at-spi2-core dbus-daemon \
+  pulseaudio pulseaudio-utils \
+  e2fsprogs \
+  file lintian desktop-file-utils appstream \
+  "$@"

@@ -1,0 +1,250 @@
+#!/usr/bin/env python3
+"""Builds the Debian package from the tree and has lintian,
+desktop-file-validate and appstreamcli check it; installs it on this machine
+with apt-get, starts the installed launcher from a clean home on a private X
+server, rolls a character and closes the window; removes the package and
+expects none of its files left. Then installs the same build with
+`cmake --install --prefix`, and with DESTDIR into a tree that is moved
+elsewhere, and starts the game from each.
+
+Installing system-wide needs root (sudo otherwise). A lock shared by every
+checkout on the machine keeps test runs side by side from installing at the
+same time, and a mark left while the package is installed lets the next run
+remove it should this one be killed before it could."""
+
+import argparse
+import fcntl
+import glob
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import traceback
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from gamesession import AccessibleGame, GameSession, TestFailure, check, run_test
+from window_flow_test import check_status_pick, check_title_page
+
+PACKAGE = "vantik"
+APP_ID = "io.github.vantik.vantik"
+ICON_SIZES = (16, 32, 48, 64, 128, 256)
+LOCK_FOLDER = "/var/lock" if os.path.isdir("/var/lock") else tempfile.gettempdir()
+LOCK = os.path.join(LOCK_FOLDER, "vantik-package-test.lock")
+MARK = os.path.join(LOCK_FOLDER, "vantik-package-test.installed")
+# The PATH Debian gives users' sessions.
+USER_PATH = "/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games"
+AS_ROOT = [] if os.geteuid() == 0 else ["sudo", "-n"]
+
+
+def run(command, what, **options):
+    """Runs a command to its end; a failure quotes what it printed."""
+    result = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, **options)
+    output = result.stdout.decode(errors="replace")
+    check(result.returncode == 0, "%s failed with status %d:\n%s" % (what, result.returncode, output))
+    return output
+
+
+def apt_get(*arguments):
+    env = dict(os.environ, DEBIAN_FRONTEND="noninteractive")
+    return run(AS_ROOT + ["apt-get", "-o", "DPkg::Lock::Timeout=300", "-y", "-q"] + list(arguments),
+               "apt-get " + " ".join(arguments), env=env)
+
+
+def installed():
+    status = subprocess.run(["dpkg-query", "-W", "-f=${db:Status-Status}", PACKAGE],
+                            capture_output=True, text=True)
+    return status.returncode == 0 and status.stdout not in ("", "not-installed", "config-files")
+
+
+def build_package(args):
+    for old in glob.glob(os.path.join(args.build, "*.deb")):
+        os.remove(old)
+    run([os.path.join(args.source, "scripts", "package.sh"), args.build] + args.cmake_option,
+        "building the package")
+    debs = glob.glob(os.path.join(args.build, PACKAGE + "_*.deb"))
+    check(len(debs) == 1, "the build made %s, not one package" % debs)
+    return debs[0]
+
+
+class Report:
+    """Runs the checkers and keeps what they said, which the test command shows."""
+
+    def __init__(self, path):
+        self.out = open(path, "w")
+
+    def checker(self, command):
+        result = subprocess.run(command, capture_output=True, text=True)
+        said = (result.stdout + result.stderr).strip()
+        text = "$ %s\n%s\n(exit status %d)\n" % (" ".join(command), said or "(nothing)", result.returncode)
+        self.out.write(text + "\n")
+        self.out.flush()
+        print(text)
+        check(result.returncode == 0, "%s found errors" % command[0])
+
+    def close(self):
+        self.out.close()
+
+
+def check_installed_files(files):
+    expected = ["/usr/games/vantik", "/usr/libexec/vantik/vantik", "/usr/libexec/vantik/GuruGuruSMF.so",
+                "/usr/share/vantik/dat/vuraviv.bmp", "/usr/share/vantik/dat/04b.wav",
+                "/usr/share/vantik/dat/vantik.png",
+                "/usr/share/applications/%s.desktop" % APP_ID, "/usr/share/metainfo/%s.metainfo.xml" % APP_ID,
+                "/usr/share/man/man6/vantik.6.gz", "/usr/share/doc/vantik/copyright"]
+    expected += ["/usr/share/icons/hicolor/%dx%d/apps/%s.png" % (size, size, APP_ID) for size in ICON_SIZES]
+    missing = [path for path in expected if path not in files or not os.path.exists(path)]
+    check(not missing, "the package does not install %s" % missing)
+    # The window's icon is the theme's, not a second copy of it.
+    check(os.path.islink("/usr/share/vantik/dat/vantik.png"), "dat/vantik.png is a copy of the icon")
+
+
+def menu_command():
+    """The installed program that the menu entry starts."""
+    with open("/usr/share/applications/%s.desktop" % APP_ID, encoding="utf-8") as entry:
+        execs = [line.split("=", 1)[1].split()[0] for line in entry if line.startswith("Exec=")]
+    check(len(execs) == 1, "the desktop entry has %d Exec lines" % len(execs))
+    command = shutil.which(execs[0], path=USER_PATH)
+    check(command is not None, "the desktop entry's command %r is not on the PATH" % execs[0])
+    return command
+
+
+def play_installed(launcher, prefix):
+    """Plays in a child process: the accessibility client stays bound to the
+    first session bus it met, and each game session has a bus of its own."""
+    child = os.fork()
+    if child == 0:
+        status = 1
+        try:
+            play_opening(launcher, prefix)
+            status = 0
+        except TestFailure as failure:
+            print("FAIL:", failure, file=sys.stderr)
+        except BaseException:
+            traceback.print_exc()
+        finally:
+            sys.stdout.flush()
+            sys.stderr.flush()
+            os._exit(status)
+    try:
+        _, status = os.waitpid(child, 0)
+    except BaseException:
+        # Ended from outside: the child closes its game session too.
+        os.kill(child, signal.SIGTERM)
+        os.waitpid(child, 0)
+        raise
+    check(os.waitstatus_to_exitcode(status) == 0, "the game installed in %s failed (see above)" % prefix)
+
+
+def play_opening(launcher, prefix):
+    """Starts the launcher from a clean home, checks that it runs the program,
+    the MIDI library and the data of this prefix, rolls a character, closes
+    the window and checks the player's folder."""
+    libexec = os.path.join(prefix, "libexec", "vantik")
+    with GameSession(launcher, None, accessibility=True) as session:
+        window = session.main_window()
+        pid = session.game.pid
+        check(os.path.realpath("/proc/%d/exe" % pid) == os.path.join(libexec, "vantik"),
+              "the launcher ran %s" % os.path.realpath("/proc/%d/exe" % pid))
+        with open("/proc/%d/maps" % pid) as maps:
+            check(os.path.join(libexec, "GuruGuruSMF.so") in maps.read(),
+                  "the game did not load the MIDI library beside it")
+        accessible = AccessibleGame(session)
+        check_title_page(session, accessible, window, None)
+        check_status_pick(session, accessible, window, None)
+        session.request_close(window)
+        status = session.wait_for_exit()
+        check(status == 0, "closing the window ended the game with status %d:\n%s"
+              % (status, session.game_output()))
+        player = os.path.join(session.folder, ".local", "share", "vantik")
+        check(os.path.isdir(player), "the player's folder %s was not made" % player)
+        dat = os.path.realpath(os.path.join(player, "dat"))
+        check(dat == os.path.join(prefix, "share", "vantik", "dat"), "the dat link leads to %s" % dat)
+
+
+def remove_package(files):
+    apt_get("remove", PACKAGE)
+    check(not installed(), "the package is still installed after its removal")
+    left = [path for path in files if os.path.lexists(path)]
+    left += [folder for folder in ("/usr/libexec/vantik", "/usr/share/vantik", "/usr/share/doc/vantik")
+             if os.path.lexists(folder)]
+    check(not left, "removing the package left %s" % left)
+
+
+def system_install(args, deb, report):
+    with open(LOCK, "w") as lock:
+        fcntl.flock(lock, fcntl.LOCK_EX)
+        if os.path.exists(MARK):
+            # An earlier run was killed while the package was installed.
+            apt_get("purge", PACKAGE)
+            os.remove(MARK)
+        check(not installed(), "%s is installed on this machine; this test installs and removes it, "
+              "so remove it first" % PACKAGE)
+        open(MARK, "w").close()
+        try:
+            apt_get("install", "--no-install-recommends", os.path.abspath(deb))
+            listing = run(["dpkg-query", "-L", PACKAGE], "listing the package's files")
+            files = [path for path in listing.splitlines() if path and not os.path.isdir(path)]
+            check_installed_files(files)
+            report.checker(["desktop-file-validate", "/usr/share/applications/%s.desktop" % APP_ID])
+            report.checker(["appstreamcli", "validate", "--no-net",
+                            "/usr/share/metainfo/%s.metainfo.xml" % APP_ID])
+            play_installed(menu_command(), "/usr")
+            remove_package(files)
+        finally:
+            if installed():
+                apt_get("purge", PACKAGE)
+            os.remove(MARK)
+
+
+def relocated_installs(args):
+    """Installs the tested build, configured for its default prefix, elsewhere."""
+    with tempfile.TemporaryDirectory(prefix="vantik-install-") as folder:
+        prefix = os.path.join(folder, "prefix")
+        run(["cmake", "--install", args.install_build, "--prefix", prefix], "cmake --install --prefix")
+        play_installed(os.path.join(prefix, "bin", "vantik"), prefix)
+
+        stage = os.path.join(folder, "stage")
+        run(["cmake", "--install", args.install_build], "cmake --install with DESTDIR",
+            env=dict(os.environ, DESTDIR=stage))
+        moved = os.path.join(folder, "moved")
+        os.rename(stage + args.install_prefix, moved)
+        play_installed(os.path.join(moved, "bin", "vantik"), moved)
+
+
+def package_test(args):
+    deb = build_package(args)
+    report = Report(args.report)
+    try:
+        report.checker(["lintian", "--fail-on", "error", "--display-info", deb])
+        system_install(args, deb, report)
+    finally:
+        report.close()
+    relocated_installs(args)
+
+
+def end_on_signal(number, frame):
+    # Turns CTest's or a user's termination into an exception, so that the
+    # package is removed on the way out.
+    raise TestFailure("ended by signal %d" % number)
+
+
+if __name__ == "__main__":
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--source", required=True, help="the source tree")
+    parser.add_argument("--build", required=True, help="the package's build folder")
+    parser.add_argument("--report", required=True, help="where the checkers' output is kept")
+    parser.add_argument("--install-build", required=True, help="a build to install into temporary folders")
+    parser.add_argument("--install-prefix", required=True, help="the prefix that build was configured for")
+    parser.add_argument("--cmake-option", action="append", default=[], help="passed to the configuration")
+    arguments = parser.parse_args()
+    if AS_ROOT:
+        check_sudo = subprocess.run(["sudo", "-n", "true"], capture_output=True)
+        if check_sudo.returncode != 0:
+            print("FAIL: installing the package needs root or password-less sudo", file=sys.stderr)
+            sys.exit(1)
+    signal.signal(signal.SIGTERM, end_on_signal)
+    signal.signal(signal.SIGINT, end_on_signal)
+    run_test(lambda: package_test(arguments))
