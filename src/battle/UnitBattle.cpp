@@ -256,7 +256,7 @@ void FlashContest(const TSide &Caster, const TSide &Target)
         Misses(flash.Line, Target.Turn);
 }
 
-void ResistContest(const TSide &Target, const TSide &Caster)
+void ResistContest(const TSide &Target)
 {
     const TContest resist = Contest(Target, LabelResist, Target.Battler.Flash);
     if (resist.Succeeded)
@@ -306,7 +306,7 @@ void MagicStep(const TSide &Caster, const TSide &Target)
         FlashContest(Caster, Target);
         break;
     case 2:
-        ResistContest(Target, Caster);
+        ResistContest(Target);
         break;
     default:
         UnreachableStage();

@@ -51,8 +51,9 @@ class SaveFaultTest : public GameHarness {
     void PutOldSave(bool HadOld)
     {
         QFile::remove("save.dat");
-        if (HadOld)
+        if (HadOld) {
             ASSERT_TRUE(WriteSaveFile(Old));
+        }
     }
 
     TRun SaveUnder(const std::string &Faults)
@@ -96,8 +97,9 @@ class SaveFaultTest : public GameHarness {
         EXPECT_EQ(Run.Saved, exists && bytes == New) << "the result must say whether it saved";
         if (!Run.Saved) {
             EXPECT_EQ(exists, HadOld);
-            if (HadOld)
+            if (HadOld) {
                 EXPECT_EQ(bytes, Old) << "a failed save must keep the old record";
+            }
         }
         if (exists) {
             TBattler loaded{};
@@ -127,8 +129,9 @@ class SaveFaultTest : public GameHarness {
                         break;
                     ++runs;
                     ExpectSoundState(run, HadOld, faults);
-                    if (ExpectSavedOnEintr && std::string(error) == "EINTR")
+                    if (ExpectSavedOnEintr && std::string(error) == "EINTR") {
                         EXPECT_TRUE(run.Saved) << faults << ": an interrupted call is retried";
+                    }
                     // The first case that goes wrong tells enough.
                     if (HasFailure() && !failedBefore)
                         return runs;
