@@ -17,6 +17,11 @@
 
 namespace {
 
+// The row type's own bound, not the surface's width, on purpose: it catches
+// wild indices (negative, or far beyond any surface), while a column just
+// past a row's end lands in the rows below. The artwork keeps inside its
+// surface; checking every write against the width would cost the title
+// animation on each pixel for a fault it cannot make.
 constexpr int64_t LastColumn = 40000000;
 
 bool EndsWith(const std::string &Text, std::string_view Ending)
