@@ -10,14 +10,10 @@ bool Instance = false;
 
 } // namespace
 
-TLumeMidi::TLumeMidi(const QString &Folder)
+TLumeMidi::TLumeMidi(const QString &Folder) : Claim(Instance)
 {
-    if (Instance) {
-        SystemAlert();
+    if (!Claim.Owns())
         return;
-    }
-    Instance = true;
-    Owns = true;
     LoadLibrary(Folder);
     if (GGSSetDevice)
         GGSSetDevice(-1, 0);
@@ -28,7 +24,7 @@ TLumeMidi::~TLumeMidi()
 {
     // A guarded second instance never loaded anything and must not release
     // the first one's library nor its flag.
-    if (!Owns)
+    if (!Claim.Owns())
         return;
     StopMidi();
     if (GGSFree)
@@ -37,7 +33,6 @@ TLumeMidi::~TLumeMidi()
         Library->unload();
         delete Library;
     }
-    Instance = false;
 }
 
 void TLumeMidi::StopMidi()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LumeUtility.h"
+
 #include <QCoreApplication>
 #include <QLibrary>
 #include <QString>
@@ -19,7 +21,7 @@ public:
     void StopMidi();
 
     bool Playing = false;
-    bool Active() const { return Owns; }
+    bool Active() const { return Claim.Owns(); }
     // Whether the library was found and loaded.
     bool Loaded() const { return Library != nullptr; }
     // The library's file in Folder, where the holder looks for it.
@@ -31,7 +33,7 @@ private:
 
     void LoadLibrary(const QString &Folder);
 
-    bool Owns = false;
+    TLumeClaim Claim;
     QLibrary *Library = nullptr;
     TSetDevice GGSSetDevice = nullptr;
     TCall GGSStop = nullptr;

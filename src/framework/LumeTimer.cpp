@@ -126,24 +126,16 @@ private:
 
 } // namespace
 
-TLumeTimer::TLumeTimer(TLumeForm *Form)
+TLumeTimer::TLumeTimer(TLumeForm *Form) : Claim(Instance)
 {
-    if (Instance) {
-        SystemAlert();
+    if (!Claim.Owns())
         return;
-    }
-    Instance = true;
-    Owns = true;
     ClearTimers();
     if (Form)
         Form->PostDeferred(&TLumeTimer::RunTimerLoop);
 }
 
-TLumeTimer::~TLumeTimer()
-{
-    if (Owns)
-        Instance = false;
-}
+TLumeTimer::~TLumeTimer() = default;
 
 void TLumeTimer::AddTimer(TProcedure Proc, int32_t IntervalMs, const std::string &Name)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LumeForm.h"
+#include "LumeUtility.h"
 
 #include <cstdint>
 #include <functional>
@@ -53,8 +54,8 @@ public:
     // now), or -1 when no timer runs.
     static int64_t MsUntilNextDue();
 
-    bool Active() const { return Owns; }
+    bool Active() const { return Claim.Owns(); }
 
 private:
-    bool Owns = false;
+    TLumeClaim Claim;
 };

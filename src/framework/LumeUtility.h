@@ -44,3 +44,32 @@ char IntToAlf(int32_t n);
 
 // The system alert sound (the one-instance guards sound it).
 void SystemAlert();
+
+// The one-instance rule of the framework's holders (timer, waves, MIDI): the
+// first instance claims Taken and owns the resource; another one made while
+// it lives sounds the system alert and stays inert, and its end leaves the
+// first one's claim alone. Declared before the members that hold what it
+// guards, it is released after them.
+class TLumeClaim {
+public:
+    explicit TLumeClaim(bool &Taken) : Taken(Taken), Owned(!Taken)
+    {
+        if (Owned)
+            Taken = true;
+        else
+            SystemAlert();
+    }
+    ~TLumeClaim()
+    {
+        if (Owned)
+            Taken = false;
+    }
+    TLumeClaim(const TLumeClaim &) = delete;
+    TLumeClaim &operator=(const TLumeClaim &) = delete;
+
+    bool Owns() const { return Owned; }
+
+private:
+    bool &Taken;
+    const bool Owned;
+};

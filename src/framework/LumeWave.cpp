@@ -41,25 +41,20 @@ bool ProbeAudioOutput()
 
 } // namespace
 
-TLumeWave::TLumeWave()
+TLumeWave::TLumeWave() : Claim(Instance)
 {
-    if (Instance) {
-        SystemAlert();
+    if (!Claim.Owns())
         return;
-    }
-    Instance = true;
-    Owns = true;
     StopWave();
 }
 
 TLumeWave::~TLumeWave()
 {
     // A guarded second instance owns neither the flag nor the sound.
-    if (!Owns)
+    if (!Claim.Owns())
         return;
     StopWave();
     Effects.clear();
-    Instance = false;
 }
 
 void TLumeWave::PlayWave(const std::string &Name, bool Loop)
@@ -123,7 +118,7 @@ void TLumeWave::StopSound()
 // guarded instance, no event loop to load files, no audio output, or no file.
 QSoundEffect *TLumeWave::EffectFor(const std::string &Name)
 {
-    if (!Owns || !QCoreApplication::instance() || !HasAudioOutput())
+    if (!Claim.Owns() || !QCoreApplication::instance() || !HasAudioOutput())
         return nullptr;
     const QFileInfo file(QString::fromLocal8Bit(Name));
     if (!file.isFile())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LumeUtility.h"
+
 #include <QString>
 
 #include <map>
@@ -26,7 +28,7 @@ public:
     std::string FileName; // the wave last started; empty when stopped
     bool Looping = false; // whether it loops; false when stopped
 
-    bool Active() const { return Owns; }
+    bool Active() const { return Claim.Owns(); }
     // Whether any of its sounds plays now, or the last one started will as
     // soon as its file has loaded.
     bool Sounding() const;
@@ -44,7 +46,7 @@ private:
     QSoundEffect *EffectFor(const std::string &Name);
     void StopSound();
 
-    bool Owns = false;
+    TLumeClaim Claim;
     // One effect per file, kept so that a file is read and decoded only once.
     std::map<QString, std::unique_ptr<QSoundEffect>> Effects;
     // The effect of the last PlayWave; it may still be loading.
