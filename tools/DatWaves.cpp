@@ -1,4 +1,5 @@
 #include "DatWaves.h"
+#include "UnitDat.h"
 
 #include <QDir>
 #include <QFile>
@@ -476,22 +477,22 @@ struct TEffect {
 // The buzzer and the falling tone are steady and dense, so they are kept a
 // little lower to sound as loud as the rest.
 const TEffect Effects[] = {
-    {"up.wav", Up, EffectPeak},       {"eat.wav", Eat, EffectPeak},
-    {"popon.wav", Popon, EffectPeak}, {"roar.wav", Roar, EffectPeak},
-    {"break.wav", Break, EffectPeak}, {"weak.wav", Weak, 0.42},
-    {"dun.wav", Dun, EffectPeak},     {"suka.wav", Suka, EffectPeak},
-    {"duty.wav", Duty, EffectPeak},   {"thathatha.wav", Thathatha, EffectPeak},
-    {"turn.wav", Turn, 0.32},         {"zurl.wav", Zurl, EffectPeak},
+    {WaveUp, Up, EffectPeak},       {WaveEat, Eat, EffectPeak},
+    {WavePopon, Popon, EffectPeak}, {WaveRoar, Roar, EffectPeak},
+    {WaveBreak, Break, EffectPeak}, {WaveWeak, Weak, 0.42},
+    {WaveDun, Dun, EffectPeak},     {WaveSuka, Suka, EffectPeak},
+    {WaveDuty, Duty, EffectPeak},   {WaveThathatha, Thathatha, EffectPeak},
+    {WaveTurn, Turn, 0.32},         {WaveZurl, Zurl, EffectPeak},
 };
 
 } // namespace
 
 bool WriteWaveFiles(const QString &Dir)
 {
-    if (!WriteWave(Dir, "04b.wav", TitleMusic(), MusicPeak))
+    if (!WriteWave(Dir, DatFileName(WaveTitleMusic), TitleMusic(), MusicPeak))
         return false;
     for (const TEffect &effect : Effects)
-        if (!WriteWave(Dir, effect.Name, effect.Make(), effect.Peak))
+        if (!WriteWave(Dir, DatFileName(effect.Name), effect.Make(), effect.Peak))
             return false;
     return true;
 }

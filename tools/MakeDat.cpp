@@ -4,6 +4,7 @@
 #include "DatIcon.h"
 #include "DatPicture.h"
 #include "DatWaves.h"
+#include "UnitDat.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -30,12 +31,12 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "makedat: cannot write the wave files\n");
         return 1;
     }
-    if (!WriteBackdropPicture(out.filePath(QStringLiteral("vuraviv.bmp")))) {
-        std::fprintf(stderr, "makedat: cannot write vuraviv.bmp\n");
+    if (!WriteBackdropPicture(out.filePath(DatFileName(PictureBackdrop)))) {
+        std::fprintf(stderr, "makedat: cannot write %s\n", DatFileName(PictureBackdrop));
         return 1;
     }
-    if (!WriteIcon(out.filePath(QStringLiteral("vantik.png")), 128)) {
-        std::fprintf(stderr, "makedat: cannot write vantik.png\n");
+    if (!WriteIcon(out.filePath(DatFileName(PictureIcon)), 128)) {
+        std::fprintf(stderr, "makedat: cannot write %s\n", DatFileName(PictureIcon));
         return 1;
     }
     // Each icon is named by its size: "16.png" and so on.

@@ -3,6 +3,7 @@
 #include "LumeControls.h"
 #include "LumeUtility.h"
 #include "UnitForm.h"
+#include "UnitDat.h"
 
 #include <QRect>
 
@@ -21,7 +22,7 @@ constexpr int32_t FadeFrames = 256;
 constexpr TPixel TitleGround{0, 0, 0};
 // The main page panel's own colour, so the backdrop's edges do not show.
 constexpr TPixel BackdropGround{255, 255, 223};
-const char *const BackdropPictureFile = "dat/vuraviv.bmp";
+const char *const BackdropPictureFile = PictureBackdrop;
 constexpr int PictureLeft = 300;
 
 // Where the message label lies on the main page when there is no window to

@@ -7,6 +7,7 @@
 #include "UnitMain.h"
 #include "UnitSaveLoad.h"
 #include "UnitStory.h"
+#include "UnitDat.h"
 
 #include <QtGlobal>
 
@@ -131,7 +132,7 @@ const TSide PlayerSide{
     .ShowStatus = [] { FormMain->ShowPlayerStatus(); },
     .Turn = PlayerTurn,
     .Defeated = PlayerDefeated,
-    .HurtSound = "dat/zurl.wav",
+    .HurtSound = WaveZurl,
     .EvadingHint = ToSjis("\\n回避できそう\\n"),
     .CastingHint = ToSjis("\\nうまくいきそう\\n"),
     .SeesThrough = ToSjis("は策を見破った！"),
@@ -145,7 +146,7 @@ const TSide EnemySide{
     .ShowStatus = [] { FormMain->ShowEnemyStatus(); },
     .Turn = EnemyTurn,
     .Defeated = EnemyDefeated,
-    .HurtSound = "dat/dun.wav",
+    .HurtSound = WaveDun,
     .EvadingHint = ToSjis("\\n回避されそう\\n"),
     .CastingHint = ToSjis("\\nハメられそう\\n"),
     .SeesThrough = ToSjis("に見切られた！"),
@@ -191,7 +192,7 @@ void RollFor(const TSjis &Lead, const TSide &Roller, const TSjis &Label, int32_t
 void Misses(const TSjis &Text, TProcedure Next)
 {
     FormMain->ShowText(Text + TextBreak + TextMissed);
-    Play("dat/suka.wav");
+    Play(WaveSuka);
     OfferNext(Next);
 }
 
@@ -207,7 +208,7 @@ void TakesDamage(const TSide &Side, const TSjis &Text)
 void Ensnared(const TSide &Side, const TSjis &Text)
 {
     const TSjis message = Text + TextBreak + Side.Battler.Name.Str() + Side.IsEnsnared;
-    Play("dat/duty.wav");
+    Play(WaveDuty);
     Side.Battler.Hit = TwoThirds(Side.Battler.Hit);
     Side.Battler.Evade = TwoThirds(Side.Battler.Evade);
     Side.Battler.Predict = TwoThirds(Side.Battler.Predict);
@@ -376,7 +377,7 @@ void DecideInitiative()
 
 void FleeBeforeBattle()
 {
-    Play("dat/thathatha.wav");
+    Play(WaveThathatha);
     FormMain->ShowText(TextFeint);
     OfferNext(MainMenu);
 }
@@ -425,14 +426,14 @@ void PlayerEscape()
 
 void EscapeSucceeded()
 {
-    Play("dat/thathatha.wav");
+    Play(WaveThathatha);
     FormMain->ShowText(TextEscaped);
     OfferNext(MainMenu);
 }
 
 void EscapeFailed()
 {
-    Play("dat/turn.wav");
+    Play(WaveTurn);
     FormMain->ShowText(TextTrapped);
     OfferNext(EnemyTurn);
 }
@@ -517,7 +518,7 @@ void PlayerEnsnared(const TSjis &Text)
 
 void EnemyDefeated()
 {
-    Play("dat/break.wav");
+    Play(WaveBreak);
     // Whatever the fight wore down comes back on both sides; HP does not.
     RefreshPlayer();
     RefreshEnemy();
@@ -531,7 +532,7 @@ void EnemyDefeated()
 void TakeBossName()
 {
     FormMain->ShowText(Player.Name.Str() + TextLaysHands + Enemy.Name.Str() + TextTakesName);
-    Play("dat/roar.wav");
+    Play(WaveRoar);
     Player.Name.Set(Enemy.Name.Str());
     Enemy.Name.Set(TakenName);
     StartReward();
@@ -590,7 +591,7 @@ bool GrowStat(const TSjis &Label, int32_t &PlayerValue, int32_t EnemyValue)
     RefreshPlayer();
     FormMain->ShowPlayerStatus();
     FormMain->ShowText(Player.Name.Str() + TextOf + Label + TextGrew + IntToStr(n) + TextPointsUp);
-    Play("dat/up.wav");
+    Play(WaveUp);
     return true;
 }
 
@@ -602,7 +603,7 @@ bool RecoverOrGrowHP()
     // An enemy without hit points has nothing to give; never take HP away.
     if (heal <= 0)
         return false;
-    Play("dat/eat.wav");
+    Play(WaveEat);
     Player.HP = Saturate(Player.HP + heal);
     FormMain->ShowPlayerStatus();
     FormMain->ShowText(Enemy.Name.Str() + TextEats + Player.Name.Str() + TextHPRecovered +
@@ -619,14 +620,14 @@ void SaveAtSavePoint()
         ReportWriteFailure();
         return;
     }
-    Play("dat/popon.wav");
+    Play(WavePopon);
     FormMain->ShowText(TextSaved);
     OfferNext(MainMenu);
 }
 
 void PlayerDefeated()
 {
-    Play("dat/weak.wav");
+    Play(WaveWeak);
     FormMain->ShowText(Player.Name.Str() + TextWasKilled);
     FormMain->ClearChoices();
     FormMain->AddChoice("gmov", QuitGame);

@@ -6,6 +6,7 @@
 #include "UnitBattler.h"
 #include "UnitBmp.h"
 #include "UnitForm.h"
+#include "UnitDat.h"
 
 TLumeMidi *MidiHolder = nullptr;
 TLumeWave *WavePlayer = nullptr;
@@ -33,7 +34,7 @@ void ForceHundred()
         RollingLabel->SetFontColour(ForcedColour);
         RollingLabel->SetCaption(Plus + "100");
     }
-    PlayWave("dat/up.wav", false);
+    PlayWave(WaveUp, false);
 }
 
 } // namespace
@@ -62,7 +63,7 @@ void ChangeScene(const TSjis &Name)
     if (!FormMain)
         return;
     if (CurrentScene == "TITLE") {
-        PlayWave("dat/04b.wav", true);
+        PlayWave(WaveTitleMusic, true);
         FormMain->PageTitle->show();
         FormMain->PageMain->hide();
         SetTimerInterval("TITLE", 50);

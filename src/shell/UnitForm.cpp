@@ -4,6 +4,7 @@
 #include "UnitCommon.h"
 #include "UnitMain.h"
 #include "UnitSaveLoad.h"
+#include "UnitDat.h"
 
 #include <QFileInfo>
 #include <QIcon>
@@ -75,7 +76,7 @@ TFormMain::~TFormMain()
 void TFormMain::BuildLayout()
 {
     setWindowTitle(QString::fromUtf8("ヴェスカ"));
-    setWindowIcon(QIcon(QStringLiteral("dat/vantik.png")));
+    setWindowIcon(QIcon(QString::fromLatin1(PictureIcon)));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Silver);
     setPalette(pal);
