@@ -12,6 +12,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps-test.sh
+scripts/check-format.sh
+
+# A test whose need (an audio output, root, the immutable flag) is missing
+# fails here instead of skipping.
+export VANTIK_NO_SKIPS=1
 
 jobs="$(nproc)"
 
@@ -60,5 +65,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 # The system tests drive the program from outside and add nothing under the
 # sanitizers that the in-process tests do not already cover. This run has no
 # sound server: a process that connected to one ends without exit handlers
-# (see TLumeWave::EndProgram), which would also skip the leak check.
-PULSE_SERVER="unix:$sound/none" ctest --test-dir build-asan --output-on-failure -j"$jobs" -LE system
+# (see TLumeWave::EndProgram), which would also skip the leak check; the
+# tests of real playback, which ran above, are left out by name.
+PULSE_SERVER="unix:$sound/none" ctest --test-dir build-asan --output-on-failure -j"$jobs" -LE system \
+  -E '^WaveSoundTest\.'

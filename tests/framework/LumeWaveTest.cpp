@@ -1,5 +1,6 @@
 #include "LumeWave.h"
 #include "WorkingFolder.h"
+#include "Needs.h"
 
 #include <QFile>
 #include <QStringList>
@@ -120,8 +121,7 @@ class WaveSoundTest : public WavePlayerTest {
 protected:
     void SetUp() override
     {
-        if (!TLumeWave::HasAudioOutput())
-            GTEST_SKIP() << "no audio output on this machine";
+        VANTIK_NEED(TLumeWave::HasAudioOutput(), "an audio output (a sound server)");
     }
     // Plays Name and gives its file time to load and start.
     static void PlaySettled(TLumeWave &Wave, const char *Name, bool Loop)

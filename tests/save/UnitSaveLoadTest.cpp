@@ -6,6 +6,7 @@
 #include "UnitBattler.h"
 #include "UnitCommon.h"
 #include "UnitMain.h"
+#include "Needs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -209,8 +210,7 @@ TEST_F(SaveLoadTest, UnreadableFileGivesOneReadFailure)
 
     // A file the game could not write back is refused though it reads well.
     ASSERT_TRUE(WriteSaveFile(valid));
-    if (!MakeImmutable("save.dat"))
-        GTEST_SKIP() << "the file system here has no immutable flag";
+    VANTIK_NEED(MakeImmutable("save.dat"), "the immutable flag (chattr +i)");
     EXPECT_EQ(LoadAndReport(false, record), std::vector<std::string>{ReadFailureText});
 }
 
@@ -269,8 +269,7 @@ TEST_F(SaveLoadTest, SaveOverUnwritableFileFailsSilentlyAndKeepsIt)
 {
     StartGame();
     const QByteArray old = ValidSave();
-    if (!MakeImmutable("save.dat"))
-        GTEST_SKIP() << "the file system here has no immutable flag";
+    VANTIK_NEED(MakeImmutable("save.dat"), "the immutable flag (chattr +i)");
     Player = SampleRecord();
     Player.BossIndex = 5;
     const TBattler before = Player;
@@ -294,8 +293,7 @@ TEST_F(SaveLoadTest, SaveOverUnwritableFileFailsSilentlyAndKeepsIt)
 TEST_F(SaveLoadTest, SaveInAFolderRefusingNewFilesWritesInPlace)
 {
     const QByteArray old = ValidSave();
-    if (!MakeImmutable(WorkDir()))
-        GTEST_SKIP() << "the file system here has no immutable flag";
+    VANTIK_NEED(MakeImmutable(WorkDir()), "the immutable flag (chattr +i)");
     TBattler record = SampleRecord();
     record.BossIndex = 6;
     EXPECT_TRUE(SaveGame(record, ApplicationTitle));
