@@ -3,6 +3,7 @@
 #include "LumeControls.h"
 #include "LumeUtility.h"
 #include "UnitForm.h"
+#include "UnitPage.h"
 
 #include <QRect>
 
@@ -19,14 +20,11 @@ constexpr int SurfaceHeight = 400;
 constexpr int32_t FadeFrames = 256;
 
 constexpr TPixel TitleGround{0, 0, 0};
-// The main page panel's own colour, so the backdrop's edges do not show.
-constexpr TPixel BackdropGround{255, 255, 223};
+// The main page's colour as a pixel, so the backdrop's edges do not show.
+const TPixel BackdropGround{uint8_t(PageColour.blue()), uint8_t(PageColour.green()),
+                            uint8_t(PageColour.red())};
 const char *const BackdropPictureFile = "dat/vuraviv.bmp";
 constexpr int PictureLeft = 300;
-
-// Where the message label lies on the main page when there is no window to
-// ask (the layout's own numbers).
-const QRect DefaultMessageRect(8, 256, 481, 89);
 
 QColor TraceColour()
 {
@@ -48,19 +46,12 @@ void WriteTitle(int32_t N)
     TitleSurface->WriteText(249, 324, title);
 }
 
-QRect MessageRect()
-{
-    if (FormMain && FormMain->LabMain)
-        return FormMain->LabMain->geometry();
-    return DefaultMessageRect;
-}
-
 // Moves each channel halfway towards 255 behind the message label, so the
 // message stays readable over the picture.
 void LightenMessagePanel()
 {
     const QRect panel =
-        MessageRect().intersected(QRect(0, 0, BackdropSurface->Width(), BackdropSurface->Height()));
+        MessageRect.intersected(QRect(0, 0, BackdropSurface->Width(), BackdropSurface->Height()));
     if (panel.isEmpty())
         return;
     for (int y = panel.top(); y <= panel.bottom(); ++y) {

@@ -27,7 +27,7 @@ const QColor ForcedColour(255, 0, 0);
 // A successful Idea Burst: the dice stop at once on a red 100.
 void ForceHundred()
 {
-    SetTimerInterval("DICE", 0);
+    SetTimerInterval(DiceTimer, 0);
     DiceValue = 100;
     if (RollingLabel) {
         RollingLabel->SetFontColour(ForcedColour);
@@ -65,12 +65,12 @@ void ChangeScene(const TSjis &Name)
         PlayWave("dat/04b.wav", true);
         FormMain->PageTitle->show();
         FormMain->PageMain->hide();
-        SetTimerInterval("TITLE", 50);
+        SetTimerInterval(TitleTimer, 50);
     } else if (CurrentScene == "MAIN") {
         StopWave();
         FormMain->PageMain->show();
         FormMain->PageTitle->hide();
-        SetTimerInterval("TITLE", 0);
+        SetTimerInterval(TitleTimer, 0);
     }
 }
 
@@ -80,8 +80,8 @@ void CreateGameObjects(TFormMain *Form)
     MidiHolder = new TLumeMidi();
     WavePlayer = new TLumeWave();
     Scheduler = new TLumeTimer(Form);
-    Scheduler->AddTimer(&TitleFrame, 0, "TITLE");
-    Scheduler->AddTimer(&DiceTick, 0, "DICE");
+    Scheduler->AddTimer(&TitleFrame, 0, TitleTimer);
+    Scheduler->AddTimer(&DiceTick, 0, DiceTimer);
     CreateSurfaces();
 }
 
@@ -98,7 +98,7 @@ void FreeGameObjects()
 
 void StartDiceRoll(bool PlayerRolls)
 {
-    SetTimerInterval("DICE", 50);
+    SetTimerInterval(DiceTimer, 50);
     DiceRolling = true;
     // Undoes the red of an earlier forced 100.
     const QColor colour = FormMain->LabMain->FontColour();
@@ -151,7 +151,7 @@ void EnemyIdeaBurst()
 
 void StopDiceRoll()
 {
-    SetTimerInterval("DICE", 0);
+    SetTimerInterval(DiceTimer, 0);
     DiceRolling = false;
     if (OtherLabel)
         OtherLabel->SetCaption({});
@@ -165,7 +165,7 @@ void DicePrologue()
         FormMain->LabDiceMine->SetCaption({});
         FormMain->LabDiceEnemy->SetCaption({});
     }
-    SetTimerInterval("DICE", 0);
+    SetTimerInterval(DiceTimer, 0);
     FormMain->BtnIdeaBurst->hide();
     FormMain->LabIBEnemy->SetCaption({});
 }

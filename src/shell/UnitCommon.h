@@ -18,6 +18,11 @@ extern TLumeTimer *Scheduler;
 // The current scene: "TITLE", "MAIN", or empty before the first switch.
 extern TSjis CurrentScene;
 
+// The game's two timers, made in CreateGameObjects: the title page's frames
+// and the rolling dice.
+inline constexpr const char *TitleTimer = "TITLE";
+inline constexpr const char *DiceTimer = "DICE";
+
 void ChangeScene(const TSjis &Name);
 void CreateGameObjects(TFormMain *Form);
 void FreeGameObjects();

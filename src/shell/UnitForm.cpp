@@ -3,6 +3,7 @@
 #include "UnitBattler.h"
 #include "UnitCommon.h"
 #include "UnitMain.h"
+#include "UnitPage.h"
 #include "UnitSaveLoad.h"
 
 #include <QFileInfo>
@@ -14,7 +15,6 @@ namespace {
 
 const QColor Silver(192, 192, 192);
 const QColor TitleGround(68, 68, 68);
-const QColor MainGround(223, 255, 255);
 const QColor Grey(127, 127, 127);
 const QColor MessageColour(68, 102, 102);
 const QColor Black(0, 0, 0);
@@ -91,7 +91,7 @@ void TFormMain::BuildLayout()
     PntTitle = new TLumePaintBox(PageTitle);
     connect(PntTitle, &TLumePaintBox::Clicked, this, &TFormMain::PntTitleClick);
 
-    PageMain = new TLumePanel(this, MainGround);
+    PageMain = new TLumePanel(this, PageColour);
     QWidget *page = PageMain;
 
     // Created bottom-up: later siblings are drawn above earlier ones.
@@ -128,7 +128,7 @@ void TFormMain::BuildLayout()
     LabEnemyStatus0 = value(64, 48, "命中");
     LabMyHP = new TLumeLabel(page, QRect(280, 8, 208, 33), Qt::AlignRight, big, windowText, "HP");
     LabEnemyHP = new TLumeLabel(page, QRect(8, 8, 208, 33), Qt::AlignLeft, big, windowText, "HP");
-    LabMain = new TLumeLabel(page, QRect(8, 256, 481, 89), Qt::AlignHCenter, message,
+    LabMain = new TLumeLabel(page, MessageRect, Qt::AlignHCenter, message,
                              MessageColour, "LabMain");
     LabDiceMine = new TLumeLabel(page, QRect(440, 320, 49, 25), Qt::AlignHCenter, message,
                                  MessageColour, "100");

@@ -40,7 +40,7 @@ int Lighten(int C)
     return 255 - (255 - C) / 2;
 }
 
-// Runs the frame with the surfaces made, as the window's "TITLE" timer would.
+// Runs the frame with the surfaces made, as the title timer would.
 class TitleFrameTest : public GameHarness {
 protected:
     void SetUp() override

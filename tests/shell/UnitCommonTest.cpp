@@ -28,7 +28,7 @@ TEST_F(DiceTest, ThePlayersRollTicksEveryFiftyOneMillisecondsAndOffersIb)
     FormMain->ShowText(Sj("命中"));
     StartDiceRoll(true);
     EXPECT_TRUE(DiceRolling);
-    EXPECT_EQ(TimerInterval("DICE"), 50);
+    EXPECT_EQ(TimerInterval(DiceTimer), 50);
     EXPECT_FALSE(FormMain->BtnIdeaBurst->isHidden());
     EXPECT_EQ(TextOf(FormMain->BtnIdeaBurst), "ib");
     EXPECT_EQ(RollingLabel, FormMain->LabDiceMine);
@@ -56,7 +56,7 @@ TEST_F(DiceTest, ShowTextFreezesTheRollAndBlanksTheOtherSide)
     const std::string shown = TextOf(FormMain->LabDiceMine);
     FormMain->ShowText(Sj("次"));
     EXPECT_FALSE(DiceRolling);
-    EXPECT_EQ(TimerInterval("DICE"), 0);
+    EXPECT_EQ(TimerInterval(DiceTimer), 0);
     EXPECT_TRUE(FormMain->BtnIdeaBurst->isHidden());
     EXPECT_EQ(TextOf(FormMain->LabDiceMine), shown);
     EXPECT_EQ(TextOf(FormMain->LabDiceEnemy), "");
@@ -87,7 +87,7 @@ TEST_F(DiceTest, APlayerBurstLowersReasonAndCanForceARedHundred)
     EXPECT_FALSE(FormMain->BtnIdeaBurst->isEnabled());
     EXPECT_FALSE(FormMain->BtnIdeaBurst->isHidden());
     EXPECT_EQ(DiceValue, 100);
-    EXPECT_EQ(TimerInterval("DICE"), 0);
+    EXPECT_EQ(TimerInterval(DiceTimer), 0);
     EXPECT_TRUE(DiceRolling);
     EXPECT_EQ(TextOf(FormMain->LabDiceMine), "＋100");
     EXPECT_EQ(FormMain->LabDiceMine->FontColour(), QColor(255, 0, 0));
@@ -106,7 +106,7 @@ TEST_F(DiceTest, AFailedBurstKeepsTheDiceRollingAndTheButtonFrozen)
     StartDiceRoll(true);
     BurstRoll = 9; // shown as 100＋9 but tested as 90 + 9
     FormMain->BtnIdeaBurst->click();
-    EXPECT_EQ(TimerInterval("DICE"), 50);
+    EXPECT_EQ(TimerInterval(DiceTimer), 50);
     EXPECT_NE(DiceValue, 100);
     const std::string caption = TextOf(FormMain->BtnIdeaBurst);
     Advance(51);
@@ -141,7 +141,7 @@ TEST_F(DiceTest, AnEnemyWithHighBurstChanceTriesOnEveryRoll)
     EXPECT_EQ(DiceValue, 100);
     EXPECT_EQ(TextOf(FormMain->LabDiceEnemy), "＋100");
     EXPECT_EQ(FormMain->LabDiceEnemy->FontColour(), QColor(255, 0, 0));
-    EXPECT_EQ(TimerInterval("DICE"), 0) << "no tick happens after a forced roll";
+    EXPECT_EQ(TimerInterval(DiceTimer), 0) << "no tick happens after a forced roll";
     EXPECT_EQ(WavePlayer->FileName, "dat/up.wav");
 }
 

@@ -42,10 +42,10 @@ TEST_F(FormMainTest, OpensOnTheTitlePageWithItsMusicAndAnimation)
     EXPECT_EQ(WavePlayer->FileName, "dat/04b.wav");
     EXPECT_TRUE(WavePlayer->Looping);
     ASSERT_EQ(TimerTable.size(), 2u);
-    EXPECT_EQ(TimerTable[0].TimerName, "TITLE");
-    EXPECT_EQ(TimerTable[1].TimerName, "DICE");
-    EXPECT_EQ(TimerInterval("TITLE"), 50);
-    EXPECT_EQ(TimerInterval("DICE"), 0);
+    EXPECT_EQ(TimerTable[0].TimerName, TitleTimer);
+    EXPECT_EQ(TimerTable[1].TimerName, DiceTimer);
+    EXPECT_EQ(TimerInterval(TitleTimer), 50);
+    EXPECT_EQ(TimerInterval(DiceTimer), 0);
 }
 
 TEST_F(FormMainTest, SwitchingToTheMainSceneStopsTheMusicAndPausesTheTitle)
@@ -54,7 +54,7 @@ TEST_F(FormMainTest, SwitchingToTheMainSceneStopsTheMusicAndPausesTheTitle)
     EXPECT_TRUE(WavePlayer->FileName.empty());
     EXPECT_FALSE(FormMain->PageMain->isHidden());
     EXPECT_TRUE(FormMain->PageTitle->isHidden());
-    EXPECT_EQ(TimerInterval("TITLE"), 0);
+    EXPECT_EQ(TimerInterval(TitleTimer), 0);
     ChangeScene("ELSEWHERE"); // stored, nothing else
     EXPECT_EQ(CurrentScene, "ELSEWHERE");
     EXPECT_FALSE(FormMain->PageMain->isHidden());
