@@ -100,11 +100,9 @@ void DrawVerticalTrace()
         TitleSurface->LineTo(50 + Random(50), 4 * i);
 }
 
-void TitleFrame()
+void DrawTitleFrame(int32_t N)
 {
-    if (!TitleSurface)
-        return;
-    const int32_t n = std::clamp(TitleFrameCount, 0, FadeFrames);
+    const int32_t n = std::clamp(N, 0, FadeFrames);
     TitleSurface->FillSurface(TitleGround);
     for (int i = 0; i < 3; ++i) {
         DrawHorizontalTrace();
@@ -114,8 +112,16 @@ void TitleFrame()
     TitleSurface->MoveTo(499, 350);
     TitleSurface->LineTo(499 - n, 350);
     WriteTitle(n);
-    if (FormMain && FormMain->PntTitle)
-        TitleSurface->CopyToPaintBox(*FormMain->PntTitle);
+}
+
+void TitleFrame()
+{
+    if (!TitleSurface)
+        return;
+    Q_ASSERT(FormMain);
+    const int32_t n = std::clamp(TitleFrameCount, 0, FadeFrames);
+    DrawTitleFrame(n);
+    TitleSurface->CopyToPaintBox(FormMain->TitlePaintBox());
     if (n < FadeFrames)
         TitleFrameCount = n + 1;
 }
@@ -131,6 +137,6 @@ void BuildBackdrop()
         picture.DrawOnto(*BackdropSurface, PictureLeft, 0);
     }
     LightenMessagePanel();
-    if (FormMain && FormMain->ImgVuraviv)
-        BackdropSurface->CopyToImage(*FormMain->ImgVuraviv);
+    Q_ASSERT(FormMain);
+    BackdropSurface->CopyToImage(FormMain->BackdropImage());
 }

@@ -16,23 +16,33 @@ TSjis CurrentScene;
 int32_t DiceValue = 0;
 int32_t BurstRoll = 0;
 bool DiceRolling = false;
-TLumeLabel *RollingLabel = nullptr;
-TLumeLabel *OtherLabel = nullptr;
+TDiceLabel RollingDice = TDiceLabel::None;
 
 namespace {
 
 const TSjis Plus = ToSjis("＋");
 const QColor ForcedColour(255, 0, 0);
 
+TDiceLabel OtherDice()
+{
+    switch (RollingDice) {
+    case TDiceLabel::Mine:
+        return TDiceLabel::Enemy;
+    case TDiceLabel::Enemy:
+        return TDiceLabel::Mine;
+    case TDiceLabel::None:
+        return TDiceLabel::None;
+    }
+    Q_UNREACHABLE();
+}
+
 // A successful Idea Burst: the dice stop at once on a red 100.
 void ForceHundred()
 {
     SetTimerInterval(DiceTimer, 0);
     DiceValue = 100;
-    if (RollingLabel) {
-        RollingLabel->SetFontColour(ForcedColour);
-        RollingLabel->SetCaption(Plus + "100");
-    }
+    FormMain->SetDiceColour(RollingDice, ForcedColour);
+    FormMain->SetDiceText(RollingDice, Plus + "100");
     PlayWave("dat/up.wav", false);
 }
 
@@ -58,18 +68,15 @@ void SetTimerInterval(const char *Name, int32_t IntervalMs)
 
 void ChangeScene(const TSjis &Name)
 {
+    Q_ASSERT(FormMain);
     CurrentScene = Name;
-    if (!FormMain)
-        return;
     if (CurrentScene == "TITLE") {
         PlayWave("dat/04b.wav", true);
-        FormMain->PageTitle->show();
-        FormMain->PageMain->hide();
+        FormMain->ShowTitlePage();
         SetTimerInterval(TitleTimer, 50);
     } else if (CurrentScene == "MAIN") {
         StopWave();
-        FormMain->PageMain->show();
-        FormMain->PageTitle->hide();
+        FormMain->ShowMainPage();
         SetTimerInterval(TitleTimer, 0);
     }
 }
@@ -101,18 +108,14 @@ void StartDiceRoll(bool PlayerRolls)
     SetTimerInterval(DiceTimer, 50);
     DiceRolling = true;
     // Undoes the red of an earlier forced 100.
-    const QColor colour = FormMain->LabMain->FontColour();
-    FormMain->LabDiceMine->SetFontColour(colour);
-    FormMain->LabDiceEnemy->SetFontColour(colour);
+    FormMain->ResetDiceColours();
     if (PlayerRolls) {
-        FormMain->BtnIdeaBurst->setEnabled(true);
-        FormMain->BtnIdeaBurst->show();
-        RollingLabel = FormMain->LabDiceMine;
-        OtherLabel = FormMain->LabDiceEnemy;
+        FormMain->EnableBurstButton(true);
+        FormMain->ShowBurstButton(true);
+        RollingDice = TDiceLabel::Mine;
         return;
     }
-    RollingLabel = FormMain->LabDiceEnemy;
-    OtherLabel = FormMain->LabDiceMine;
+    RollingDice = TDiceLabel::Enemy;
     const int64_t r = Random(100);
     if (r + BurstChance >= 100)
         EnemyIdeaBurst();
@@ -120,19 +123,18 @@ void StartDiceRoll(bool PlayerRolls)
 
 void DiceTick()
 {
+    Q_ASSERT(FormMain);
     DiceValue = Random(100);
-    if (RollingLabel)
-        RollingLabel->SetCaption(Plus + IntToStr(DiceValue));
-    TLumeButton *ib = FormMain ? FormMain->BtnIdeaBurst : nullptr;
-    if (ib && ib->isEnabled() && !ib->isHidden()) {
+    FormMain->SetDiceText(RollingDice, Plus + IntToStr(DiceValue));
+    if (FormMain->BurstButtonLive()) {
         BurstRoll = Random(100);
-        ib->SetCaption(IntToStr(Player.Reason) + Plus + IntToStr(BurstRoll));
+        FormMain->SetBurstText(IntToStr(Player.Reason) + Plus + IntToStr(BurstRoll));
     }
 }
 
 void PlayerIdeaBurst()
 {
-    FormMain->BtnIdeaBurst->setEnabled(false);
+    FormMain->EnableBurstButton(false);
     Player.Reason = NineTenths(Player.Reason);
     FormMain->ShowPlayerStatus();
     if (int64_t(Player.Reason) + BurstRoll >= 100)
@@ -144,7 +146,7 @@ void EnemyIdeaBurst()
     Enemy.Reason = NineTenths(Enemy.Reason);
     FormMain->ShowEnemyStatus();
     BurstRoll = Random(100);
-    FormMain->LabIBEnemy->SetCaption(IntToStr(BurstRoll) + Plus);
+    FormMain->SetEnemyBurstText(IntToStr(BurstRoll) + Plus);
     if (int64_t(Enemy.Reason) + BurstRoll >= 100)
         ForceHundred();
 }
@@ -153,8 +155,7 @@ void StopDiceRoll()
 {
     SetTimerInterval(DiceTimer, 0);
     DiceRolling = false;
-    if (OtherLabel)
-        OtherLabel->SetCaption({});
+    FormMain->SetDiceText(OtherDice(), {});
 }
 
 void DicePrologue()
@@ -162,10 +163,10 @@ void DicePrologue()
     if (DiceRolling) {
         StopDiceRoll();
     } else {
-        FormMain->LabDiceMine->SetCaption({});
-        FormMain->LabDiceEnemy->SetCaption({});
+        FormMain->SetDiceText(TDiceLabel::Mine, {});
+        FormMain->SetDiceText(TDiceLabel::Enemy, {});
     }
     SetTimerInterval(DiceTimer, 0);
-    FormMain->BtnIdeaBurst->hide();
-    FormMain->LabIBEnemy->SetCaption({});
+    FormMain->ShowBurstButton(false);
+    FormMain->SetEnemyBurstText({});
 }

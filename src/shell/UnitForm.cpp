@@ -180,9 +180,9 @@ void TFormMain::ClearChoices()
 
 void TFormMain::AddChoice(const TSjis &Caption, TProcedure Action)
 {
-    // Five choices at most; no step of the game offers more than three.
-    Q_ASSERT(ChoiceCount >= 0 && ChoiceCount < 5);
-    if (ChoiceCount < 0 || ChoiceCount >= 5)
+    // No step of the game offers more than three choices.
+    Q_ASSERT(ChoiceCount >= 0 && ChoiceCount < ChoiceSlots);
+    if (ChoiceCount < 0 || ChoiceCount >= ChoiceSlots)
         return;
     const int slot = ChoiceCount;
     ChoiceButtons[slot]->SetCaption(Caption);
@@ -194,7 +194,7 @@ void TFormMain::AddChoice(const TSjis &Caption, TProcedure Action)
 void TFormMain::BtnMainClick(TLumeButton *Sender)
 {
     const int tag = Sender->Tag;
-    if (tag < 0 || tag > 4 || !ChoiceActions[tag])
+    if (tag < 0 || tag >= ChoiceSlots || !ChoiceActions[tag])
         return;
     ChoiceActions[tag]();
 }
@@ -245,4 +245,74 @@ void TFormMain::ClearEnemyStatus()
     for (TLumeLabel *label : {LabEnemyHP, LabEnemyStatus0, LabEnemyStatus1, LabEnemyStatus2,
                               LabEnemyStatus3, LabEnemyStatus4})
         label->SetCaption({});
+}
+
+void TFormMain::ShowTitlePage()
+{
+    PageTitle->show();
+    PageMain->hide();
+}
+
+void TFormMain::ShowMainPage()
+{
+    PageMain->show();
+    PageTitle->hide();
+}
+
+TLumeLabel *TFormMain::DiceLabel(TDiceLabel Dice) const
+{
+    switch (Dice) {
+    case TDiceLabel::Mine:
+        return LabDiceMine;
+    case TDiceLabel::Enemy:
+        return LabDiceEnemy;
+    case TDiceLabel::None:
+        return nullptr;
+    }
+    Q_UNREACHABLE();
+}
+
+// Before the first roll there is no dice label to write to.
+void TFormMain::SetDiceText(TDiceLabel Dice, const TSjis &Text)
+{
+    if (TLumeLabel *label = DiceLabel(Dice))
+        label->SetCaption(Text);
+}
+
+void TFormMain::SetDiceColour(TDiceLabel Dice, const QColor &Colour)
+{
+    if (TLumeLabel *label = DiceLabel(Dice))
+        label->SetFontColour(Colour);
+}
+
+void TFormMain::ResetDiceColours()
+{
+    const QColor colour = LabMain->FontColour();
+    LabDiceMine->SetFontColour(colour);
+    LabDiceEnemy->SetFontColour(colour);
+}
+
+void TFormMain::SetEnemyBurstText(const TSjis &Text)
+{
+    LabIBEnemy->SetCaption(Text);
+}
+
+void TFormMain::ShowBurstButton(bool Shown)
+{
+    BtnIdeaBurst->setVisible(Shown);
+}
+
+void TFormMain::EnableBurstButton(bool Enabled)
+{
+    BtnIdeaBurst->setEnabled(Enabled);
+}
+
+bool TFormMain::BurstButtonLive() const
+{
+    return BtnIdeaBurst->isEnabled() && !BtnIdeaBurst->isHidden();
+}
+
+void TFormMain::SetBurstText(const TSjis &Text)
+{
+    BtnIdeaBurst->SetCaption(Text);
 }
