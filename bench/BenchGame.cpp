@@ -239,7 +239,7 @@ void RollPlayersDice()
     PlayerTurn();
     PlayerAttack();
     for (TLumeThread &entry : TimerTable)
-        if (entry.TimerName == "DICE")
+        if (entry.TimerName == DiceTimer)
             entry.TimerProc = &TimedDiceTick;
 }
 

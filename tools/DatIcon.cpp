@@ -1,5 +1,7 @@
 #include "DatIcon.h"
 
+#include "UnitPage.h"
+
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -19,7 +21,7 @@ bool WriteIcon(const QString &FileName, int Size)
     p.fillPath(tile, QColor(34, 34, 34));
     QPainterPath die;
     die.addRoundedRect(QRectF(10, 10, 44, 44), 9, 9);
-    p.fillPath(die, QColor(223, 255, 255));
+    p.fillPath(die, PageColour);
     p.setPen(QPen(QColor(0, 128, 64), 2));
     p.drawPath(die);
 

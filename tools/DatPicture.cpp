@@ -5,6 +5,8 @@
 // remain readable on top of it, and its left edge melts into the page colour.
 #include "DatPicture.h"
 
+#include "UnitPage.h"
+
 #include <QFile>
 #include <QImage>
 #include <QLinearGradient>
@@ -18,7 +20,6 @@ namespace {
 
 constexpr int PictureWidth = 200;
 constexpr int PictureHeight = 400;
-const QColor PageColour(223, 255, 255);
 const QColor SkyTop(168, 178, 212);
 const QColor SkyMiddle(200, 214, 236);
 const QColor MoonColour(252, 250, 234);

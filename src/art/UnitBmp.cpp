@@ -2,8 +2,9 @@
 
 #include "LumeControls.h"
 #include "LumeUtility.h"
-#include "UnitForm.h"
 #include "UnitDat.h"
+#include "UnitForm.h"
+#include "UnitPage.h"
 
 #include <QRect>
 
@@ -20,14 +21,11 @@ constexpr int SurfaceHeight = 400;
 constexpr int32_t FadeFrames = 256;
 
 constexpr TPixel TitleGround{0, 0, 0};
-// The main page panel's own colour, so the backdrop's edges do not show.
-constexpr TPixel BackdropGround{255, 255, 223};
+// The main page's colour as a pixel, so the backdrop's edges do not show.
+const TPixel BackdropGround{uint8_t(PageColour.blue()), uint8_t(PageColour.green()),
+                            uint8_t(PageColour.red())};
 const char *const BackdropPictureFile = PictureBackdrop;
 constexpr int PictureLeft = 300;
-
-// Where the message label lies on the main page when there is no window to
-// ask (the layout's own numbers).
-const QRect DefaultMessageRect(8, 256, 481, 89);
 
 QColor TraceColour()
 {
@@ -50,19 +48,12 @@ void WriteTitle(int32_t N)
     TitleSurface->WriteText(249, 324, TitleText);
 }
 
-QRect MessageRect()
-{
-    if (FormMain && FormMain->LabMain)
-        return FormMain->LabMain->geometry();
-    return DefaultMessageRect;
-}
-
 // Moves each channel halfway towards 255 behind the message label, so the
 // message stays readable over the picture.
 void LightenMessagePanel()
 {
     const QRect panel =
-        MessageRect().intersected(QRect(0, 0, BackdropSurface->Width(), BackdropSurface->Height()));
+        MessageRect.intersected(QRect(0, 0, BackdropSurface->Width(), BackdropSurface->Height()));
     if (panel.isEmpty())
         return;
     for (int y = panel.top(); y <= panel.bottom(); ++y) {
@@ -111,11 +102,9 @@ void DrawVerticalTrace()
         TitleSurface->LineTo(50 + Random(50), 4 * i);
 }
 
-void TitleFrame()
+void DrawTitleFrame(int32_t N)
 {
-    if (!TitleSurface)
-        return;
-    const int32_t n = std::clamp(TitleFrameCount, 0, FadeFrames);
+    const int32_t n = std::clamp(N, 0, FadeFrames);
     TitleSurface->FillSurface(TitleGround);
     for (int i = 0; i < 3; ++i) {
         DrawHorizontalTrace();
@@ -125,8 +114,16 @@ void TitleFrame()
     TitleSurface->MoveTo(499, 350);
     TitleSurface->LineTo(499 - n, 350);
     WriteTitle(n);
-    if (FormMain && FormMain->PntTitle)
-        TitleSurface->CopyToPaintBox(*FormMain->PntTitle);
+}
+
+void TitleFrame()
+{
+    if (!TitleSurface)
+        return;
+    Q_ASSERT(FormMain);
+    const int32_t n = std::clamp(TitleFrameCount, 0, FadeFrames);
+    DrawTitleFrame(n);
+    TitleSurface->CopyToPaintBox(FormMain->TitlePaintBox());
     if (n < FadeFrames)
         TitleFrameCount = n + 1;
 }
@@ -142,6 +139,6 @@ void BuildBackdrop()
         picture.DrawOnto(*BackdropSurface, PictureLeft, 0);
     }
     LightenMessagePanel();
-    if (FormMain && FormMain->ImgVuraviv)
-        BackdropSurface->CopyToImage(*FormMain->ImgVuraviv);
+    Q_ASSERT(FormMain);
+    BackdropSurface->CopyToImage(FormMain->BackdropImage());
 }

@@ -17,23 +17,33 @@ TSjis CurrentScene;
 int32_t DiceValue = 0;
 int32_t BurstRoll = 0;
 bool DiceRolling = false;
-TLumeLabel *RollingLabel = nullptr;
-TLumeLabel *OtherLabel = nullptr;
+TDiceLabel RollingDice = TDiceLabel::None;
 
 namespace {
 
 const TSjis Plus = ToSjis("＋");
 const QColor ForcedColour(255, 0, 0);
 
+TDiceLabel OtherDice()
+{
+    switch (RollingDice) {
+    case TDiceLabel::Mine:
+        return TDiceLabel::Enemy;
+    case TDiceLabel::Enemy:
+        return TDiceLabel::Mine;
+    case TDiceLabel::None:
+        return TDiceLabel::None;
+    }
+    Q_UNREACHABLE();
+}
+
 // A successful Idea Burst: the dice stop at once on a red 100.
 void ForceHundred()
 {
-    SetTimerInterval("DICE", 0);
+    SetTimerInterval(DiceTimer, 0);
     DiceValue = 100;
-    if (RollingLabel) {
-        RollingLabel->SetFontColour(ForcedColour);
-        RollingLabel->SetCaption(Plus + "100");
-    }
+    FormMain->SetDiceColour(RollingDice, ForcedColour);
+    FormMain->SetDiceText(RollingDice, Plus + "100");
     PlayWave(WaveUp, false);
 }
 
@@ -59,19 +69,16 @@ void SetTimerInterval(const char *Name, int32_t IntervalMs)
 
 void ChangeScene(const TSjis &Name)
 {
+    Q_ASSERT(FormMain);
     CurrentScene = Name;
-    if (!FormMain)
-        return;
     if (CurrentScene == "TITLE") {
         PlayWave(WaveTitleMusic, true);
-        FormMain->PageTitle->show();
-        FormMain->PageMain->hide();
-        SetTimerInterval("TITLE", 50);
+        FormMain->ShowTitlePage();
+        SetTimerInterval(TitleTimer, 50);
     } else if (CurrentScene == "MAIN") {
         StopWave();
-        FormMain->PageMain->show();
-        FormMain->PageTitle->hide();
-        SetTimerInterval("TITLE", 0);
+        FormMain->ShowMainPage();
+        SetTimerInterval(TitleTimer, 0);
     }
 }
 
@@ -81,8 +88,8 @@ void CreateGameObjects(TFormMain *Form)
     MidiHolder = new TLumeMidi();
     WavePlayer = new TLumeWave();
     Scheduler = new TLumeTimer(Form);
-    Scheduler->AddTimer(&TitleFrame, 0, "TITLE");
-    Scheduler->AddTimer(&DiceTick, 0, "DICE");
+    Scheduler->AddTimer(&TitleFrame, 0, TitleTimer);
+    Scheduler->AddTimer(&DiceTick, 0, DiceTimer);
     CreateSurfaces();
 }
 
@@ -99,21 +106,17 @@ void FreeGameObjects()
 
 void StartDiceRoll(bool PlayerRolls)
 {
-    SetTimerInterval("DICE", 50);
+    SetTimerInterval(DiceTimer, 50);
     DiceRolling = true;
     // Undoes the red of an earlier forced 100.
-    const QColor colour = FormMain->LabMain->FontColour();
-    FormMain->LabDiceMine->SetFontColour(colour);
-    FormMain->LabDiceEnemy->SetFontColour(colour);
+    FormMain->ResetDiceColours();
     if (PlayerRolls) {
-        FormMain->BtnIdeaBurst->setEnabled(true);
-        FormMain->BtnIdeaBurst->show();
-        RollingLabel = FormMain->LabDiceMine;
-        OtherLabel = FormMain->LabDiceEnemy;
+        FormMain->EnableBurstButton(true);
+        FormMain->ShowBurstButton(true);
+        RollingDice = TDiceLabel::Mine;
         return;
     }
-    RollingLabel = FormMain->LabDiceEnemy;
-    OtherLabel = FormMain->LabDiceMine;
+    RollingDice = TDiceLabel::Enemy;
     const int64_t r = Random(100);
     if (r + BurstChance >= 100)
         EnemyIdeaBurst();
@@ -121,19 +124,18 @@ void StartDiceRoll(bool PlayerRolls)
 
 void DiceTick()
 {
+    Q_ASSERT(FormMain);
     DiceValue = Random(100);
-    if (RollingLabel)
-        RollingLabel->SetCaption(Plus + IntToStr(DiceValue));
-    TLumeButton *ib = FormMain ? FormMain->BtnIdeaBurst : nullptr;
-    if (ib && ib->isEnabled() && !ib->isHidden()) {
+    FormMain->SetDiceText(RollingDice, Plus + IntToStr(DiceValue));
+    if (FormMain->BurstButtonLive()) {
         BurstRoll = Random(100);
-        ib->SetCaption(IntToStr(Player.Reason) + Plus + IntToStr(BurstRoll));
+        FormMain->SetBurstText(IntToStr(Player.Reason) + Plus + IntToStr(BurstRoll));
     }
 }
 
 void PlayerIdeaBurst()
 {
-    FormMain->BtnIdeaBurst->setEnabled(false);
+    FormMain->EnableBurstButton(false);
     Player.Reason = NineTenths(Player.Reason);
     FormMain->ShowPlayerStatus();
     if (int64_t(Player.Reason) + BurstRoll >= 100)
@@ -145,17 +147,16 @@ void EnemyIdeaBurst()
     Enemy.Reason = NineTenths(Enemy.Reason);
     FormMain->ShowEnemyStatus();
     BurstRoll = Random(100);
-    FormMain->LabIBEnemy->SetCaption(IntToStr(BurstRoll) + Plus);
+    FormMain->SetEnemyBurstText(IntToStr(BurstRoll) + Plus);
     if (int64_t(Enemy.Reason) + BurstRoll >= 100)
         ForceHundred();
 }
 
 void StopDiceRoll()
 {
-    SetTimerInterval("DICE", 0);
+    SetTimerInterval(DiceTimer, 0);
     DiceRolling = false;
-    if (OtherLabel)
-        OtherLabel->SetCaption({});
+    FormMain->SetDiceText(OtherDice(), {});
 }
 
 void DicePrologue()
@@ -163,10 +164,10 @@ void DicePrologue()
     if (DiceRolling) {
         StopDiceRoll();
     } else {
-        FormMain->LabDiceMine->SetCaption({});
-        FormMain->LabDiceEnemy->SetCaption({});
+        FormMain->SetDiceText(TDiceLabel::Mine, {});
+        FormMain->SetDiceText(TDiceLabel::Enemy, {});
     }
-    SetTimerInterval("DICE", 0);
-    FormMain->BtnIdeaBurst->hide();
-    FormMain->LabIBEnemy->SetCaption({});
+    SetTimerInterval(DiceTimer, 0);
+    FormMain->ShowBurstButton(false);
+    FormMain->SetEnemyBurstText({});
 }

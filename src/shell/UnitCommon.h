@@ -5,10 +5,10 @@
 #include <cstdint>
 
 class TFormMain;
-class TLumeLabel;
 class TLumeMidi;
 class TLumeTimer;
 class TLumeWave;
+enum class TDiceLabel;
 
 // Game-wide objects, owned from CreateGameObjects to FreeGameObjects.
 extern TLumeMidi *MidiHolder;
@@ -17,6 +17,11 @@ extern TLumeTimer *Scheduler;
 
 // The current scene: "TITLE", "MAIN", or empty before the first switch.
 extern TSjis CurrentScene;
+
+// The game's two timers, made in CreateGameObjects: the title page's frames
+// and the rolling dice.
+inline constexpr const char *TitleTimer = "TITLE";
+inline constexpr const char *DiceTimer = "DICE";
 
 void ChangeScene(const TSjis &Name);
 void CreateGameObjects(TFormMain *Form);
@@ -32,8 +37,8 @@ void SetTimerInterval(const char *Name, int32_t IntervalMs);
 extern int32_t DiceValue;
 extern int32_t BurstRoll;
 extern bool DiceRolling;
-extern TLumeLabel *RollingLabel;
-extern TLumeLabel *OtherLabel;
+// The label the rolling dice show in; the other one is cleared when they stop.
+extern TDiceLabel RollingDice;
 
 void StartDiceRoll(bool PlayerRolls);
 void DiceTick();

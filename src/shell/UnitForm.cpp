@@ -3,6 +3,7 @@
 #include "UnitBattler.h"
 #include "UnitCommon.h"
 #include "UnitMain.h"
+#include "UnitPage.h"
 #include "UnitSaveLoad.h"
 #include "UnitDat.h"
 
@@ -15,7 +16,6 @@ namespace {
 
 const QColor Silver(192, 192, 192);
 const QColor TitleGround(68, 68, 68);
-const QColor MainGround(223, 255, 255);
 const QColor Grey(127, 127, 127);
 const QColor MessageColour(68, 102, 102);
 const QColor Black(0, 0, 0);
@@ -92,7 +92,7 @@ void TFormMain::BuildLayout()
     PntTitle = new TLumePaintBox(PageTitle);
     connect(PntTitle, &TLumePaintBox::Clicked, this, &TFormMain::PntTitleClick);
 
-    PageMain = new TLumePanel(this, MainGround);
+    PageMain = new TLumePanel(this, PageColour);
     QWidget *page = PageMain;
 
     // Created bottom-up: later siblings are drawn above earlier ones.
@@ -129,7 +129,7 @@ void TFormMain::BuildLayout()
     LabEnemyStatus0 = value(64, 48, "命中");
     LabMyHP = new TLumeLabel(page, QRect(280, 8, 208, 33), Qt::AlignRight, big, windowText, "HP");
     LabEnemyHP = new TLumeLabel(page, QRect(8, 8, 208, 33), Qt::AlignLeft, big, windowText, "HP");
-    LabMain = new TLumeLabel(page, QRect(8, 256, 481, 89), Qt::AlignHCenter, message,
+    LabMain = new TLumeLabel(page, MessageRect, Qt::AlignHCenter, message,
                              MessageColour, "LabMain");
     LabDiceMine = new TLumeLabel(page, QRect(440, 320, 49, 25), Qt::AlignHCenter, message,
                                  MessageColour, "100");
@@ -181,9 +181,9 @@ void TFormMain::ClearChoices()
 
 void TFormMain::AddChoice(const TSjis &Caption, TProcedure Action)
 {
-    // Five choices at most; no step of the game offers more than three.
-    Q_ASSERT(ChoiceCount >= 0 && ChoiceCount < 5);
-    if (ChoiceCount < 0 || ChoiceCount >= 5)
+    // No step of the game offers more than three choices.
+    Q_ASSERT(ChoiceCount >= 0 && ChoiceCount < ChoiceSlots);
+    if (ChoiceCount < 0 || ChoiceCount >= ChoiceSlots)
         return;
     const int slot = ChoiceCount;
     ChoiceButtons[slot]->SetCaption(Caption);
@@ -195,7 +195,7 @@ void TFormMain::AddChoice(const TSjis &Caption, TProcedure Action)
 void TFormMain::BtnMainClick(TLumeButton *Sender)
 {
     const int tag = Sender->Tag;
-    if (tag < 0 || tag > 4 || !ChoiceActions[tag])
+    if (tag < 0 || tag >= ChoiceSlots || !ChoiceActions[tag])
         return;
     ChoiceActions[tag]();
 }
@@ -246,4 +246,74 @@ void TFormMain::ClearEnemyStatus()
     for (TLumeLabel *label : {LabEnemyHP, LabEnemyStatus0, LabEnemyStatus1, LabEnemyStatus2,
                               LabEnemyStatus3, LabEnemyStatus4})
         label->SetCaption({});
+}
+
+void TFormMain::ShowTitlePage()
+{
+    PageTitle->show();
+    PageMain->hide();
+}
+
+void TFormMain::ShowMainPage()
+{
+    PageMain->show();
+    PageTitle->hide();
+}
+
+TLumeLabel *TFormMain::DiceLabel(TDiceLabel Dice) const
+{
+    switch (Dice) {
+    case TDiceLabel::Mine:
+        return LabDiceMine;
+    case TDiceLabel::Enemy:
+        return LabDiceEnemy;
+    case TDiceLabel::None:
+        return nullptr;
+    }
+    Q_UNREACHABLE();
+}
+
+// Before the first roll there is no dice label to write to.
+void TFormMain::SetDiceText(TDiceLabel Dice, const TSjis &Text)
+{
+    if (TLumeLabel *label = DiceLabel(Dice))
+        label->SetCaption(Text);
+}
+
+void TFormMain::SetDiceColour(TDiceLabel Dice, const QColor &Colour)
+{
+    if (TLumeLabel *label = DiceLabel(Dice))
+        label->SetFontColour(Colour);
+}
+
+void TFormMain::ResetDiceColours()
+{
+    const QColor colour = LabMain->FontColour();
+    LabDiceMine->SetFontColour(colour);
+    LabDiceEnemy->SetFontColour(colour);
+}
+
+void TFormMain::SetEnemyBurstText(const TSjis &Text)
+{
+    LabIBEnemy->SetCaption(Text);
+}
+
+void TFormMain::ShowBurstButton(bool Shown)
+{
+    BtnIdeaBurst->setVisible(Shown);
+}
+
+void TFormMain::EnableBurstButton(bool Enabled)
+{
+    BtnIdeaBurst->setEnabled(Enabled);
+}
+
+bool TFormMain::BurstButtonLive() const
+{
+    return BtnIdeaBurst->isEnabled() && !BtnIdeaBurst->isHidden();
+}
+
+void TFormMain::SetBurstText(const TSjis &Text)
+{
+    BtnIdeaBurst->SetCaption(Text);
 }

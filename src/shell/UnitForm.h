@@ -9,26 +9,17 @@
 
 struct TBattler;
 
-// The game's only window: the title page and the main page, and the screen
-// operations through which all game steps talk to the player.
-class TFormMain : public TLumeForm {
-    Q_OBJECT
-public:
-    explicit TFormMain(QWidget *Owner = nullptr);
-    ~TFormMain() override;
+// The choice buttons along the bottom of the main page; slot 0 is the right-most.
+inline constexpr int32_t ChoiceSlots = 5;
 
-    void ShowText(const TSjis &Text);
-    void ClearChoices();
-    void AddChoice(const TSjis &Caption, TProcedure Action);
-    void ShowPlayerStatus();
-    void ShowEnemyStatus();
-    void ClearEnemyStatus();
-    void ShowStatValue(TLumeLabel *Label, int32_t Value, int32_t Base);
+// Which dice label is meant: the player's on the right or the enemy's on the
+// left. None before the first roll.
+enum class TDiceLabel { None, Mine, Enemy };
 
-    void BtnMainClick(TLumeButton *Sender);
-    void BtnIdeaBurstClick();
-    void PntTitleClick();
-
+// The window's controls, made by TFormMain::BuildLayout. The window inherits
+// them privately, as Qt Designer's forms do, so that game code reaches the
+// screen only through the window's operations.
+struct TFormMainControls {
     TLumePanel *PageTitle;
     TLumePaintBox *PntTitle;
     TLumePanel *PageMain;
@@ -43,19 +34,68 @@ public:
     TLumeButton *BtnMain0, *BtnMain1, *BtnMain2, *BtnMain3, *BtnMain4;
     TLumeButton *BtnIdeaBurst;
 
-    std::array<TLumeButton *, 5> ChoiceButtons{};
-    std::array<TProcedure, 5> ChoiceActions{};
-    int32_t ChoiceCount = 0;
+    std::array<TLumeButton *, ChoiceSlots> ChoiceButtons{};
+};
+
+// The game's only window: the title page and the main page, and the screen
+// operations through which all game steps talk to the player.
+class TFormMain : public TLumeForm, private TFormMainControls {
+    Q_OBJECT
+public:
+    explicit TFormMain(QWidget *Owner = nullptr);
+    ~TFormMain() override;
+
+    // Shows one page and hides the other.
+    void ShowTitlePage();
+    void ShowMainPage();
+
+    // The message and the choices under it.
+    void ShowText(const TSjis &Text);
+    void ClearChoices();
+    void AddChoice(const TSjis &Caption, TProcedure Action);
+
+    // Each side's stars and five values.
+    void ShowPlayerStatus();
+    void ShowEnemyStatus();
+    void ClearEnemyStatus();
+
+    // The dice labels, the enemy's burst roll and the player's burst button.
+    void SetDiceText(TDiceLabel Dice, const TSjis &Text);
+    void SetDiceColour(TDiceLabel Dice, const QColor &Colour);
+    // Gives both dice labels the message's colour again.
+    void ResetDiceColours();
+    void SetEnemyBurstText(const TSjis &Text);
+    void ShowBurstButton(bool Shown);
+    void EnableBurstButton(bool Enabled);
+    // Whether the burst button is shown and can be clicked.
+    bool BurstButtonLive() const;
+    void SetBurstText(const TSjis &Text);
+
+    // Where the artwork shows its pictures.
+    TLumePaintBox &TitlePaintBox() { return *PntTitle; }
+    TLumeImage &BackdropImage() { return *ImgVuraviv; }
 
 private:
+    // Tests click the real buttons and read the real labels (tests/support/Screen.cpp).
+    friend struct TFormMainProbe;
+
     void BuildLayout();
+    void BtnMainClick(TLumeButton *Sender);
+    void BtnIdeaBurstClick();
+    void PntTitleClick();
+    TLumeLabel *DiceLabel(TDiceLabel Dice) const;
+    void ShowStatValue(TLumeLabel *Label, int32_t Value, int32_t Base);
     // Stars and the five values of one side, in display order.
     void ShowSide(const TBattler &Side, TLumeLabel *HP, const std::array<TLumeLabel *, 5> &Values,
                   bool CountDown);
+
+    std::array<TProcedure, ChoiceSlots> ChoiceActions{};
+    int32_t ChoiceCount = 0;
 };
 
-// The main window; set before its constructor's body runs, so start-up steps
-// can reach the controls through it.
+// The main window; set before its constructor's body runs and cleared when
+// it is destroyed. The dice, the scenes and the artwork run only while it
+// exists, which they assert rather than test.
 extern TFormMain *FormMain;
 
 // Builds the star text: filled up to HP, hollow up to MaxHP. The player's

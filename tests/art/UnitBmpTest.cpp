@@ -40,18 +40,13 @@ int Lighten(int C)
     return 255 - (255 - C) / 2;
 }
 
-// Runs the frame with the surfaces made, as the window's "TITLE" timer would.
+// Runs the frame in the real window, as the title timer would.
 class TitleFrameTest : public GameHarness {
 protected:
     void SetUp() override
     {
         GameHarness::SetUp();
-        CreateSurfaces();
-    }
-    void TearDown() override
-    {
-        FreeSurfaces();
-        GameHarness::TearDown();
+        StartGame();
     }
 
     void FrameAt(int32_t N)
@@ -194,7 +189,7 @@ TEST(Backdrop, LightensBlackAndKeepsWhite)
         for (int x = 100; x < 200; ++x)
             picture.setPixelColor(x, y, Qt::white);
     ASSERT_TRUE(picture.save("dat/vuraviv.bmp", "BMP"));
-    CreateSurfaces();
+    const TFormMain window; // builds the surfaces, as at start-up
     EXPECT_EQ(SurfacePixel(BackdropSurface, 310, 300), QColor(128, 128, 128));
     EXPECT_EQ(SurfacePixel(BackdropSurface, 310, 255), Black);
     EXPECT_EQ(SurfacePixel(BackdropSurface, 310, 345), Black);
@@ -202,7 +197,6 @@ TEST(Backdrop, LightensBlackAndKeepsWhite)
     EXPECT_EQ(SurfacePixel(BackdropSurface, 488, 300), QColor(255, 255, 255));
     EXPECT_EQ(SurfacePixel(BackdropSurface, 7, 300), QColor(223, 255, 255));
     EXPECT_EQ(SurfacePixel(BackdropSurface, 8, 300), QColor(239, 255, 255));
-    FreeSurfaces();
 }
 
 TEST(Backdrop, MissingPictureFailsAndLeavesNothingBehind)
@@ -228,13 +222,13 @@ TEST_F(ArtInWindow, MainPageShowsTheBackdrop)
 {
     StartGame();
     ChangeScene(ToSjis("MAIN"));
-    const QImage page = FormMain->PageMain->grab().toImage();
+    const QImage page = Controls().PageMain->grab().toImage();
     ASSERT_EQ(page.size(), QSize(500, 400));
     // Below the stat rows, inside the message panel, left of any text.
     EXPECT_EQ(page.pixelColor(12, 300), QColor(239, 255, 255));
     EXPECT_EQ(page.pixelColor(12, 250), QColor(223, 255, 255));
     EXPECT_EQ(page.pixelColor(495, 300), SurfacePixel(BackdropSurface, 495, 300));
-    EXPECT_EQ(FormMain->ImgVuraviv->Picture.convertToFormat(QImage::Format_BGR888),
+    EXPECT_EQ(Controls().ImgVuraviv->Picture.convertToFormat(QImage::Format_BGR888),
               BackdropSurface->Picture());
 }
 
@@ -244,7 +238,7 @@ TEST_F(ArtInWindow, TitleTimerPaintsThePaintBoxAndClosingFreesTheSurfaces)
     ASSERT_EQ(CurrentScene, "TITLE");
     Advance(60);
     EXPECT_EQ(TitleFrameCount, 1);
-    const QImage shown = FormMain->PntTitle->Canvas();
+    const QImage shown = Controls().PntTitle->Canvas();
     ASSERT_EQ(shown.size(), QSize(500, 400));
     EXPECT_EQ(shown.convertToFormat(QImage::Format_BGR888), TitleSurface->Picture());
     StopGame();

@@ -53,7 +53,7 @@ class BattleFixture : public GameHarness {
     // The screen offers the single "≫" choice, bound to Next.
     bool Offers(TProcedure Next) const
     {
-        return Choices() == NextOnly && FormMain->ChoiceActions[0] == Next;
+        return Choices() == NextOnly && ChoiceActions()[0] == Next;
     }
 
     // Freezes the dice on Value and clicks "≫".

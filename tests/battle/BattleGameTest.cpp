@@ -62,7 +62,7 @@ class BattleGameTest : public BattleFixture {
             return;
         Advance(51 + Turn % 3 * 17);
         Advance(51);
-        TLumeButton *ib = FormMain->BtnIdeaBurst;
+        TLumeButton *ib = Controls().BtnIdeaBurst;
         if (Turn % 3 == 0 && ib->isEnabled() && ib->isVisibleTo(FormMain))
             ClickWidget(ib);
     }
@@ -236,7 +236,7 @@ TEST_F(BattleGameTest, InitiativeWithOutOfRangePredict)
         int first = 0;
         for (int i = 0; i < 2000; ++i) {
             DecideInitiative();
-            first += FormMain->ChoiceActions[0] == PlayerTurn;
+            first += ChoiceActions()[0] == PlayerTurn;
         }
         return first / 2000.0;
     };

@@ -70,7 +70,7 @@ class BattleTest : public BattleFixture {
         Click("attax");
         Next(100); // Hit
         Next(0);   // the enemy's Evade fails unless it is 100 or more
-        if (FormMain->ChoiceActions[0] == PlayerAttackStep)
+        if (ChoiceActions()[0] == PlayerAttackStep)
             Next(100); // Predict
         ASSERT_TRUE(Offers(EnemyDefeated)) << Message();
         Click("≫");
@@ -82,7 +82,7 @@ class BattleTest : public BattleFixture {
         int hits = 0;
         for (int i = 0; i < Trials; ++i) {
             Step();
-            hits += FormMain->ChoiceActions[0] == Wanted;
+            hits += ChoiceActions()[0] == Wanted;
         }
         return hits / double(Trials);
     }
@@ -98,7 +98,7 @@ TEST_F(BattleTest, EncounterShowsTheEnemyAndOffersFightOrFlight)
     EXPECT_EQ(BattleKind, "NORMAL");
     EXPECT_EQ(Message(), "殺すべきもの、あいつがあらわれた。");
     EXPECT_EQ(Choices(), (Strings{"killl", "escapo"}));
-    EXPECT_EQ(TextOf(FormMain->LabEnemyStatus0), std::to_string(Enemy.Hit));
+    EXPECT_EQ(TextOf(Controls().LabEnemyStatus0), std::to_string(Enemy.Hit));
 
     Player.BaseHit = 100;
     Encounter("SAVE");
@@ -165,10 +165,10 @@ TEST_F(BattleTest, InitiativeChancesFollowThePredictValues)
     Enemy.Predict = 10;
     RandSeed = SeedForDraws(40, {29});
     DecideInitiative();
-    EXPECT_EQ(FormMain->ChoiceActions[0], PlayerTurn);
+    EXPECT_EQ(ChoiceActions()[0], PlayerTurn);
     RandSeed = SeedForDraws(40, {30});
     DecideInitiative();
-    EXPECT_EQ(FormMain->ChoiceActions[0], EnemyTurn);
+    EXPECT_EQ(ChoiceActions()[0], EnemyTurn);
 }
 
 // ---- The player's attack ----
@@ -181,13 +181,13 @@ TEST_F(BattleTest, AttackMissesAt99)
     Click("attax");
     EXPECT_EQ(Message(), "あなたの攻撃……\n命中40");
     EXPECT_TRUE(DiceRolling);
-    EXPECT_TRUE(FormMain->BtnIdeaBurst->isVisibleTo(FormMain));
-    EXPECT_EQ(RollingLabel, FormMain->LabDiceMine);
+    EXPECT_TRUE(Controls().BtnIdeaBurst->isVisibleTo(FormMain));
+    EXPECT_EQ(RollingDice, TDiceLabel::Mine);
 
     Hush();
     Next(59);
     EXPECT_EQ(Message(), "あなたの命中40＋59＝99\n外れた！");
-    EXPECT_EQ(FormMain->LabMain->Caption(),
+    EXPECT_EQ(Controls().LabMain->Caption(),
               ToSjis("あなたの命中40＋59＝99") + "\r\n" + ToSjis("外れた！"));
     EXPECT_EQ(Sound(), "dat/suka.wav");
     EXPECT_FALSE(DiceRolling) << "no further roll after a failed Hit";
@@ -206,8 +206,8 @@ TEST_F(BattleTest, AttackThatTheEnemyFailsToEvadeHits)
     Next(60);
     EXPECT_EQ(Message(), "あなたの命中40＋60＝100\n当たりそう\nあいつの回避20");
     EXPECT_TRUE(DiceRolling);
-    EXPECT_EQ(RollingLabel, FormMain->LabDiceEnemy);
-    EXPECT_FALSE(FormMain->BtnIdeaBurst->isVisibleTo(FormMain));
+    EXPECT_EQ(RollingDice, TDiceLabel::Enemy);
+    EXPECT_FALSE(Controls().BtnIdeaBurst->isVisibleTo(FormMain));
 
     Hush();
     Next(79);
@@ -230,7 +230,7 @@ TEST_F(BattleTest, EvadedAttackComesDownToThePlayersPredict)
         Next(80);
         Next(80);
         EXPECT_EQ(Message(), "あいつの回避20＋80＝100\n回避されそう\nあなたの予測10");
-        EXPECT_EQ(RollingLabel, FormMain->LabDiceMine);
+        EXPECT_EQ(RollingDice, TDiceLabel::Mine);
         Next(dice);
         EXPECT_EQ(BattleStage, 4);
         EXPECT_TRUE(Offers(EnemyTurn));
@@ -248,12 +248,12 @@ TEST_F(BattleTest, StepReadsTheDiceTheTicksLeft)
     Advance(51);
     Advance(51);
     const int32_t dice = DiceValue;
-    EXPECT_EQ(FormMain->LabDiceMine->Caption(), ToSjis("＋") + std::to_string(dice));
+    EXPECT_EQ(Controls().LabDiceMine->Caption(), ToSjis("＋") + std::to_string(dice));
     Click("≫");
     const std::string line =
         "あなたの命中40＋" + std::to_string(dice) + "＝" + std::to_string(40 + dice);
     EXPECT_EQ(Message().substr(0, line.size()), line);
-    EXPECT_EQ(FormMain->LabDiceMine->Caption(), ToSjis("＋") + std::to_string(dice))
+    EXPECT_EQ(Controls().LabDiceMine->Caption(), ToSjis("＋") + std::to_string(dice))
         << "the roller's label keeps its number";
 }
 
@@ -267,7 +267,7 @@ TEST_F(BattleTest, IdeaBurstForcesAHundredEvenWithStatZero)
     PlayerTurn();
     Click("attax");
     Hush();
-    ClickWidget(FormMain->BtnIdeaBurst);
+    ClickWidget(Controls().BtnIdeaBurst);
     EXPECT_EQ(DiceValue, 100);
     EXPECT_EQ(Player.Reason, 90);
     EXPECT_EQ(Sound(), "dat/up.wav");
@@ -290,14 +290,14 @@ TEST_F(BattleTest, CastingDecaysFlashAfterTheLineWhateverTheOutcome)
         PlayerTurn();
         Click("magix");
         EXPECT_EQ(Message(), "あなたは奇策を弄した……\n閃き" + std::to_string(c.flash));
-        EXPECT_EQ(TextOf(FormMain->LabMyStatus3), std::to_string(c.flash));
+        EXPECT_EQ(TextOf(Controls().LabMyStatus3), std::to_string(c.flash));
         Hush();
         Next(90);
         EXPECT_EQ(Message(), "あなたの閃き" + std::to_string(c.flash) + "＋90＝" +
                                  std::to_string(c.flash + 90) + "\n外れた！");
         EXPECT_EQ(Sound(), "dat/suka.wav");
         EXPECT_EQ(Player.Flash, c.after);
-        EXPECT_EQ(TextOf(FormMain->LabMyStatus3), std::to_string(c.after));
+        EXPECT_EQ(TextOf(Controls().LabMyStatus3), std::to_string(c.after));
         EXPECT_EQ(BattleStage, 2);
         EXPECT_TRUE(Offers(EnemyTurn));
     }
@@ -313,7 +313,7 @@ TEST_F(BattleTest, ResistedSpellIsSeenThrough)
     Next(50);
     EXPECT_EQ(Message(), "あなたの閃き50＋50＝100\nうまくいきそう\nあいつの抵抗的閃き5");
     EXPECT_EQ(Player.Flash, 45);
-    EXPECT_EQ(RollingLabel, FormMain->LabDiceEnemy);
+    EXPECT_EQ(RollingDice, TDiceLabel::Enemy);
     Hush();
     Next(95);
     EXPECT_EQ(Message(), "あいつの抵抗的閃き5＋95＝100\nあいつに見切られた！\n外れた！");
@@ -341,8 +341,8 @@ TEST_F(BattleTest, WorkingSpellCutsTheEnemyToTwoThirds)
     EXPECT_EQ(Enemy.Evade, 1);
     EXPECT_EQ(Enemy.Predict, 2);
     EXPECT_EQ(Enemy.BaseHit, 1) << "base stats stay";
-    EXPECT_EQ(TextOf(FormMain->LabEnemyStatus0), "0");
-    EXPECT_EQ(TextOf(FormMain->LabEnemyStatus2), "2");
+    EXPECT_EQ(TextOf(Controls().LabEnemyStatus0), "0");
+    EXPECT_EQ(TextOf(Controls().LabEnemyStatus2), "2");
     EXPECT_TRUE(Offers(EnemyTurn));
 
     SetStats(Enemy, 100, 100, 100, 5, 0);
@@ -366,7 +366,7 @@ TEST_F(BattleTest, EscapeOffersRightThenLeftAndOneOfThemWorks)
     Click("escapy");
     EXPECT_EQ(Message(), "逃げてーー！\nどっちかが大丈夫！");
     EXPECT_EQ(Choices(), (Strings{"右", "左"}));
-    EXPECT_EQ(FormMain->ChoiceActions[0], EscapeSucceeded);
+    EXPECT_EQ(ChoiceActions()[0], EscapeSucceeded);
     Hush();
     Click("右");
     EXPECT_EQ(Message(), "逃げた成功した！");
@@ -376,7 +376,7 @@ TEST_F(BattleTest, EscapeOffersRightThenLeftAndOneOfThemWorks)
     RandSeed = SeedForDraws(3, {2});
     PlayerTurn();
     Click("escapy");
-    EXPECT_EQ(FormMain->ChoiceActions[1], EscapeSucceeded);
+    EXPECT_EQ(ChoiceActions()[1], EscapeSucceeded);
     Click("右");
     EXPECT_EQ(Message(), "逃げられない運命だった！");
     EXPECT_EQ(Sound(), "dat/turn.wav");
@@ -448,7 +448,7 @@ TEST_F(EnemyAttackTest, FailedHitGivesTheTurnBack)
     Next(0);
     Click("≫");
     EXPECT_EQ(Message(), "あいつの攻撃……\n命中50");
-    EXPECT_EQ(RollingLabel, FormMain->LabDiceEnemy);
+    EXPECT_EQ(RollingDice, TDiceLabel::Enemy);
     Hush();
     Next(49);
     EXPECT_EQ(Message(), "あいつの命中50＋49＝99\n外れた！");
@@ -462,13 +462,13 @@ TEST_F(EnemyAttackTest, FailedEvadeCostsThePlayerAHitPoint)
     EnemyTurn();
     Next(50);
     EXPECT_EQ(Message(), "あいつの命中50＋50＝100\n当たりそう\nあなたの回避0");
-    EXPECT_TRUE(FormMain->BtnIdeaBurst->isVisibleTo(FormMain));
+    EXPECT_TRUE(Controls().BtnIdeaBurst->isVisibleTo(FormMain));
     Hush();
     Next(99);
     EXPECT_EQ(Message(), "あなたの回避0＋99＝99\nあなたは１点のダメージを食らった！");
     EXPECT_EQ(Sound(), "dat/zurl.wav");
     EXPECT_EQ(Player.HP, 4);
-    EXPECT_EQ(TextOf(FormMain->LabMyHP), Utf8Of(StarText(4, 5, true)));
+    EXPECT_EQ(TextOf(Controls().LabMyHP), Utf8Of(StarText(4, 5, true)));
     EXPECT_EQ(BattleStage, 3);
     EXPECT_TRUE(Offers(PlayerTurn));
 }
@@ -479,10 +479,10 @@ TEST_F(EnemyAttackTest, BurstEvadeLeavesItToTheEnemysPredict)
     BurstRoll = 10;
     EnemyTurn();
     Next(50);
-    ClickWidget(FormMain->BtnIdeaBurst);
+    ClickWidget(Controls().BtnIdeaBurst);
     Click("≫");
     EXPECT_EQ(Message(), "あなたの回避0＋100＝100\n回避できそう\nあいつの予測30");
-    EXPECT_EQ(RollingLabel, FormMain->LabDiceEnemy);
+    EXPECT_EQ(RollingDice, TDiceLabel::Enemy);
     Next(69);
     EXPECT_EQ(Message(), "あいつの予測30＋69＝99\n外れた！");
     EXPECT_EQ(Player.HP, 5);
@@ -510,18 +510,18 @@ TEST_F(BattleTest, EnemySpellDecaysItsFlashAndCanBeSeenThrough)
     FormMain->ShowEnemyStatus();
     EnemyMagic();
     EXPECT_EQ(Message(), "あいつは奇策を弄した……\n閃き10");
-    EXPECT_EQ(TextOf(FormMain->LabEnemyStatus3), "10");
+    EXPECT_EQ(TextOf(Controls().LabEnemyStatus3), "10");
     Next(89);
     EXPECT_EQ(Message(), "あいつの閃き10＋89＝99\n外れた！");
     EXPECT_EQ(Enemy.Flash, 9);
-    EXPECT_EQ(TextOf(FormMain->LabEnemyStatus3), "9");
+    EXPECT_EQ(TextOf(Controls().LabEnemyStatus3), "9");
     EXPECT_TRUE(Offers(PlayerTurn));
 
     Enemy.Flash = 10;
     EnemyMagic();
     Next(90);
     EXPECT_EQ(Message(), "あいつの閃き10＋90＝100\nハメられそう\nあなたの抵抗的閃き20");
-    EXPECT_EQ(RollingLabel, FormMain->LabDiceMine);
+    EXPECT_EQ(RollingDice, TDiceLabel::Mine);
     Next(80);
     EXPECT_EQ(Message(), "あなたの抵抗的閃き20＋80＝100\nあなたは策を見破った！\n外れた！");
     EXPECT_EQ(Player.Flash, 20);
@@ -538,14 +538,14 @@ TEST_F(BattleTest, EnemySpellThatWorksCutsThePlayer)
     Next(90);
     Hush();
     Next(79);
-    EXPECT_EQ(FormMain->LabMain->Caption(), ToSjis("あなたの抵抗的閃き20＋79＝99") + "\r\n" +
+    EXPECT_EQ(Controls().LabMain->Caption(), ToSjis("あなたの抵抗的閃き20＋79＝99") + "\r\n" +
                                                 ToSjis("あなたは陥れられた！") + "\r\n " +
                                                 ToSjis("命中、回避、予測が減耗した！"));
     EXPECT_EQ(Sound(), "dat/duty.wav");
     EXPECT_EQ(Player.Hit, 0);
     EXPECT_EQ(Player.Evade, 1);
     EXPECT_EQ(Player.Predict, 66);
-    EXPECT_EQ(TextOf(FormMain->LabMyStatus2), "66");
+    EXPECT_EQ(TextOf(Controls().LabMyStatus2), "66");
     EXPECT_TRUE(Offers(PlayerTurn));
 }
 
@@ -597,7 +597,7 @@ TEST_F(BattleTest, VictoryGrowsOneStatPerClickThenRecovers)
     EXPECT_EQ(Sound(), "dat/up.wav");
     EXPECT_EQ(Player.BaseHit, 51);
     EXPECT_EQ(Player.Hit, 51);
-    EXPECT_EQ(TextOf(FormMain->LabMyStatus0), "51");
+    EXPECT_EQ(TextOf(Controls().LabMyStatus0), "51");
     Click("≫");
     EXPECT_EQ(Message(), "あなたの回避が1点上がった！");
     Click("≫");
@@ -663,7 +663,7 @@ TEST_F(BattleTest, FullHPGrowsMaxHPInstead)
     EXPECT_EQ(Sound(), "dat/up.wav");
     EXPECT_EQ(Player.MaxHP, 4);
     EXPECT_EQ(Player.HP, 3);
-    EXPECT_EQ(TextOf(FormMain->LabMyHP), Utf8Of(StarText(3, 4, true)));
+    EXPECT_EQ(TextOf(Controls().LabMyHP), Utf8Of(StarText(3, 4, true)));
 }
 
 TEST_F(BattleTest, RecoveryIsCappedByTheEnemysMaxHP)
@@ -801,9 +801,9 @@ TEST_F(BattleTest, BossesFinishByTheirIndex)
             ASSERT_TRUE(Offers(TakeBossName)) << c.index;
             Click("≫");
         }
-        while (FormMain->ChoiceActions[0] == RewardStep && FormMain->ChoiceCount == 1)
+        while (ChoiceActions()[0] == RewardStep && ChoiceCount() == 1)
             Click("≫");
-        EXPECT_EQ(FormMain->ChoiceActions[0], c.firstAction) << c.index;
+        EXPECT_EQ(ChoiceActions()[0], c.firstAction) << c.index;
         EXPECT_EQ(Player.BossIndex, c.index + 1);
     }
 }

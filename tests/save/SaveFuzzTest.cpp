@@ -264,10 +264,10 @@ class SaveFuzzTest : public GameHarness {
     {
         EXPECT_EQ(Alerts, ExpectedReport(Case, Accepted));
         if (!Accepted) {
-            EXPECT_TRUE(FormMain->PageTitle->isVisibleTo(FormMain));
+            EXPECT_TRUE(Controls().PageTitle->isVisibleTo(FormMain));
             return;
         }
-        EXPECT_TRUE(FormMain->PageMain->isVisibleTo(FormMain));
+        EXPECT_TRUE(Controls().PageMain->isVisibleTo(FormMain));
         EXPECT_EQ(Choices(), MenuChoices);
         // The loaded values are drawn as they stand, whatever they are.
         const std::array<TLumeLabel *, 5> labels = MyStatusLabels();
@@ -280,7 +280,7 @@ class SaveFuzzTest : public GameHarness {
     // From the title page to the main menu the way a new player goes.
     void ReachMenu(TRng &Rng)
     {
-        ClickWidget(FormMain->PntTitle);
+        ClickWidget(Controls().PntTitle);
         for (int n = int(Rng() % 3); n > 0; --n)
             Click("noar");
         Click("yest");
@@ -311,7 +311,7 @@ class SaveFuzzTest : public GameHarness {
             }
             for (int ticks = int(Rng() % 4); ticks > 0; --ticks)
                 Advance(51);
-            TLumeButton *ib = FormMain->BtnIdeaBurst;
+            TLumeButton *ib = Controls().BtnIdeaBurst;
             if (ib->isVisibleTo(FormMain) && ib->isEnabled() && Rng() % 4 == 0)
                 ClickWidget(ib);
             // The first choice, the one most often wanted, is taken most often.

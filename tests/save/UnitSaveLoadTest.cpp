@@ -346,15 +346,15 @@ TEST_F(SaveLoadTest, StartWithValidSaveOpensMainMenuWithPlayerDrawn)
     Pass();
     EXPECT_TRUE(Alerts.empty());
     EXPECT_EQ(CurrentScene, "MAIN");
-    EXPECT_TRUE(FormMain->PageMain->isVisibleTo(FormMain));
-    EXPECT_FALSE(FormMain->PageTitle->isVisibleTo(FormMain));
+    EXPECT_TRUE(Controls().PageMain->isVisibleTo(FormMain));
+    EXPECT_FALSE(Controls().PageTitle->isVisibleTo(FormMain));
     EXPECT_EQ(Choices(), MenuChoices);
     EXPECT_TRUE(IsFlavourLine(Message()));
     EXPECT_EQ(Player.BossIndex, 3);
-    EXPECT_EQ(Utf8Of(FormMain->LabMyHP->Caption()), "☆★★");
-    EXPECT_EQ(FormMain->LabMyStatus0->Caption(), "41");
-    EXPECT_EQ(FormMain->LabEnemyStatus0->Caption(), "");
-    EXPECT_EQ(FormMain->LabEnemyHP->Caption(), "");
+    EXPECT_EQ(Utf8Of(Controls().LabMyHP->Caption()), "☆★★");
+    EXPECT_EQ(Controls().LabMyStatus0->Caption(), "41");
+    EXPECT_EQ(Controls().LabEnemyStatus0->Caption(), "");
+    EXPECT_EQ(Controls().LabEnemyHP->Caption(), "");
 }
 
 TEST_F(SaveLoadTest, StartWithDamagedSaveShowsTitleAndOneReport)
@@ -367,7 +367,7 @@ TEST_F(SaveLoadTest, StartWithDamagedSaveShowsTitleAndOneReport)
         Advance(60);
     EXPECT_EQ(Alerts, std::vector<std::string>{BadContentText});
     EXPECT_EQ(CurrentScene, "TITLE");
-    EXPECT_TRUE(FormMain->PageTitle->isVisibleTo(FormMain));
+    EXPECT_TRUE(Controls().PageTitle->isVisibleTo(FormMain));
 }
 
 // The real message box: one OK button, the application title as caption.

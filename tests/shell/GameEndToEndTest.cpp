@@ -248,7 +248,7 @@ class GameEndToEndTest : public GameHarness {
     }
     bool PlayerRollShows() const
     {
-        return FormMain->BtnIdeaBurst->isVisibleTo(FormMain) && FormMain->BtnIdeaBurst->isEnabled();
+        return Controls().BtnIdeaBurst->isVisibleTo(FormMain) && Controls().BtnIdeaBurst->isEnabled();
     }
 
     // A side as fresh labels show it; current and base agree where black.
@@ -276,10 +276,10 @@ class GameEndToEndTest : public GameHarness {
                 << Side.Name << StatNames[i];
         }
     }
-    void ExpectMyside() { ExpectSideShown(Me, MyStatusLabels(), FormMain->LabMyHP, true); }
+    void ExpectMyside() { ExpectSideShown(Me, MyStatusLabels(), Controls().LabMyHP, true); }
     void ExpectEnemySide()
     {
-        ExpectSideShown(Foe, EnemyStatusLabels(), FormMain->LabEnemyHP, false);
+        ExpectSideShown(Foe, EnemyStatusLabels(), Controls().LabEnemyHP, false);
     }
 
     void ExpectScreen(const std::string &Text, const Strings &Offered)
@@ -300,8 +300,8 @@ class GameEndToEndTest : public GameHarness {
             << Caption << " is not offered; message: " << Message();
         int32_t dice = -1;
         if (Step == TStep::Roll)
-            dice = DiceOn(RuleOf(Rolling).PlayerRolls ? FormMain->LabDiceMine
-                                                      : FormMain->LabDiceEnemy);
+            dice = DiceOn(RuleOf(Rolling).PlayerRolls ? Controls().LabDiceMine
+                                                      : Controls().LabDiceEnemy);
         Click(Caption.c_str());
         ++Clicks;
         Judge(Caption, dice);
@@ -309,7 +309,7 @@ class GameEndToEndTest : public GameHarness {
             ExpectMyside();
         // The "ib" button is offered exactly while the player's dice roll.
         const bool playerRolls = Step == TStep::Roll && RuleOf(Rolling).PlayerRolls;
-        EXPECT_EQ(FormMain->BtnIdeaBurst->isVisibleTo(FormMain), playerRolls) << Message();
+        EXPECT_EQ(Controls().BtnIdeaBurst->isVisibleTo(FormMain), playerRolls) << Message();
     }
 
     // ---- The referee: what each click must show ----
@@ -364,7 +364,7 @@ class GameEndToEndTest : public GameHarness {
                                  : Kind == TKind::Save ? "セーブガード"
                                                        : BossNames[BossNumber];
         ExpectScreen("殺すべきもの、" + name + "があらわれた。", {"killl", "escapo"});
-        Foe = SideFromLabels(EnemyStatusLabels(), FormMain->LabEnemyHP);
+        Foe = SideFromLabels(EnemyStatusLabels(), Controls().LabEnemyHP);
         Foe.Name = name;
         Casts = 0;
         EXPECT_EQ(Foe.HP, Foe.MaxHP) << "a new enemy has all its stars";
@@ -414,7 +414,7 @@ class GameEndToEndTest : public GameHarness {
         Rolling = Contest;
         if (RuleOf(Contest).PlayerRolls) {
             EXPECT_TRUE(PlayerRollShows());
-            EXPECT_EQ(FormMain->LabIBEnemy->text(), "");
+            EXPECT_EQ(Controls().LabIBEnemy->text(), "");
             return;
         }
         EnemyRollStarted();
@@ -425,7 +425,7 @@ class GameEndToEndTest : public GameHarness {
     // stops its dice on a red 100 at once.
     void EnemyRollStarted()
     {
-        const std::string tried = FormMain->LabIBEnemy->text().toStdString();
+        const std::string tried = Controls().LabIBEnemy->text().toStdString();
         if (tried.empty()) {
             ExpectEnemySide();
             return;
@@ -436,9 +436,9 @@ class GameEndToEndTest : public GameHarness {
         const bool forced = BurstWorks(Foe.Current[Reason], roll);
         Foe.Current[Reason] = NineTenths(Foe.Current[Reason]);
         ExpectEnemySide();
-        EXPECT_EQ(FormMain->LabDiceEnemy->FontColour() == Red, forced) << tried;
+        EXPECT_EQ(Controls().LabDiceEnemy->FontColour() == Red, forced) << tried;
         if (forced) {
-            EXPECT_EQ(FormMain->LabDiceEnemy->text().toStdString(), "＋100");
+            EXPECT_EQ(Controls().LabDiceEnemy->text().toStdString(), "＋100");
             Saw("enemy-burst");
         }
     }
@@ -804,7 +804,7 @@ class GameEndToEndTest : public GameHarness {
     {
         const TContestRule rule = RuleOf(Rolling);
         const bool want = WantsSuccess(Rolling);
-        TLumeLabel *label = rule.PlayerRolls ? FormMain->LabDiceMine : FormMain->LabDiceEnemy;
+        TLumeLabel *label = rule.PlayerRolls ? Controls().LabDiceMine : Controls().LabDiceEnemy;
         const int64_t stat = (rule.PlayerRolls ? Me : Foe).Current[rule.Stat];
         if (label->FontColour() == Red) {
             // A burst has stopped these dice on 100: no tick moves them.
@@ -828,7 +828,7 @@ class GameEndToEndTest : public GameHarness {
             const int32_t shown = DiceOn(label);
             ASSERT_GE(shown, 0);
             ASSERT_LT(shown, 100);
-            if (rule.PlayerRolls && FormMain->BtnIdeaBurst->isEnabled())
+            if (rule.PlayerRolls && Controls().BtnIdeaBurst->isEnabled())
                 ExpectBurstCaption();
             if (!possible || Reaches(stat, shown) == want)
                 return;
@@ -839,7 +839,7 @@ class GameEndToEndTest : public GameHarness {
     // The "ib" button shows the player's Reason and the burst roll of the tick.
     std::pair<int32_t, int32_t> ExpectBurstCaption()
     {
-        const std::string caption = FormMain->BtnIdeaBurst->text().toStdString();
+        const std::string caption = Controls().BtnIdeaBurst->text().toStdString();
         const size_t plus = caption.find("＋");
         EXPECT_NE(plus, std::string::npos) << caption;
         if (plus == std::string::npos)
@@ -865,27 +865,27 @@ class GameEndToEndTest : public GameHarness {
             if (BurstWorks(shown.first, shown.second) == Succeed)
                 break;
         }
-        const TSjis dice = FormMain->LabDiceMine->Caption();
-        ClickWidget(FormMain->BtnIdeaBurst);
+        const TSjis dice = Controls().LabDiceMine->Caption();
+        ClickWidget(Controls().BtnIdeaBurst);
         Me.Current[Reason] = NineTenths(shown.first);
         MyLabelsStale = false;
         ExpectMyside();
-        EXPECT_FALSE(FormMain->BtnIdeaBurst->isEnabled());
-        EXPECT_TRUE(FormMain->BtnIdeaBurst->isVisibleTo(FormMain));
+        EXPECT_FALSE(Controls().BtnIdeaBurst->isEnabled());
+        EXPECT_TRUE(Controls().BtnIdeaBurst->isVisibleTo(FormMain));
         if (Succeed) {
-            EXPECT_EQ(FormMain->LabDiceMine->text().toStdString(), "＋100");
-            EXPECT_EQ(FormMain->LabDiceMine->FontColour(), Red);
+            EXPECT_EQ(Controls().LabDiceMine->text().toStdString(), "＋100");
+            EXPECT_EQ(Controls().LabDiceMine->FontColour(), Red);
             Saw("player-burst");
         } else {
-            EXPECT_EQ(FormMain->LabDiceMine->Caption(), dice);
+            EXPECT_EQ(Controls().LabDiceMine->Caption(), dice);
             Saw("player-burst-failed");
         }
         // Either way the button is spent for this roll and keeps its caption.
-        const QString caption = FormMain->BtnIdeaBurst->text();
+        const QString caption = Controls().BtnIdeaBurst->text();
         Advance(51);
-        EXPECT_EQ(FormMain->BtnIdeaBurst->text(), caption);
+        EXPECT_EQ(Controls().BtnIdeaBurst->text(), caption);
         if (Succeed) {
-            EXPECT_EQ(FormMain->LabDiceMine->text().toStdString(), "＋100");
+            EXPECT_EQ(Controls().LabDiceMine->text().toStdString(), "＋100");
         }
     }
 
@@ -958,14 +958,14 @@ class GameEndToEndTest : public GameHarness {
 
     void OpenStatusPick()
     {
-        ASSERT_TRUE(FormMain->PageTitle->isVisibleTo(FormMain));
-        ASSERT_FALSE(FormMain->PageMain->isVisibleTo(FormMain));
-        ClickWidget(FormMain->PntTitle);
-        EXPECT_TRUE(FormMain->PageMain->isVisibleTo(FormMain));
-        EXPECT_FALSE(FormMain->PageTitle->isVisibleTo(FormMain));
+        ASSERT_TRUE(Controls().PageTitle->isVisibleTo(FormMain));
+        ASSERT_FALSE(Controls().PageMain->isVisibleTo(FormMain));
+        ClickWidget(Controls().PntTitle);
+        EXPECT_TRUE(Controls().PageMain->isVisibleTo(FormMain));
+        EXPECT_FALSE(Controls().PageTitle->isVisibleTo(FormMain));
         ExpectScreen(StatusPrompt, PickChoices);
         EXPECT_TRUE(EnemySideBlank());
-        Me = SideFromLabels(MyStatusLabels(), FormMain->LabMyHP);
+        Me = SideFromLabels(MyStatusLabels(), Controls().LabMyHP);
         Me.Name = "あなた";
         EXPECT_EQ(Me.HP, Me.MaxHP);
     }
@@ -980,7 +980,7 @@ class GameEndToEndTest : public GameHarness {
             const TSide before = Me;
             Click("noar");
             ExpectScreen(StatusPrompt, PickChoices);
-            Me = SideFromLabels(MyStatusLabels(), FormMain->LabMyHP);
+            Me = SideFromLabels(MyStatusLabels(), Controls().LabMyHP);
             Me.Name = "あなた";
             EXPECT_EQ(Me.HP, Me.MaxHP);
             changed = changed || Me.Base != before.Base || Me.MaxHP != before.MaxHP;
@@ -1057,10 +1057,10 @@ class GameEndToEndTest : public GameHarness {
     {
         Launch(20240611);
         // The title page animates until it is clicked.
-        const QImage first = FormMain->PntTitle->Canvas();
+        const QImage first = Controls().PntTitle->Canvas();
         for (int i = 0; i < 5; ++i)
             Advance(51);
-        EXPECT_NE(FormMain->PntTitle->Canvas(), first);
+        EXPECT_NE(Controls().PntTitle->Canvas(), first);
 
         OpenStatusPick();
         RollCharacter(4, 20);
@@ -1190,7 +1190,7 @@ TEST_F(GameEndToEndTest, ARestartResumesFromEndingAsSaveAndTheLastBossLeadsToEnd
 
     StopGame();
     Launch(777);
-    EXPECT_TRUE(FormMain->PageMain->isVisibleTo(FormMain));
+    EXPECT_TRUE(Controls().PageMain->isVisibleTo(FormMain));
     ExpectMenu();
     Me = savedSide;
     ExpectMyside();

@@ -58,7 +58,7 @@ TEST_F(PagePictures, TitlePageShowsTheFadedInTitleAndTheFullLine)
 TEST_F(PagePictures, MainPageShowsStatusMessageAndAForcedHundredInRed)
 {
     StartGame();
-    ClickWidget(FormMain->PntTitle);
+    ClickWidget(Controls().PntTitle);
     Keep(Grab(), "statuspick.png");
     Click("yest");
     Click("skipl");
@@ -76,18 +76,18 @@ TEST_F(PagePictures, MainPageShowsStatusMessageAndAForcedHundredInRed)
     // Reason) to 100, as a watchful player would.
     for (int tick = 0; tick < 100; ++tick) {
         Advance(51);
-        const QString caption = FormMain->BtnIdeaBurst->text();
+        const QString caption = Controls().BtnIdeaBurst->text();
         if (caption.section(QChar(0xFF0B), 1).toInt() >= 10)
             break;
     }
-    ClickWidget(FormMain->BtnIdeaBurst);
+    ClickWidget(Controls().BtnIdeaBurst);
     ASSERT_EQ(DiceValue, 100);
 
     const QImage page = Grab();
     Keep(page, "fight.png");
-    const QRect dice = FormMain->LabDiceMine->geometry();
+    const QRect dice = Controls().LabDiceMine->geometry();
     EXPECT_GT(CountColour(page, dice, QColor(255, 0, 0)), 20) << "the red ＋100";
-    const QRect stars = FormMain->LabEnemyHP->geometry();
+    const QRect stars = Controls().LabEnemyHP->geometry();
     EXPECT_GT(CountColour(page, stars, QColor(0, 0, 0)), 50) << "the enemy's stars";
     // The message panel is the lightened ground; the page ground around it is not.
     EXPECT_EQ(page.pixelColor(12, 340), QColor(239, 255, 255));
@@ -100,7 +100,7 @@ TEST_F(PagePictures, ARepaintOfWhatADiceTickChangesLooksLikeAFullPaint)
     // message, frames and values beneath and around them must come out of
     // that repaint as a full paint draws them, with or without ink there.
     StartGame();
-    ClickWidget(FormMain->PntTitle);
+    ClickWidget(Controls().PntTitle);
     std::string wide;
     for (int i = 0; i < 30; ++i)
         wide += "あ";
@@ -112,9 +112,9 @@ TEST_F(PagePictures, ARepaintOfWhatADiceTickChangesLooksLikeAFullPaint)
         StartDiceRoll(true);
         DiceTick();
         const QImage full = Grab();
-        const std::pair<const char *, QWidget *> changes[] = {{"my dice", FormMain->LabDiceMine},
-                                                              {"enemy dice", FormMain->LabDiceEnemy},
-                                                              {"burst", FormMain->BtnIdeaBurst}};
+        const std::pair<const char *, QWidget *> changes[] = {{"my dice", Controls().LabDiceMine},
+                                                              {"enemy dice", Controls().LabDiceEnemy},
+                                                              {"burst", Controls().BtnIdeaBurst}};
         for (const auto &[name, changed] : changes) {
             const QRect area = changed->geometry();
             QImage part(full.size(), QImage::Format_RGB32);

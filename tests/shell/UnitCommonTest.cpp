@@ -28,16 +28,16 @@ TEST_F(DiceTest, ThePlayersRollTicksEveryFiftyOneMillisecondsAndOffersIb)
     FormMain->ShowText(Sj("命中"));
     StartDiceRoll(true);
     EXPECT_TRUE(DiceRolling);
-    EXPECT_EQ(TimerInterval("DICE"), 50);
-    EXPECT_FALSE(FormMain->BtnIdeaBurst->isHidden());
-    EXPECT_EQ(TextOf(FormMain->BtnIdeaBurst), "ib");
-    EXPECT_EQ(RollingLabel, FormMain->LabDiceMine);
+    EXPECT_EQ(TimerInterval(DiceTimer), 50);
+    EXPECT_FALSE(Controls().BtnIdeaBurst->isHidden());
+    EXPECT_EQ(TextOf(Controls().BtnIdeaBurst), "ib");
+    EXPECT_EQ(RollingDice, TDiceLabel::Mine);
 
     // The timer was paused long enough: the first tick comes at the next pass.
     Advance(51);
-    const std::string first = TextOf(FormMain->LabDiceMine);
+    const std::string first = TextOf(Controls().LabDiceMine);
     EXPECT_EQ(first, "＋" + std::to_string(DiceValue));
-    EXPECT_EQ(TextOf(FormMain->BtnIdeaBurst), "100＋" + std::to_string(BurstRoll));
+    EXPECT_EQ(TextOf(Controls().BtnIdeaBurst), "100＋" + std::to_string(BurstRoll));
 
     RandSeed = 1;
     Advance(50);
@@ -49,24 +49,24 @@ TEST_F(DiceTest, ThePlayersRollTicksEveryFiftyOneMillisecondsAndOffersIb)
 
 TEST_F(DiceTest, ShowTextFreezesTheRollAndBlanksTheOtherSide)
 {
-    FormMain->LabDiceEnemy->SetCaption(Sj("＋5"));
+    Controls().LabDiceEnemy->SetCaption(Sj("＋5"));
     StartDiceRoll(true);
     Advance(51);
     const int32_t frozen = DiceValue;
-    const std::string shown = TextOf(FormMain->LabDiceMine);
+    const std::string shown = TextOf(Controls().LabDiceMine);
     FormMain->ShowText(Sj("次"));
     EXPECT_FALSE(DiceRolling);
-    EXPECT_EQ(TimerInterval("DICE"), 0);
-    EXPECT_TRUE(FormMain->BtnIdeaBurst->isHidden());
-    EXPECT_EQ(TextOf(FormMain->LabDiceMine), shown);
-    EXPECT_EQ(TextOf(FormMain->LabDiceEnemy), "");
-    EXPECT_EQ(TextOf(FormMain->LabIBEnemy), "");
+    EXPECT_EQ(TimerInterval(DiceTimer), 0);
+    EXPECT_TRUE(Controls().BtnIdeaBurst->isHidden());
+    EXPECT_EQ(TextOf(Controls().LabDiceMine), shown);
+    EXPECT_EQ(TextOf(Controls().LabDiceEnemy), "");
+    EXPECT_EQ(TextOf(Controls().LabIBEnemy), "");
     Advance(500);
     EXPECT_EQ(DiceValue, frozen);
 
     // A message with no roll in progress blanks both dice.
     FormMain->ShowText(Sj("次の次"));
-    EXPECT_EQ(TextOf(FormMain->LabDiceMine), "");
+    EXPECT_EQ(TextOf(Controls().LabDiceMine), "");
 }
 
 TEST_F(DiceTest, ARollEndedBeforeItsFirstTickKeepsThePreviousValue)
@@ -81,23 +81,23 @@ TEST_F(DiceTest, APlayerBurstLowersReasonAndCanForceARedHundred)
 {
     StartDiceRoll(true);
     BurstRoll = 10; // 100 lowered to 90, plus 10, reaches 100
-    FormMain->BtnIdeaBurst->click();
+    Controls().BtnIdeaBurst->click();
     EXPECT_EQ(Player.Reason, 90);
     EXPECT_EQ(Player.BaseReason, 100);
-    EXPECT_FALSE(FormMain->BtnIdeaBurst->isEnabled());
-    EXPECT_FALSE(FormMain->BtnIdeaBurst->isHidden());
+    EXPECT_FALSE(Controls().BtnIdeaBurst->isEnabled());
+    EXPECT_FALSE(Controls().BtnIdeaBurst->isHidden());
     EXPECT_EQ(DiceValue, 100);
-    EXPECT_EQ(TimerInterval("DICE"), 0);
+    EXPECT_EQ(TimerInterval(DiceTimer), 0);
     EXPECT_TRUE(DiceRolling);
-    EXPECT_EQ(TextOf(FormMain->LabDiceMine), "＋100");
-    EXPECT_EQ(FormMain->LabDiceMine->FontColour(), QColor(255, 0, 0));
+    EXPECT_EQ(TextOf(Controls().LabDiceMine), "＋100");
+    EXPECT_EQ(Controls().LabDiceMine->FontColour(), QColor(255, 0, 0));
     EXPECT_EQ(WavePlayer->FileName, "dat/up.wav");
-    EXPECT_EQ(TextOf(FormMain->LabMyStatus4), "90");
-    EXPECT_EQ(FormMain->LabMyStatus4->FontColour(), QColor(127, 127, 127));
+    EXPECT_EQ(TextOf(Controls().LabMyStatus4), "90");
+    EXPECT_EQ(Controls().LabMyStatus4->FontColour(), QColor(127, 127, 127));
 
     // The next roll restores the dice colour to the message colour.
     StartDiceRoll(false);
-    EXPECT_EQ(FormMain->LabDiceMine->FontColour(), QColor(68, 102, 102));
+    EXPECT_EQ(Controls().LabDiceMine->FontColour(), QColor(68, 102, 102));
 }
 
 TEST_F(DiceTest, AFailedBurstKeepsTheDiceRollingAndTheButtonFrozen)
@@ -105,17 +105,17 @@ TEST_F(DiceTest, AFailedBurstKeepsTheDiceRollingAndTheButtonFrozen)
     Player.Reason = 100;
     StartDiceRoll(true);
     BurstRoll = 9; // shown as 100＋9 but tested as 90 + 9
-    FormMain->BtnIdeaBurst->click();
-    EXPECT_EQ(TimerInterval("DICE"), 50);
+    Controls().BtnIdeaBurst->click();
+    EXPECT_EQ(TimerInterval(DiceTimer), 50);
     EXPECT_NE(DiceValue, 100);
-    const std::string caption = TextOf(FormMain->BtnIdeaBurst);
+    const std::string caption = TextOf(Controls().BtnIdeaBurst);
     Advance(51);
-    EXPECT_EQ(TextOf(FormMain->BtnIdeaBurst), caption) << "a used button no longer changes";
+    EXPECT_EQ(TextOf(Controls().BtnIdeaBurst), caption) << "a used button no longer changes";
 
     Player.Reason = 0;
     StartDiceRoll(true);
     BurstRoll = 99;
-    FormMain->BtnIdeaBurst->click();
+    Controls().BtnIdeaBurst->click();
     EXPECT_EQ(Player.Reason, 0);
     EXPECT_NE(DiceValue, 100);
 }
@@ -126,9 +126,9 @@ TEST_F(DiceTest, AnEnemyWithHighBurstChanceTriesOnEveryRoll)
     Enemy.Reason = 10;
     StartDiceRoll(false);
     EXPECT_EQ(Enemy.Reason, 9);
-    EXPECT_EQ(TextOf(FormMain->LabIBEnemy), std::to_string(BurstRoll) + "＋");
-    EXPECT_EQ(RollingLabel, FormMain->LabDiceEnemy);
-    EXPECT_TRUE(FormMain->BtnIdeaBurst->isHidden());
+    EXPECT_EQ(TextOf(Controls().LabIBEnemy), std::to_string(BurstRoll) + "＋");
+    EXPECT_EQ(RollingDice, TDiceLabel::Enemy);
+    EXPECT_TRUE(Controls().BtnIdeaBurst->isHidden());
 
     Enemy.Reason = 100;
     // A roll whose burst succeeds (90 + roll >= 100), drawn after the gate.
@@ -139,9 +139,9 @@ TEST_F(DiceTest, AnEnemyWithHighBurstChanceTriesOnEveryRoll)
     StartDiceRoll(false);
     EXPECT_EQ(Enemy.Reason, 90);
     EXPECT_EQ(DiceValue, 100);
-    EXPECT_EQ(TextOf(FormMain->LabDiceEnemy), "＋100");
-    EXPECT_EQ(FormMain->LabDiceEnemy->FontColour(), QColor(255, 0, 0));
-    EXPECT_EQ(TimerInterval("DICE"), 0) << "no tick happens after a forced roll";
+    EXPECT_EQ(TextOf(Controls().LabDiceEnemy), "＋100");
+    EXPECT_EQ(Controls().LabDiceEnemy->FontColour(), QColor(255, 0, 0));
+    EXPECT_EQ(TimerInterval(DiceTimer), 0) << "no tick happens after a forced roll";
     EXPECT_EQ(WavePlayer->FileName, "dat/up.wav");
 }
 

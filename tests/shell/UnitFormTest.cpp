@@ -34,30 +34,30 @@ TEST_F(FormMainTest, OpensOnTheTitlePageWithItsMusicAndAnimation)
     EXPECT_EQ(FormMain->size(), QSize(500, 400));
     EXPECT_FALSE(FormMain->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(CurrentScene, "TITLE");
-    EXPECT_FALSE(FormMain->PageTitle->isHidden());
-    EXPECT_TRUE(FormMain->PageMain->isHidden());
-    EXPECT_EQ(FormMain->PntTitle->geometry(), QRect(0, 0, 500, 400));
-    EXPECT_EQ(FormMain->ImgVuraviv->geometry(), QRect(0, 0, 500, 400));
+    EXPECT_FALSE(Controls().PageTitle->isHidden());
+    EXPECT_TRUE(Controls().PageMain->isHidden());
+    EXPECT_EQ(Controls().PntTitle->geometry(), QRect(0, 0, 500, 400));
+    EXPECT_EQ(Controls().ImgVuraviv->geometry(), QRect(0, 0, 500, 400));
     ASSERT_NE(WavePlayer, nullptr);
     EXPECT_EQ(WavePlayer->FileName, "dat/04b.wav");
     EXPECT_TRUE(WavePlayer->Looping);
     ASSERT_EQ(TimerTable.size(), 2u);
-    EXPECT_EQ(TimerTable[0].TimerName, "TITLE");
-    EXPECT_EQ(TimerTable[1].TimerName, "DICE");
-    EXPECT_EQ(TimerInterval("TITLE"), 50);
-    EXPECT_EQ(TimerInterval("DICE"), 0);
+    EXPECT_EQ(TimerTable[0].TimerName, TitleTimer);
+    EXPECT_EQ(TimerTable[1].TimerName, DiceTimer);
+    EXPECT_EQ(TimerInterval(TitleTimer), 50);
+    EXPECT_EQ(TimerInterval(DiceTimer), 0);
 }
 
 TEST_F(FormMainTest, SwitchingToTheMainSceneStopsTheMusicAndPausesTheTitle)
 {
     ChangeScene("MAIN");
     EXPECT_TRUE(WavePlayer->FileName.empty());
-    EXPECT_FALSE(FormMain->PageMain->isHidden());
-    EXPECT_TRUE(FormMain->PageTitle->isHidden());
-    EXPECT_EQ(TimerInterval("TITLE"), 0);
+    EXPECT_FALSE(Controls().PageMain->isHidden());
+    EXPECT_TRUE(Controls().PageTitle->isHidden());
+    EXPECT_EQ(TimerInterval(TitleTimer), 0);
     ChangeScene("ELSEWHERE"); // stored, nothing else
     EXPECT_EQ(CurrentScene, "ELSEWHERE");
-    EXPECT_FALSE(FormMain->PageMain->isHidden());
+    EXPECT_FALSE(Controls().PageMain->isHidden());
 }
 
 TEST_F(FormMainTest, LaysOutEveryControlAtItsPlace)
@@ -67,51 +67,51 @@ TEST_F(FormMainTest, LaysOutEveryControlAtItsPlace)
         QRect Bounds;
     };
     const Expect layout[] = {
-        {FormMain->Shape1, {8, 40, 481, 41}},        {FormMain->Shape5, {8, 200, 481, 41}},
-        {FormMain->LabMainStatusName0, {200, 48, 100, 33}},
-        {FormMain->Label4, {200, 208, 100, 33}},     {FormMain->LabMyStatus0, {352, 48, 80, 33}},
-        {FormMain->LabMyStatus4, {352, 208, 80, 33}}, {FormMain->LabEnemyStatus0, {64, 48, 80, 33}},
-        {FormMain->LabEnemyStatus3, {64, 168, 80, 33}}, {FormMain->LabMyHP, {280, 8, 208, 33}},
-        {FormMain->LabEnemyHP, {8, 8, 208, 33}},     {FormMain->LabMain, {8, 256, 481, 89}},
-        {FormMain->LabDiceMine, {440, 320, 49, 25}}, {FormMain->LabDiceEnemy, {8, 320, 49, 25}},
-        {FormMain->LabIBEnemy, {16, 216, 57, 17}},   {FormMain->BtnMain0, {400, 352, 89, 41}},
-        {FormMain->BtnMain1, {304, 352, 89, 41}},    {FormMain->BtnMain4, {16, 352, 89, 41}},
-        {FormMain->BtnIdeaBurst, {416, 208, 65, 25}},
+        {Controls().Shape1, {8, 40, 481, 41}},        {Controls().Shape5, {8, 200, 481, 41}},
+        {Controls().LabMainStatusName0, {200, 48, 100, 33}},
+        {Controls().Label4, {200, 208, 100, 33}},     {Controls().LabMyStatus0, {352, 48, 80, 33}},
+        {Controls().LabMyStatus4, {352, 208, 80, 33}}, {Controls().LabEnemyStatus0, {64, 48, 80, 33}},
+        {Controls().LabEnemyStatus3, {64, 168, 80, 33}}, {Controls().LabMyHP, {280, 8, 208, 33}},
+        {Controls().LabEnemyHP, {8, 8, 208, 33}},     {Controls().LabMain, {8, 256, 481, 89}},
+        {Controls().LabDiceMine, {440, 320, 49, 25}}, {Controls().LabDiceEnemy, {8, 320, 49, 25}},
+        {Controls().LabIBEnemy, {16, 216, 57, 17}},   {Controls().BtnMain0, {400, 352, 89, 41}},
+        {Controls().BtnMain1, {304, 352, 89, 41}},    {Controls().BtnMain4, {16, 352, 89, 41}},
+        {Controls().BtnIdeaBurst, {416, 208, 65, 25}},
     };
     for (size_t row = 0; row < std::size(layout); ++row)
         EXPECT_EQ(layout[row].Control->geometry(), layout[row].Bounds) << "row " << row;
 
-    EXPECT_EQ(FormMain->LabMain->font().pixelSize(), 16);
-    EXPECT_TRUE(FormMain->LabMain->font().bold());
-    EXPECT_EQ(FormMain->LabMain->FontColour(), QColor(68, 102, 102));
-    EXPECT_EQ(FormMain->LabMyHP->font().pixelSize(), 27);
-    EXPECT_EQ(FormMain->Label2->FontColour(), QColor(127, 127, 127));
-    EXPECT_EQ(TextOf(FormMain->Label2), "予測");
-    EXPECT_EQ(FormMain->LabMyHP->alignment(), Qt::AlignRight | Qt::AlignTop);
-    EXPECT_EQ(FormMain->LabEnemyHP->alignment(), Qt::AlignLeft | Qt::AlignTop);
-    EXPECT_EQ(FormMain->LabMain->alignment(), Qt::AlignHCenter | Qt::AlignTop);
-    EXPECT_FALSE(FormMain->LabMain->wordWrap());
-    EXPECT_EQ(FormMain->BtnMain2->font().pixelSize(), 19);
-    EXPECT_EQ(FormMain->BtnIdeaBurst->font().pixelSize(), 12);
-    EXPECT_TRUE(FormMain->BtnIdeaBurst->isHidden());
-    EXPECT_EQ(FormMain->Shape3->PenColour(), QColor(127, 127, 127));
-    EXPECT_EQ(FormMain->PageMain->palette().color(QPalette::Window), QColor(223, 255, 255));
-    EXPECT_EQ(FormMain->PageTitle->palette().color(QPalette::Window), QColor(68, 68, 68));
+    EXPECT_EQ(Controls().LabMain->font().pixelSize(), 16);
+    EXPECT_TRUE(Controls().LabMain->font().bold());
+    EXPECT_EQ(Controls().LabMain->FontColour(), QColor(68, 102, 102));
+    EXPECT_EQ(Controls().LabMyHP->font().pixelSize(), 27);
+    EXPECT_EQ(Controls().Label2->FontColour(), QColor(127, 127, 127));
+    EXPECT_EQ(TextOf(Controls().Label2), "予測");
+    EXPECT_EQ(Controls().LabMyHP->alignment(), Qt::AlignRight | Qt::AlignTop);
+    EXPECT_EQ(Controls().LabEnemyHP->alignment(), Qt::AlignLeft | Qt::AlignTop);
+    EXPECT_EQ(Controls().LabMain->alignment(), Qt::AlignHCenter | Qt::AlignTop);
+    EXPECT_FALSE(Controls().LabMain->wordWrap());
+    EXPECT_EQ(Controls().BtnMain2->font().pixelSize(), 19);
+    EXPECT_EQ(Controls().BtnIdeaBurst->font().pixelSize(), 12);
+    EXPECT_TRUE(Controls().BtnIdeaBurst->isHidden());
+    EXPECT_EQ(Controls().Shape3->PenColour(), QColor(127, 127, 127));
+    EXPECT_EQ(Controls().PageMain->palette().color(QPalette::Window), QColor(223, 255, 255));
+    EXPECT_EQ(Controls().PageTitle->palette().color(QPalette::Window), QColor(68, 68, 68));
     EXPECT_EQ(FormMain->palette().color(QPalette::Window), QColor(192, 192, 192));
-    EXPECT_TRUE(FormMain->LabMain->font().families().contains("IPAPGothic"));
+    EXPECT_TRUE(Controls().LabMain->font().families().contains("IPAPGothic"));
 
     // Stacking: the image at the bottom, every button above every label.
-    const auto children = FormMain->PageMain->children();
-    EXPECT_EQ(children.indexOf(FormMain->ImgVuraviv), 0);
-    EXPECT_LT(children.indexOf(FormMain->LabIBEnemy), children.indexOf(FormMain->BtnMain1));
-    EXPECT_LT(children.indexOf(FormMain->Shape1), children.indexOf(FormMain->LabMainStatusName0));
-    EXPECT_LT(children.indexOf(FormMain->LabMainStatusName0), children.indexOf(FormMain->Shape2));
+    const auto children = Controls().PageMain->children();
+    EXPECT_EQ(children.indexOf(Controls().ImgVuraviv), 0);
+    EXPECT_LT(children.indexOf(Controls().LabIBEnemy), children.indexOf(Controls().BtnMain1));
+    EXPECT_LT(children.indexOf(Controls().Shape1), children.indexOf(Controls().LabMainStatusName0));
+    EXPECT_LT(children.indexOf(Controls().LabMainStatusName0), children.indexOf(Controls().Shape2));
 }
 
 TEST_F(FormMainTest, ShowTextTurnsBackslashNIntoLineBreaks)
 {
     FormMain->ShowText(Sj("一行目\\n二行目\\n"));
-    EXPECT_EQ(FormMain->LabMain->Caption(), Sj("一行目\r\n二行目\r\n"));
+    EXPECT_EQ(Controls().LabMain->Caption(), Sj("一行目\r\n二行目\r\n"));
     EXPECT_EQ(Message(), "一行目\n二行目\n");
     FormMain->ShowText(Sj("a\\b\\"));
     EXPECT_EQ(Message(), "a\\b\\");
@@ -127,20 +127,20 @@ TEST_F(FormMainTest, ChoicesAppearRightToLeftAndRunTheirActions)
     FormMain->AddChoice(Sj("二"), &Action1);
     FormMain->AddChoice(Sj("三"), &Action2);
     EXPECT_EQ(Choices(), (std::vector<std::string>{"一", "二", "三"}));
-    EXPECT_EQ(FormMain->BtnMain0->x(), 400);
-    EXPECT_EQ(FormMain->BtnMain1->x(), 304);
-    EXPECT_EQ(FormMain->BtnMain2->x(), 208);
-    EXPECT_TRUE(FormMain->BtnMain3->isHidden());
-    EXPECT_TRUE(FormMain->BtnMain4->isHidden());
+    EXPECT_EQ(Controls().BtnMain0->x(), 400);
+    EXPECT_EQ(Controls().BtnMain1->x(), 304);
+    EXPECT_EQ(Controls().BtnMain2->x(), 208);
+    EXPECT_TRUE(Controls().BtnMain3->isHidden());
+    EXPECT_TRUE(Controls().BtnMain4->isHidden());
 
     Click("二");
     EXPECT_EQ(ActionRuns[1], 1);
     EXPECT_EQ(ActionRuns[0] + ActionRuns[2], 0);
 
     FormMain->ClearChoices();
-    EXPECT_EQ(FormMain->ChoiceCount, 0);
+    EXPECT_EQ(ChoiceCount(), 0);
     EXPECT_TRUE(Choices().empty());
-    EXPECT_TRUE(FormMain->BtnMain1->isHidden());
+    EXPECT_TRUE(Controls().BtnMain1->isHidden());
 }
 
 TEST_F(FormMainTest, StarsFillFromTheOuterEdges)
@@ -151,14 +151,14 @@ TEST_F(FormMainTest, StarsFillFromTheOuterEdges)
     Enemy.HP = 3;
     FormMain->ShowPlayerStatus();
     FormMain->ShowEnemyStatus();
-    EXPECT_EQ(TextOf(FormMain->LabMyHP), "☆☆★★★");
-    EXPECT_EQ(TextOf(FormMain->LabEnemyHP), "★★★☆☆");
+    EXPECT_EQ(TextOf(Controls().LabMyHP), "☆☆★★★");
+    EXPECT_EQ(TextOf(Controls().LabEnemyHP), "★★★☆☆");
     Player.MaxHP = Enemy.MaxHP = 4;
     Player.HP = Enemy.HP = 1;
     FormMain->ShowPlayerStatus();
     FormMain->ShowEnemyStatus();
-    EXPECT_EQ(TextOf(FormMain->LabMyHP), "☆☆☆★");
-    EXPECT_EQ(TextOf(FormMain->LabEnemyHP), "★☆☆☆");
+    EXPECT_EQ(TextOf(Controls().LabMyHP), "☆☆☆★");
+    EXPECT_EQ(TextOf(Controls().LabEnemyHP), "★☆☆☆");
 }
 
 TEST_F(FormMainTest, StarTextsOfOddRecords)
@@ -182,24 +182,24 @@ TEST_F(FormMainTest, StatValuesShowGreyWhenTheyDifferFromTheBase)
     Player.BaseHit = 60;
     Player.Evade = Player.BaseEvade = -7;
     FormMain->ShowPlayerStatus();
-    EXPECT_EQ(TextOf(FormMain->LabMyStatus0), "40");
-    EXPECT_EQ(FormMain->LabMyStatus0->FontColour(), QColor(127, 127, 127));
-    EXPECT_EQ(TextOf(FormMain->LabMyStatus1), "-7");
-    EXPECT_EQ(FormMain->LabMyStatus1->FontColour(), QColor(0, 0, 0));
+    EXPECT_EQ(TextOf(Controls().LabMyStatus0), "40");
+    EXPECT_EQ(Controls().LabMyStatus0->FontColour(), QColor(127, 127, 127));
+    EXPECT_EQ(TextOf(Controls().LabMyStatus1), "-7");
+    EXPECT_EQ(Controls().LabMyStatus1->FontColour(), QColor(0, 0, 0));
     Player.Hit = 60;
     FormMain->ShowPlayerStatus();
-    EXPECT_EQ(FormMain->LabMyStatus0->FontColour(), QColor(0, 0, 0));
+    EXPECT_EQ(Controls().LabMyStatus0->FontColour(), QColor(0, 0, 0));
 
     Enemy.Predict = 12;
     Enemy.BasePredict = 30;
     FormMain->ShowEnemyStatus();
-    EXPECT_EQ(TextOf(FormMain->LabEnemyStatus2), "12");
+    EXPECT_EQ(TextOf(Controls().LabEnemyStatus2), "12");
     FormMain->ClearEnemyStatus();
-    for (auto *label : {FormMain->LabEnemyHP, FormMain->LabEnemyStatus0,
-                        FormMain->LabEnemyStatus2, FormMain->LabEnemyStatus4})
+    for (auto *label : {Controls().LabEnemyHP, Controls().LabEnemyStatus0,
+                        Controls().LabEnemyStatus2, Controls().LabEnemyStatus4})
         EXPECT_TRUE(label->text().isEmpty());
     // Colours are left as they were.
-    EXPECT_EQ(FormMain->LabEnemyStatus2->FontColour(), QColor(127, 127, 127));
+    EXPECT_EQ(Controls().LabEnemyStatus2->FontColour(), QColor(127, 127, 127));
 }
 
 TEST_F(FormMainTest, ClosingTheWindowEndsTheLoopAndFreesTheGameObjects)
@@ -220,8 +220,8 @@ TEST_F(FormMainTest, LabelsAndButtonsExposeTheirTextsToAccessibility)
     FormMain->ShowText(Sj("どうする？"));
     FormMain->ClearChoices();
     FormMain->AddChoice(Sj("attax"), &Action0);
-    QAccessibleInterface *label = QAccessible::queryAccessibleInterface(FormMain->LabMain);
-    QAccessibleInterface *button = QAccessible::queryAccessibleInterface(FormMain->BtnMain0);
+    QAccessibleInterface *label = QAccessible::queryAccessibleInterface(Controls().LabMain);
+    QAccessibleInterface *button = QAccessible::queryAccessibleInterface(Controls().BtnMain0);
     ASSERT_NE(label, nullptr);
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(label->role(), QAccessible::StaticText);

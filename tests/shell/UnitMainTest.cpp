@@ -18,7 +18,7 @@ class MainMenuTest : public GameHarness {
     // The player's side as the window shows it: stars, then the five values.
     std::vector<std::string> PlayerSide() const
     {
-        std::vector<std::string> side{Utf8Of(FormMain->LabMyHP->Caption())};
+        std::vector<std::string> side{Utf8Of(Controls().LabMyHP->Caption())};
         for (TLumeLabel *label : MyStatusLabels())
             side.push_back(Utf8Of(label->Caption()));
         return side;
@@ -35,7 +35,7 @@ class MainMenuTest : public GameHarness {
     void OpenStatusPick()
     {
         StartGame();
-        ClickWidget(FormMain->PntTitle);
+        ClickWidget(Controls().PntTitle);
     }
 };
 
@@ -63,11 +63,11 @@ TEST_F(MainMenuTest, TitleClickOpensStatusPickWithARolledPlayer)
     StartGame();
     ASSERT_EQ(CurrentScene, "TITLE");
     FormMain->ShowEnemyStatus();
-    ClickWidget(FormMain->PntTitle);
+    ClickWidget(Controls().PntTitle);
 
     EXPECT_EQ(CurrentScene, "MAIN");
-    EXPECT_TRUE(FormMain->PageMain->isVisibleTo(FormMain));
-    EXPECT_FALSE(FormMain->PageTitle->isVisibleTo(FormMain));
+    EXPECT_TRUE(Controls().PageMain->isVisibleTo(FormMain));
+    EXPECT_FALSE(Controls().PageTitle->isVisibleTo(FormMain));
     EXPECT_EQ(Message(), StatusPrompt);
     EXPECT_EQ(Choices(), PickChoices);
     EXPECT_EQ(Utf8Of(Player.Name.Str()), "あなた");
@@ -121,8 +121,8 @@ TEST_F(MainMenuTest, MainMenuShowsEveryFlavourLineAndTheThreeChoices)
     }
     EXPECT_EQ(shown.size(), FlavourLines.size());
     // The buttons stand right to left in the order added.
-    EXPECT_GT(FormMain->BtnMain0->x(), FormMain->BtnMain1->x());
-    EXPECT_GT(FormMain->BtnMain1->x(), FormMain->BtnMain2->x());
+    EXPECT_GT(Controls().BtnMain0->x(), Controls().BtnMain1->x());
+    EXPECT_GT(Controls().BtnMain1->x(), Controls().BtnMain2->x());
 }
 
 TEST_F(MainMenuTest, MenuChoicesOpenTheirFights)

@@ -66,7 +66,7 @@ class StoryTest : public GameHarness {
     void AcceptNewCharacter()
     {
         StartGame();
-        ClickWidget(FormMain->PntTitle);
+        ClickWidget(Controls().PntTitle);
         Click("yest");
     }
     // The state in which the reward sequence starts ending A: the name of the
@@ -131,7 +131,7 @@ TEST_F(StoryTest, IntroShowsNineteenLinesThenTheMainMenu)
     const TBattler accepted = Player;
     EXPECT_EQ(Message(), "");
     ASSERT_EQ(Choices(), IntroChoices);
-    EXPECT_EQ(Utf8Of(FormMain->BtnMain0->Caption()), "≫");
+    EXPECT_EQ(Utf8Of(Controls().BtnMain0->Caption()), "≫");
 
     for (size_t i = 0; i < IntroLines.size(); ++i) {
         Click("≫");

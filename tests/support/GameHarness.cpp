@@ -31,7 +31,7 @@ void ResetGameGlobals()
     DiceValue = 0;
     BurstRoll = 0;
     DiceRolling = false;
-    RollingLabel = OtherLabel = nullptr;
+    RollingDice = TDiceLabel::None;
     TitleFrameCount = 0;
     CurrentScene.clear();
     ResetApplicationTerminated();
@@ -98,7 +98,7 @@ void GameHarness::Click(const char *Utf8Caption)
 {
     ASSERT_NE(FormMain, nullptr);
     const TSjis caption = ToSjis(Utf8Caption);
-    for (TLumeButton *button : FormMain->ChoiceButtons) {
+    for (TLumeButton *button : Controls().ChoiceButtons) {
         if (button->isVisibleTo(FormMain) && button->Caption() == caption) {
             ClickWidget(button);
             return;
@@ -110,7 +110,7 @@ void GameHarness::Click(const char *Utf8Caption)
 void GameHarness::ClickSlot(int Slot)
 {
     ASSERT_NE(FormMain, nullptr);
-    ClickWidget(FormMain->ChoiceButtons.at(Slot));
+    ClickWidget(Controls().ChoiceButtons.at(Slot));
 }
 
 int32_t GameHarness::TimerInterval(const char *Name)
@@ -125,7 +125,7 @@ std::string GameHarness::Message() const
 {
     if (!FormMain)
         return {};
-    return FormMain->LabMain->text().toStdString();
+    return Controls().LabMain->text().toStdString();
 }
 
 std::vector<std::string> GameHarness::Choices() const
@@ -133,7 +133,7 @@ std::vector<std::string> GameHarness::Choices() const
     std::vector<std::string> out;
     if (!FormMain)
         return out;
-    for (TLumeButton *button : FormMain->ChoiceButtons)
+    for (TLumeButton *button : Controls().ChoiceButtons)
         if (button->isVisibleTo(FormMain))
             out.push_back(button->text().toStdString());
     return out;

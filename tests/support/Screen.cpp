@@ -8,6 +8,28 @@
 
 #include <algorithm>
 
+// The window lets this one class past its private parts.
+struct TFormMainProbe {
+    static const TFormMainControls &Controls(const TFormMain &Form) { return Form; }
+    static const auto &ChoiceActions(const TFormMain &Form) { return Form.ChoiceActions; }
+    static int32_t ChoiceCount(const TFormMain &Form) { return Form.ChoiceCount; }
+};
+
+const TFormMainControls &Controls()
+{
+    return TFormMainProbe::Controls(*FormMain);
+}
+
+const std::array<TProcedure, ChoiceSlots> &ChoiceActions()
+{
+    return TFormMainProbe::ChoiceActions(*FormMain);
+}
+
+int32_t ChoiceCount()
+{
+    return TFormMainProbe::ChoiceCount(*FormMain);
+}
+
 std::string Utf8Of(const TSjis &Text)
 {
     return FromSjis(Text).toStdString();
@@ -22,14 +44,14 @@ std::string TextOf(const QWidget *Control)
 
 std::array<TLumeLabel *, 5> MyStatusLabels()
 {
-    return {FormMain->LabMyStatus0, FormMain->LabMyStatus1, FormMain->LabMyStatus2,
-            FormMain->LabMyStatus3, FormMain->LabMyStatus4};
+    return {Controls().LabMyStatus0, Controls().LabMyStatus1, Controls().LabMyStatus2,
+            Controls().LabMyStatus3, Controls().LabMyStatus4};
 }
 
 std::array<TLumeLabel *, 5> EnemyStatusLabels()
 {
-    return {FormMain->LabEnemyStatus0, FormMain->LabEnemyStatus1, FormMain->LabEnemyStatus2,
-            FormMain->LabEnemyStatus3, FormMain->LabEnemyStatus4};
+    return {Controls().LabEnemyStatus0, Controls().LabEnemyStatus1, Controls().LabEnemyStatus2,
+            Controls().LabEnemyStatus3, Controls().LabEnemyStatus4};
 }
 
 bool EnemySideBlank()
@@ -37,7 +59,7 @@ bool EnemySideBlank()
     for (TLumeLabel *label : EnemyStatusLabels())
         if (!label->text().isEmpty())
             return false;
-    return FormMain->LabEnemyHP->text().isEmpty();
+    return Controls().LabEnemyHP->text().isEmpty();
 }
 
 bool IsFlavourLine(const std::string &Text)

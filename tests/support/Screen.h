@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LumeUtility.h"
+#include "UnitForm.h"
 
 #include <array>
 #include <string>
@@ -24,6 +25,12 @@ inline const char *const StatusPrompt = "あなたが落としたのはこのス
 std::string Utf8Of(const TSjis &Text);
 // The text of a label or a button.
 std::string TextOf(const QWidget *Control);
+
+// The window's own controls and choice table, for tests that click the real
+// buttons and read the real labels as a player would.
+const TFormMainControls &Controls();
+const std::array<TProcedure, ChoiceSlots> &ChoiceActions();
+int32_t ChoiceCount();
 
 // The labels of the five values, in display order, of each side.
 std::array<TLumeLabel *, 5> MyStatusLabels();

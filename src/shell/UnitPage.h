@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+
+// Facts of the main page that the window, the backdrop drawn behind it and
+// the data generator must agree on; the generator includes this header too.
+
+// The main page's ground. The backdrop's left part and the picture's fading
+// edge are painted in it so that no seam shows; the icon's die wears it too.
+inline constexpr QColor PageColour(223, 255, 255);
+
+// The message label; the backdrop is lightened behind it so the message
+// stays readable over the picture.
+inline constexpr QRect MessageRect(8, 256, 481, 89);
