@@ -210,8 +210,14 @@ void MeasureShareSideBySide(benchmark::State &State, bool MainPage)
     }
 }
 
-void BM_CpuShareTitlePage(benchmark::State &State) { MeasureShareSideBySide(State, false); }
-void BM_CpuShareIdleMainPage(benchmark::State &State) { MeasureShareSideBySide(State, true); }
+void BM_CpuShareTitlePage(benchmark::State &State)
+{
+    MeasureShareSideBySide(State, false);
+}
+void BM_CpuShareIdleMainPage(benchmark::State &State)
+{
+    MeasureShareSideBySide(State, true);
+}
 
 // The rolling dice: the window's own game code runs in the child, which
 // opens a fight from the main menu and lets the player's dice roll.
@@ -332,7 +338,10 @@ void BM_StartupToFirstTitleFrame(benchmark::State &State)
 
 } // namespace
 
-BENCHMARK(BM_StartupToFirstTitleFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_StartupToFirstTitleFrame)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 BENCHMARK(BM_CpuShareTitlePage)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(BM_CpuShareIdleMainPage)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(BM_DiceRolling)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);

@@ -3,11 +3,11 @@
 #include "LumeForm.h"
 #include "UnitBattler.h"
 #include "UnitCommon.h"
+#include "UnitDat.h"
 #include "UnitForm.h"
 #include "UnitMain.h"
 #include "UnitSaveLoad.h"
 #include "UnitStory.h"
-#include "UnitDat.h"
 
 #include <QtGlobal>
 

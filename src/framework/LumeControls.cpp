@@ -16,8 +16,7 @@ namespace {
 // Widens pixels four at a time with one byte shuffle; returns how many it
 // widened. Each step reads 16 bytes but uses 12, so it stops where a read
 // would pass the end of the row.
-__attribute__((target("ssse3"))) int WidenBgrSsse3(const uchar *Source, uint32_t *Target,
-                                                   int Count)
+__attribute__((target("ssse3"))) int WidenBgrSsse3(const uchar *Source, uint32_t *Target, int Count)
 {
     const __m128i spread = _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
     const __m128i opaque = _mm_set1_epi32(int(0xff000000u));
@@ -206,8 +205,8 @@ void TLumePaintBox::paintEvent(QPaintEvent *Event)
     QPainter painter(this);
     if (Shown.isNull()) {
         // Nothing copied yet: show the page behind, as a transparent box would.
-        painter.fillRect(Event->rect(), parentWidget() ? parentWidget()->palette().window()
-                                                       : palette().window());
+        painter.fillRect(Event->rect(),
+                         parentWidget() ? parentWidget()->palette().window() : palette().window());
         return;
     }
     painter.drawImage(Event->rect(), Shown, Event->rect());

@@ -172,7 +172,8 @@ bool TLumeTimer::RunTimerPass()
         const TLumeThread entry = TimerTable[i];
         if (!entry.TimerProc || entry.IntervalMs <= 0)
             continue;
-        if (static_cast<uint32_t>(now - entry.LastFired) > static_cast<uint32_t>(entry.IntervalMs)) {
+        if (static_cast<uint32_t>(now - entry.LastFired) >
+            static_cast<uint32_t>(entry.IntervalMs)) {
             entry.TimerProc();
             if (i < TimerTable.size())
                 TimerTable[i].LastFired = now;

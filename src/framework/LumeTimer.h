@@ -10,10 +10,10 @@
 
 // One named interval timer.
 struct TLumeThread {
-    std::string TimerName;     // compared exactly, case-sensitive
+    std::string TimerName; // compared exactly, case-sensitive
     TProcedure TimerProc = nullptr;
-    int32_t IntervalMs = 0;    // 0 or less: paused
-    uint32_t LastFired = 0;    // clock at registration, then at the start of the pass it last fired
+    int32_t IntervalMs = 0; // 0 or less: paused
+    uint32_t LastFired = 0; // clock at registration, then at the start of the pass it last fired
 };
 
 // The table of named timers, in registration order. Entries are only

@@ -62,7 +62,8 @@ int32_t Random(int32_t Range)
     RandSeed = RandSeed * 134775813u + 1u;
     if (Range <= 0)
         return 0;
-    return static_cast<int32_t>((static_cast<uint64_t>(RandSeed) * static_cast<uint32_t>(Range)) >> 32);
+    return static_cast<int32_t>((static_cast<uint64_t>(RandSeed) * static_cast<uint32_t>(Range)) >>
+                                32);
 }
 
 namespace {

@@ -128,14 +128,16 @@ template <typename TTransfer> bool TransferAll(TTransfer Transfer, size_t Size, 
 
 bool WriteAllAt(int Fd, const uint8_t *Data, size_t Size, off_t Offset)
 {
-    return TransferAll([&](size_t Done, off_t At) { return ::pwrite(Fd, Data + Done, Size - Done, At); },
-                       Size, Offset);
+    return TransferAll(
+        [&](size_t Done, off_t At) { return ::pwrite(Fd, Data + Done, Size - Done, At); }, Size,
+        Offset);
 }
 
 bool ReadAllAt(int Fd, uint8_t *Data, size_t Size, off_t Offset)
 {
-    return TransferAll([&](size_t Done, off_t At) { return ::pread(Fd, Data + Done, Size - Done, At); },
-                       Size, Offset);
+    return TransferAll(
+        [&](size_t Done, off_t At) { return ::pread(Fd, Data + Done, Size - Done, At); }, Size,
+        Offset);
 }
 
 bool SyncFile(int Fd)
@@ -146,8 +148,10 @@ bool SyncFile(int Fd)
 // Makes the rename itself durable, not only the file's bytes.
 bool SyncFolderOf(const QByteArray &FileName)
 {
-    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(FileName)).absolutePath());
-    const int fd = Retried([&] { return ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
+    const QByteArray folder =
+        QFile::encodeName(QFileInfo(QFile::decodeName(FileName)).absolutePath());
+    const int fd =
+        Retried([&] { return ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
     if (fd < 0)
         return false;
     const bool synced = SyncFile(fd);

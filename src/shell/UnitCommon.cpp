@@ -5,8 +5,8 @@
 #include "LumeWave.h"
 #include "UnitBattler.h"
 #include "UnitBmp.h"
-#include "UnitForm.h"
 #include "UnitDat.h"
+#include "UnitForm.h"
 
 TLumeMidi *MidiHolder = nullptr;
 TLumeWave *WavePlayer = nullptr;

@@ -2,10 +2,10 @@
 
 #include "UnitBattler.h"
 #include "UnitCommon.h"
+#include "UnitDat.h"
 #include "UnitMain.h"
 #include "UnitPage.h"
 #include "UnitSaveLoad.h"
-#include "UnitDat.h"
 
 #include <QFileInfo>
 #include <QIcon>
@@ -129,14 +129,14 @@ void TFormMain::BuildLayout()
     LabEnemyStatus0 = value(64, 48, "命中");
     LabMyHP = new TLumeLabel(page, QRect(280, 8, 208, 33), Qt::AlignRight, big, windowText, "HP");
     LabEnemyHP = new TLumeLabel(page, QRect(8, 8, 208, 33), Qt::AlignLeft, big, windowText, "HP");
-    LabMain = new TLumeLabel(page, MessageRect, Qt::AlignHCenter, message,
-                             MessageColour, "LabMain");
+    LabMain =
+        new TLumeLabel(page, MessageRect, Qt::AlignHCenter, message, MessageColour, "LabMain");
     LabDiceMine = new TLumeLabel(page, QRect(440, 320, 49, 25), Qt::AlignHCenter, message,
                                  MessageColour, "100");
     LabDiceEnemy = new TLumeLabel(page, QRect(8, 320, 49, 25), Qt::AlignHCenter, message,
                                   MessageColour, "100");
-    LabIBEnemy = new TLumeLabel(page, QRect(16, 216, 57, 17), Qt::AlignHCenter, message, Grey,
-                                "100");
+    LabIBEnemy =
+        new TLumeLabel(page, QRect(16, 216, 57, 17), Qt::AlignHCenter, message, Grey, "100");
 
     // The buttons lie above every label; tab order follows their creation.
     BtnMain1 = new TLumeButton(page, QRect(304, 352, 89, 41), buttons, "1", 1);
@@ -236,8 +236,7 @@ void TFormMain::ShowPlayerStatus()
 void TFormMain::ShowEnemyStatus()
 {
     ShowSide(Enemy, LabEnemyHP,
-             {LabEnemyStatus0, LabEnemyStatus1, LabEnemyStatus2, LabEnemyStatus3,
-              LabEnemyStatus4},
+             {LabEnemyStatus0, LabEnemyStatus1, LabEnemyStatus2, LabEnemyStatus3, LabEnemyStatus4},
              false);
 }
 

@@ -13,7 +13,7 @@
 // The real window on the main page, with a known player, ready for a fight
 // that a test opens with Encounter and then plays by clicking.
 class BattleFixture : public GameHarness {
-  protected:
+protected:
     void SetUp() override
     {
         GameHarness::SetUp();

@@ -19,7 +19,7 @@ enum class TOutcome { Menu, Defeat, Ended, TooLong };
 // Plays whole games by clicking the real buttons the way a player would:
 // fight, pick actions in turn, let the dice tick, now and then burst.
 class BattleGameTest : public BattleFixture {
-  protected:
+protected:
     // Plays from the current screen until the main menu, a defeat, the end
     // of an ending, or MaxClicks clicks.
     TOutcome PlayOn(int MaxClicks)

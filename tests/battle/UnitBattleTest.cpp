@@ -3,10 +3,10 @@
 #include "SaveFile.h"
 
 #include "LumeForm.h"
+#include "Needs.h"
 #include "UnitMain.h"
 #include "UnitSaveLoad.h"
 #include "UnitStory.h"
-#include "Needs.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,7 +26,7 @@ namespace {
 
 // A small tmpfs mounted for one test; only root may mount it.
 class TSmallDisk {
-  public:
+public:
     explicit TSmallDisk(const QString &Path) : Path(Path)
     {
         QDir().mkpath(Path);
@@ -60,7 +60,7 @@ class TSmallDisk {
 };
 
 class BattleTest : public BattleFixture {
-  protected:
+protected:
     // Plays a winning attack on an enemy with one hit point left and clicks
     // on to the victory.
     void WinByAttack()
@@ -428,7 +428,7 @@ TEST_F(BattleTest, EnemyWithoutMagicWeightStillCastsFromTheStats)
 // ---- The enemy's attack ----
 
 class EnemyAttackTest : public BattleTest {
-  protected:
+protected:
     void SetUp() override
     {
         BattleTest::SetUp();
@@ -539,8 +539,8 @@ TEST_F(BattleTest, EnemySpellThatWorksCutsThePlayer)
     Hush();
     Next(79);
     EXPECT_EQ(Controls().LabMain->Caption(), ToSjis("あなたの抵抗的閃き20＋79＝99") + "\r\n" +
-                                                ToSjis("あなたは陥れられた！") + "\r\n " +
-                                                ToSjis("命中、回避、予測が減耗した！"));
+                                                 ToSjis("あなたは陥れられた！") + "\r\n " +
+                                                 ToSjis("命中、回避、予測が減耗した！"));
     EXPECT_EQ(Sound(), "dat/duty.wav");
     EXPECT_EQ(Player.Hit, 0);
     EXPECT_EQ(Player.Evade, 1);

@@ -11,7 +11,7 @@
 namespace {
 
 class BattlerTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override
     {
         Player = TBattler{};

@@ -24,8 +24,14 @@ void First()
     TLumeTimer::RunTimerPass();
     Log.push_back("first ends");
 }
-void Second() { Log.push_back("second"); }
-void Third() { Log.push_back("third"); }
+void Second()
+{
+    Log.push_back("second");
+}
+void Third()
+{
+    Log.push_back("third");
+}
 void PostsAnother()
 {
     Log.push_back("poster");

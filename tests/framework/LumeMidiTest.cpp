@@ -12,7 +12,8 @@ namespace {
 // library is not loaded in this process.
 std::optional<int> MidiLibraryDevice()
 {
-    const QByteArray path = TLumeMidi::LibraryPath(QStringLiteral(VANTIK_MIDI_FOLDER)).toLocal8Bit();
+    const QByteArray path =
+        TLumeMidi::LibraryPath(QStringLiteral(VANTIK_MIDI_FOLDER)).toLocal8Bit();
     void *library = dlopen(path.constData(), RTLD_NOW | RTLD_NOLOAD);
     if (!library)
         return std::nullopt;

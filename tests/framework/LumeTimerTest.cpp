@@ -12,8 +12,14 @@ namespace {
 uint32_t Clock = 0;
 std::vector<std::string> Fired;
 
-void ProcA() { Fired.push_back("A"); }
-void ProcB() { Fired.push_back("B"); }
+void ProcA()
+{
+    Fired.push_back("A");
+}
+void ProcB()
+{
+    Fired.push_back("B");
+}
 void SlowProc()
 {
     Fired.push_back("slow");

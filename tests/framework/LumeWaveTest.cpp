@@ -1,6 +1,6 @@
 #include "LumeWave.h"
-#include "WorkingFolder.h"
 #include "Needs.h"
+#include "WorkingFolder.h"
 
 #include <QFile>
 #include <QStringList>

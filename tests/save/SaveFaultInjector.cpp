@@ -48,9 +48,9 @@ int ErrorNamed(const char *Name)
     static const struct {
         const char *Name;
         int Value;
-    } Known[] = {{"ENOSPC", ENOSPC}, {"EIO", EIO},       {"EDQUOT", EDQUOT}, {"EROFS", EROFS},
-                 {"EACCES", EACCES}, {"EPERM", EPERM},   {"EINTR", EINTR},   {"EFBIG", EFBIG},
-                 {"short", ShortWrite}};
+    } Known[] = {{"ENOSPC", ENOSPC}, {"EIO", EIO},       {"EDQUOT", EDQUOT},
+                 {"EROFS", EROFS},   {"EACCES", EACCES}, {"EPERM", EPERM},
+                 {"EINTR", EINTR},   {"EFBIG", EFBIG},   {"short", ShortWrite}};
     for (const auto &known : Known)
         if (std::strcmp(Name, known.Name) == 0)
             return known.Value;
@@ -177,7 +177,7 @@ __attribute__((visibility("default"))) bool SaveFaultAllMet()
         va_end(arguments);                                                                         \
         if (const int error = OpenFault(Flags))                                                    \
             return FailWith(error);                                                                \
-        static auto real = Next<int (*)(const char *, int, ...)>(#name);                          \
+        static auto real = Next<int (*)(const char *, int, ...)>(#name);                           \
         return real(Path, Flags, mode);                                                            \
     }
 VANTIK_OPEN_WRAPPER(open)
@@ -192,7 +192,7 @@ VANTIK_OPEN_WRAPPER(open64)
         va_end(arguments);                                                                         \
         if (const int error = OpenFault(Flags))                                                    \
             return FailWith(error);                                                                \
-        static auto real = Next<int (*)(int, const char *, int, ...)>(#name);                     \
+        static auto real = Next<int (*)(int, const char *, int, ...)>(#name);                      \
         return real(Folder, Path, Flags, mode);                                                    \
     }
 VANTIK_OPENAT_WRAPPER(openat)
@@ -212,7 +212,7 @@ __attribute__((visibility("default"))) ssize_t write(int Fd, const void *Data, s
     {                                                                                              \
         if (const ssize_t failed = WriteFault(Size))                                               \
             return failed;                                                                         \
-        static auto real = Next<ssize_t (*)(int, const void *, size_t, off_t)>(#name);            \
+        static auto real = Next<ssize_t (*)(int, const void *, size_t, off_t)>(#name);             \
         return real(Fd, Data, Size, Offset);                                                       \
     }
 VANTIK_PWRITE_WRAPPER(pwrite)

@@ -44,7 +44,7 @@ const std::vector<TCallErrors> CallErrors{
 };
 
 class SaveFaultTest : public GameHarness {
-  protected:
+protected:
     const QByteArray Old = RecordBytes(SaveLoopRecord(1));
     const QByteArray New = RecordBytes(SaveLoopRecord(2));
 
@@ -71,7 +71,8 @@ class SaveFaultTest : public GameHarness {
         TRun run;
         if (!helper.waitForFinished(30000) || helper.exitStatus() != QProcess::NormalExit ||
             helper.exitCode() != 0) {
-            ADD_FAILURE() << Faults << ": the helper failed: " << helper.readAllStandardError().toStdString();
+            ADD_FAILURE() << Faults
+                          << ": the helper failed: " << helper.readAllStandardError().toStdString();
             return run;
         }
         const QList<QByteArray> words = helper.readAllStandardOutput().simplified().split(' ');
@@ -105,8 +106,8 @@ class SaveFaultTest : public GameHarness {
             TBattler loaded{};
             EXPECT_TRUE(LoadGame(loaded, ApplicationTitle));
         }
-        QStringList left = QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                            QDir::NoDotAndDotDot);
+        QStringList left =
+            QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         left.removeAll("dat");
         EXPECT_EQ(left, exists ? QStringList{"save.dat"} : QStringList{});
     }

@@ -134,7 +134,7 @@ void RemoveSave()
 // Aborts the test program, naming the seed, when one start or one click
 // takes far longer than it ever should: a hang must not pass as slowness.
 class TWatchdog {
-  public:
+public:
     TWatchdog(uint64_t Seed, int64_t LimitMs) : Seed(Seed), LimitMs(LimitMs)
     {
         Beat = MsNow();
@@ -153,7 +153,7 @@ class TWatchdog {
     }
     void Alive() { Beat = MsNow(); }
 
-  private:
+private:
     void Watch()
     {
         while (!Stop) {
@@ -180,8 +180,7 @@ class TWatchdog {
 } // namespace
 
 class SaveFuzzTest : public GameHarness {
-  protected:
-
+protected:
     int AcceptedStarts = 0;
     int FightClicks = 0;
     int Endings = 0;

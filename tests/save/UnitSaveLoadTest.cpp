@@ -1,12 +1,12 @@
 #include "UnitSaveLoad.h"
 #include "GameHarness.h"
 #include "MyConsole.h"
+#include "Needs.h"
 #include "SaveFile.h"
 #include "SaveLoopRecord.h"
 #include "UnitBattler.h"
 #include "UnitCommon.h"
 #include "UnitMain.h"
-#include "Needs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -53,7 +53,7 @@ TBattler SampleRecord()
 } // namespace
 
 class SaveLoadTest : public GameHarness {
-  protected:
+protected:
     void TearDown() override
     {
         for (const QString &path : Immutable)

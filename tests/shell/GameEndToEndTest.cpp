@@ -211,7 +211,7 @@ std::string StarsOf(const TSide &Side, bool CountDown)
 } // namespace
 
 class GameEndToEndTest : public GameHarness {
-  protected:
+protected:
     void TearDown() override
     {
         EXPECT_EQ(Alerts, Strings{}) << "no save file message is expected";
@@ -248,7 +248,8 @@ class GameEndToEndTest : public GameHarness {
     }
     bool PlayerRollShows() const
     {
-        return Controls().BtnIdeaBurst->isVisibleTo(FormMain) && Controls().BtnIdeaBurst->isEnabled();
+        return Controls().BtnIdeaBurst->isVisibleTo(FormMain) &&
+               Controls().BtnIdeaBurst->isEnabled();
     }
 
     // A side as fresh labels show it; current and base agree where black.

@@ -49,7 +49,8 @@ TEST_F(PagePictures, TitlePageShowsTheFadedInTitleAndTheFullLine)
     const QImage page = Grab();
     Keep(page, "title.png");
     EXPECT_GT(CountColour(page, QRect(249, 324, 251, 30), QColor(0, 192, 96)), 100) << "title face";
-    EXPECT_GT(CountColour(page, QRect(250, 325, 251, 30), QColor(0, 128, 64)), 20) << "title shadow";
+    EXPECT_GT(CountColour(page, QRect(250, 325, 251, 30), QColor(0, 128, 64)), 20)
+        << "title shadow";
     // The line runs 256 pixels leftwards from x 499 (its end point unpainted).
     EXPECT_EQ(page.pixelColor(499, 350), QColor(0, 128, 64));
     EXPECT_EQ(page.pixelColor(244, 350), QColor(0, 128, 64));
@@ -112,9 +113,10 @@ TEST_F(PagePictures, ARepaintOfWhatADiceTickChangesLooksLikeAFullPaint)
         StartDiceRoll(true);
         DiceTick();
         const QImage full = Grab();
-        const std::pair<const char *, QWidget *> changes[] = {{"my dice", Controls().LabDiceMine},
-                                                              {"enemy dice", Controls().LabDiceEnemy},
-                                                              {"burst", Controls().BtnIdeaBurst}};
+        const std::pair<const char *, QWidget *> changes[] = {
+            {"my dice", Controls().LabDiceMine},
+            {"enemy dice", Controls().LabDiceEnemy},
+            {"burst", Controls().BtnIdeaBurst}};
         for (const auto &[name, changed] : changes) {
             const QRect area = changed->geometry();
             QImage part(full.size(), QImage::Format_RGB32);

@@ -8,7 +8,6 @@
 
 namespace {
 
-
 class DiceTest : public GameHarness {
 protected:
     void SetUp() override

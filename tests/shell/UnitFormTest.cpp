@@ -11,10 +11,18 @@
 namespace {
 
 int ActionRuns[5];
-void Action0() { ++ActionRuns[0]; }
-void Action1() { ++ActionRuns[1]; }
-void Action2() { ++ActionRuns[2]; }
-
+void Action0()
+{
+    ++ActionRuns[0];
+}
+void Action1()
+{
+    ++ActionRuns[1];
+}
+void Action2()
+{
+    ++ActionRuns[2];
+}
 
 class FormMainTest : public GameHarness {
 protected:
@@ -67,15 +75,23 @@ TEST_F(FormMainTest, LaysOutEveryControlAtItsPlace)
         QRect Bounds;
     };
     const Expect layout[] = {
-        {Controls().Shape1, {8, 40, 481, 41}},        {Controls().Shape5, {8, 200, 481, 41}},
+        {Controls().Shape1, {8, 40, 481, 41}},
+        {Controls().Shape5, {8, 200, 481, 41}},
         {Controls().LabMainStatusName0, {200, 48, 100, 33}},
-        {Controls().Label4, {200, 208, 100, 33}},     {Controls().LabMyStatus0, {352, 48, 80, 33}},
-        {Controls().LabMyStatus4, {352, 208, 80, 33}}, {Controls().LabEnemyStatus0, {64, 48, 80, 33}},
-        {Controls().LabEnemyStatus3, {64, 168, 80, 33}}, {Controls().LabMyHP, {280, 8, 208, 33}},
-        {Controls().LabEnemyHP, {8, 8, 208, 33}},     {Controls().LabMain, {8, 256, 481, 89}},
-        {Controls().LabDiceMine, {440, 320, 49, 25}}, {Controls().LabDiceEnemy, {8, 320, 49, 25}},
-        {Controls().LabIBEnemy, {16, 216, 57, 17}},   {Controls().BtnMain0, {400, 352, 89, 41}},
-        {Controls().BtnMain1, {304, 352, 89, 41}},    {Controls().BtnMain4, {16, 352, 89, 41}},
+        {Controls().Label4, {200, 208, 100, 33}},
+        {Controls().LabMyStatus0, {352, 48, 80, 33}},
+        {Controls().LabMyStatus4, {352, 208, 80, 33}},
+        {Controls().LabEnemyStatus0, {64, 48, 80, 33}},
+        {Controls().LabEnemyStatus3, {64, 168, 80, 33}},
+        {Controls().LabMyHP, {280, 8, 208, 33}},
+        {Controls().LabEnemyHP, {8, 8, 208, 33}},
+        {Controls().LabMain, {8, 256, 481, 89}},
+        {Controls().LabDiceMine, {440, 320, 49, 25}},
+        {Controls().LabDiceEnemy, {8, 320, 49, 25}},
+        {Controls().LabIBEnemy, {16, 216, 57, 17}},
+        {Controls().BtnMain0, {400, 352, 89, 41}},
+        {Controls().BtnMain1, {304, 352, 89, 41}},
+        {Controls().BtnMain4, {16, 352, 89, 41}},
         {Controls().BtnIdeaBurst, {416, 208, 65, 25}},
     };
     for (size_t row = 0; row < std::size(layout); ++row)

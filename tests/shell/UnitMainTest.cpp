@@ -14,7 +14,7 @@ namespace {
 } // namespace
 
 class MainMenuTest : public GameHarness {
-  protected:
+protected:
     // The player's side as the window shows it: stars, then the five values.
     std::vector<std::string> PlayerSide() const
     {

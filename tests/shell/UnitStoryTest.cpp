@@ -61,8 +61,7 @@ template <size_t N> void ExpectPlainLines(const std::array<TSjis, N> &Lines)
 } // namespace
 
 class StoryTest : public GameHarness {
-  protected:
-
+protected:
     void AcceptNewCharacter()
     {
         StartGame();
