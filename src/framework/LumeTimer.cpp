@@ -11,8 +11,10 @@
 #include <memory>
 #include <optional>
 
+#ifdef Q_OS_LINUX
 #include <sys/timerfd.h>
 #include <unistd.h>
+#endif
 
 std::vector<TLumeThread> TimerTable;
 
@@ -62,24 +64,60 @@ int64_t MsUntilDueAt(uint32_t Now)
 // fired at 52 ms about as often as at 51. A kernel timer on the same
 // monotonic clock, set to the very start of the due millisecond and watched
 // by the dispatcher like any other file, wakes the loop on time instead.
+#ifdef Q_OS_LINUX
+int OpenKernelTimer()
+{
+    return timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+}
+
+// Sets the kernel timer to DueNs on the monotonic clock, or stops it.
+void SetKernelTimer(int Fd, qint64 DueNs, bool Run)
+{
+    itimerspec when{};
+    if (Run) {
+        when.it_value.tv_sec = DueNs / (1000 * NsPerMs);
+        when.it_value.tv_nsec = DueNs % (1000 * NsPerMs);
+    }
+    timerfd_settime(Fd, TFD_TIMER_ABSTIME, &when, nullptr);
+}
+
+void ClearKernelTimer(int Fd)
+{
+    uint64_t expirations = 0;
+    if (read(Fd, &expirations, sizeof expirations) < 0)
+        return; // nothing to clear: the timer was set anew meanwhile
+}
+
+void CloseKernelTimer(int Fd)
+{
+    close(Fd);
+}
+#else
+// Elsewhere the loop wakes through a precise Qt timer instead.
+int OpenKernelTimer()
+{
+    return -1;
+}
+void SetKernelTimer(int, qint64, bool) {}
+void ClearKernelTimer(int) {}
+void CloseKernelTimer(int) {}
+#endif
+
 class TDueWaker {
 public:
-    TDueWaker() : Fd(timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC))
+    TDueWaker() : Fd(OpenKernelTimer())
     {
         if (Fd < 0)
             return;
         Notifier = std::make_unique<QSocketNotifier>(Fd, QSocketNotifier::Read);
-        QObject::connect(Notifier.get(), &QSocketNotifier::activated, [this] {
-            uint64_t expirations = 0;
-            if (read(Fd, &expirations, sizeof expirations) < 0)
-                return; // nothing to clear: the timer was set anew meanwhile
-        });
+        QObject::connect(Notifier.get(), &QSocketNotifier::activated,
+                         [this] { ClearKernelTimer(Fd); });
     }
     ~TDueWaker()
     {
         Notifier.reset();
         if (Fd >= 0)
-            close(Fd);
+            CloseKernelTimer(Fd);
     }
     TDueWaker(const TDueWaker &) = delete;
     TDueWaker &operator=(const TDueWaker &) = delete;
@@ -100,12 +138,7 @@ public:
         const qint64 dueNs = (Clock ? nowNs : nowNs - nowNs % NsPerMs) + due * NsPerMs;
         std::optional<QTimer> fallback;
         if (Fd >= 0) {
-            itimerspec when{};
-            if (due > 0) {
-                when.it_value.tv_sec = dueNs / (1000 * NsPerMs);
-                when.it_value.tv_nsec = dueNs % (1000 * NsPerMs);
-            }
-            timerfd_settime(Fd, TFD_TIMER_ABSTIME, &when, nullptr);
+            SetKernelTimer(Fd, dueNs, due > 0);
         } else if (due > 0) {
             // Without a kernel timer the wake may come a millisecond late.
             fallback.emplace();
