@@ -232,10 +232,11 @@ bool WriteRecordInPlace(const QByteArray &FileName, const TRecordImage &Image)
         if (oldSize > off_t(Image.size()) && ::ftruncate(fd, off_t(Image.size())) == 0)
             SyncFile(fd);
     } else if (oldKept) {
-        WriteAllAt(fd, old.data(), keptSize, 0);
-        if (oldSize < off_t(Image.size()))
-            ::ftruncate(fd, oldSize);
-        SyncFile(fd);
+        // The old bytes go back where they were, and a short file to its length.
+        const bool restored = WriteAllAt(fd, old.data(), keptSize, 0) &&
+                              (oldSize >= off_t(Image.size()) || ::ftruncate(fd, oldSize) == 0);
+        if (restored)
+            SyncFile(fd);
     }
     // The bytes were synced before; closing cannot take them back.
     CloseFile(fd);
