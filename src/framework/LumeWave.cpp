@@ -107,6 +107,12 @@ void TLumeWave::EndProgram(int Status)
     std::exit(Status);
 }
 
+void TLumeWave::EndNowIfSoundStarted(int Status)
+{
+    if (EngineStarted)
+        EndProgram(Status);
+}
+
 void TLumeWave::StopSound()
 {
     if (Current)

@@ -41,6 +41,11 @@ public:
     // destructor that can race with the sound server's client thread and
     // abort the process.
     [[noreturn]] static void EndProgram(int Status);
+    // The same, at once, when Qt Multimedia has connected to the sound
+    // server; otherwise it returns. Called while the application object
+    // still exists: its destruction tears down that connection too, and can
+    // crash the same way while the client thread runs.
+    static void EndNowIfSoundStarted(int Status);
 
 private:
     QSoundEffect *EffectFor(const std::string &Name);

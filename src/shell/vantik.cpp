@@ -31,6 +31,8 @@ int main(int argc, char **argv)
         }
         form->show();
         status = QApplication::exec();
+        form.reset();
+        TLumeWave::EndNowIfSoundStarted(status);
     }
     // Everything of ours is freed by now.
     TLumeWave::EndProgram(status);

@@ -16,6 +16,7 @@ int main(int argc, char **argv)
         QApplication app(argc, argv);
         ::testing::InitGoogleTest(&argc, argv);
         result = RUN_ALL_TESTS();
+        TLumeWave::EndNowIfSoundStarted(result);
     }
     TLumeWave::EndProgram(result);
 }
