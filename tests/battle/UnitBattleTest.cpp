@@ -76,6 +76,21 @@ protected:
         Click("≫");
     }
 
+    // Beats the save point's guard where saving fails, and checks what the
+    // player is told: no sound, the failure line and one message box.
+    void BeatSaveGuardWhoseSaveFails()
+    {
+        SetStats(Player, 100, 100, 100, 100, 100);
+        Meet("SAVE");
+        WinByAttack();
+        Hush();
+        Alerts.clear();
+        Click("≫");
+        EXPECT_EQ(Message(), "セーブできなかった。");
+        EXPECT_EQ(Sound(), "");
+        EXPECT_EQ(Alerts, Strings{WriteFailureText});
+    }
+
     // Share of Trials in which Step left Wanted as the first choice.
     double ShareOfFirstChoice(TProcedure Step, TProcedure Wanted, int Trials)
     {
@@ -707,16 +722,8 @@ TEST_F(BattleTest, SaveGuardVictorySavesEvenWhenNothingGrew)
 // A save that could not be made is never shown as made.
 TEST_F(BattleTest, SaveGuardVictoryTellsWhenTheSaveFailed)
 {
-    SetStats(Player, 100, 100, 100, 100, 100);
-    Meet("SAVE");
-    WinByAttack();
     ASSERT_TRUE(QDir().mkdir("save.dat"));
-    Hush();
-    Alerts.clear();
-    Click("≫");
-    EXPECT_EQ(Message(), "セーブできなかった。");
-    EXPECT_EQ(Sound(), "");
-    EXPECT_EQ(Alerts, Strings{WriteFailureText});
+    BeatSaveGuardWhoseSaveFails();
     EXPECT_TRUE(QFileInfo("save.dat").isDir());
     EXPECT_TRUE(Offers(MainMenu));
 }
@@ -737,15 +744,7 @@ TEST_F(BattleTest, SavePointOnAFullDiskKeepsTheOldSaveAndSaysSo)
     ASSERT_FALSE(old.isEmpty());
     disk.Fill();
 
-    SetStats(Player, 100, 100, 100, 100, 100);
-    Meet("SAVE");
-    WinByAttack();
-    Hush();
-    Alerts.clear();
-    Click("≫");
-    EXPECT_EQ(Message(), "セーブできなかった。");
-    EXPECT_EQ(Sound(), "");
-    EXPECT_EQ(Alerts, Strings{WriteFailureText});
+    BeatSaveGuardWhoseSaveFails();
     EXPECT_EQ(SaveFileBytes(), old);
     Click("≫");
     EXPECT_EQ(Choices(), MenuChoices);

@@ -58,10 +58,10 @@ int ErrorNamed(const char *Name)
     std::abort();
 }
 
-void ParseFaults(const char *Spec)
+void ParseFaults(const char *List)
 {
     char buffer[512];
-    std::snprintf(buffer, sizeof buffer, "%s", Spec);
+    std::snprintf(buffer, sizeof buffer, "%s", List);
     char *save = nullptr;
     for (char *item = strtok_r(buffer, ",", &save); item && FaultCount < MostFaults;
          item = strtok_r(nullptr, ",", &save)) {
@@ -140,8 +140,8 @@ extern "C" {
 
 __attribute__((visibility("default"))) void SaveFaultArm()
 {
-    if (const char *spec = std::getenv("VANTIK_FAULTS"))
-        ParseFaults(spec);
+    if (const char *faults = std::getenv("VANTIK_FAULTS"))
+        ParseFaults(faults);
     Armed = true;
 }
 
@@ -168,8 +168,10 @@ __attribute__((visibility("default"))) bool SaveFaultAllMet()
     return true;
 }
 
-#define VANTIK_OPEN_WRAPPER(name)                                                                  \
-    __attribute__((visibility("default"))) int name(const char *Path, int Flags, ...)              \
+// One wrapper for open and openat alike: Signature ends in "int Flags, ...",
+// and the real call gets Arguments followed by the mode.
+#define VANTIK_OPEN_WRAPPER(name, Signature, RealType, ...)                                        \
+    __attribute__((visibility("default"))) int name Signature                                      \
     {                                                                                              \
         va_list arguments;                                                                         \
         va_start(arguments, Flags);                                                                \
@@ -177,26 +179,17 @@ __attribute__((visibility("default"))) bool SaveFaultAllMet()
         va_end(arguments);                                                                         \
         if (const int error = OpenFault(Flags))                                                    \
             return FailWith(error);                                                                \
-        static auto real = Next<int (*)(const char *, int, ...)>(#name);                           \
-        return real(Path, Flags, mode);                                                            \
+        static auto real = Next<RealType>(#name);                                                  \
+        return real(__VA_ARGS__, mode);                                                            \
     }
-VANTIK_OPEN_WRAPPER(open)
-VANTIK_OPEN_WRAPPER(open64)
-
-#define VANTIK_OPENAT_WRAPPER(name)                                                                \
-    __attribute__((visibility("default"))) int name(int Folder, const char *Path, int Flags, ...)  \
-    {                                                                                              \
-        va_list arguments;                                                                         \
-        va_start(arguments, Flags);                                                                \
-        const mode_t mode = ModeOf(Flags, arguments);                                              \
-        va_end(arguments);                                                                         \
-        if (const int error = OpenFault(Flags))                                                    \
-            return FailWith(error);                                                                \
-        static auto real = Next<int (*)(int, const char *, int, ...)>(#name);                      \
-        return real(Folder, Path, Flags, mode);                                                    \
-    }
-VANTIK_OPENAT_WRAPPER(openat)
-VANTIK_OPENAT_WRAPPER(openat64)
+VANTIK_OPEN_WRAPPER(open, (const char *Path, int Flags, ...), int (*)(const char *, int, ...), Path,
+                    Flags)
+VANTIK_OPEN_WRAPPER(open64, (const char *Path, int Flags, ...), int (*)(const char *, int, ...),
+                    Path, Flags)
+VANTIK_OPEN_WRAPPER(openat, (int Folder, const char *Path, int Flags, ...),
+                    int (*)(int, const char *, int, ...), Folder, Path, Flags)
+VANTIK_OPEN_WRAPPER(openat64, (int Folder, const char *Path, int Flags, ...),
+                    int (*)(int, const char *, int, ...), Folder, Path, Flags)
 
 __attribute__((visibility("default"))) ssize_t write(int Fd, const void *Data, size_t Size)
 {
