@@ -9,13 +9,37 @@
 
 namespace {
 
+// One converter per direction and thread, opened on first use: opening one
+// costs more than converting a dice's few bytes, twenty times a second.
+class TConverter {
+public:
+    TConverter(const char *To, const char *From) : Cd(iconv_open(To, From)) {}
+    ~TConverter()
+    {
+        if (Opened())
+            iconv_close(Cd);
+    }
+    TConverter(const TConverter &) = delete;
+    TConverter &operator=(const TConverter &) = delete;
+    bool Opened() const { return Cd != reinterpret_cast<iconv_t>(-1); }
+    // Back to the initial shift state, as a freshly opened converter.
+    void Reset() { iconv(Cd, nullptr, nullptr, nullptr, nullptr); }
+    size_t Run(char **Src, size_t *SrcLeft, char **Dst, size_t *DstLeft)
+    {
+        return iconv(Cd, Src, SrcLeft, Dst, DstLeft);
+    }
+
+private:
+    iconv_t Cd;
+};
+
 // Runs iconv over the whole input; bytes it cannot convert are replaced so
 // that conversion never fails as a whole.
-std::string Convert(const char *to, const char *from, std::string_view in, std::string_view bad)
+std::string Convert(TConverter &Cd, std::string_view in, std::string_view bad)
 {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
+    if (!Cd.Opened())
         return std::string(in);
+    Cd.Reset();
     std::string out;
     out.reserve(in.size() * 2 + 4);
     char *src = const_cast<char *>(in.data());
@@ -24,17 +48,16 @@ std::string Convert(const char *to, const char *from, std::string_view in, std::
     while (srcLeft > 0) {
         char *dst = buffer;
         size_t dstLeft = sizeof buffer;
-        size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+        size_t r = Cd.Run(&src, &srcLeft, &dst, &dstLeft);
         out.append(buffer, dst - buffer);
         if (r == static_cast<size_t>(-1) && errno != E2BIG) {
             // Skip one invalid or incomplete input byte and mark it.
             out.append(bad);
             ++src;
             --srcLeft;
-            iconv(cd, nullptr, nullptr, nullptr, nullptr);
+            Cd.Reset();
         }
     }
-    iconv_close(cd);
     return out;
 }
 
@@ -42,12 +65,14 @@ std::string Convert(const char *to, const char *from, std::string_view in, std::
 
 TSjis ToSjis(std::string_view utf8)
 {
-    return Convert("CP932", "UTF-8", utf8, "?");
+    thread_local TConverter toSjis("CP932", "UTF-8");
+    return Convert(toSjis, utf8, "?");
 }
 
 QString FromSjis(std::string_view sjis)
 {
-    return QString::fromStdString(Convert("UTF-8", "CP932", sjis, "\xEF\xBF\xBD"));
+    thread_local TConverter fromSjis("UTF-8", "CP932");
+    return QString::fromStdString(Convert(fromSjis, sjis, "\xEF\xBF\xBD"));
 }
 
 TSjis IntToStr(int64_t value)

@@ -92,6 +92,10 @@ TEST(Sjis, DisplayConversionRoundTripsAndSurvivesBadBytes)
     const QString damaged = FromSjis(std::string("A\x82") + "B");
     EXPECT_TRUE(damaged.startsWith('A'));
     EXPECT_TRUE(damaged.contains(QChar(0xFFFD)));
+    // The converter is kept between calls: a text cut after a lead byte must
+    // not leave that byte pending for the next text.
+    EXPECT_EQ(FromSjis("A\x82"), QStringLiteral("A") + QChar(0xFFFD));
+    EXPECT_EQ(FromSjis(ToSjis(text)), QString::fromUtf8(text));
 }
 
 TEST(IntToAlf, MapsTheFiftyTwoLetters)
