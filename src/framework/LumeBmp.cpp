@@ -123,10 +123,15 @@ TPixelRow TPixelTable::operator[](int64_t Y) const
     if (Y < 0 || Y >= int64_t(Table.size()))
         throw std::out_of_range("pixel row " + std::to_string(Y) + " outside the row table of " +
                                 std::to_string(Table.size()));
+    Lent = true;
     return TPixelRow(Table[size_t(Y)]);
 }
 
-TLumeBitmap::TLumeBitmap()
+namespace {
+uint64_t LastSerial = 0;
+}
+
+TLumeBitmap::TLumeBitmap() : Serial(++LastSerial)
 {
     SetTextStyle(20, fsBold, QColor(0, 0, 0));
 }
@@ -185,14 +190,59 @@ void TLumeBitmap::FillSurface(TPixel Fill)
     if (Width() == 0 || Height() == 0)
         return;
     SyncRows();
+    Settle();
+    if (Ground == Fill) {
+        // Only what was drawn since the last fill differs from it.
+        for (const QRect &area : Drawn)
+            FillRect(area, Fill);
+        Changed += Drawn;
+    } else {
+        FillRect(Image.rect(), Fill);
+        Changed = Image.rect();
+    }
+    Drawn = QRegion();
+    Ground = Fill;
+}
+
+void TLumeBitmap::FillRect(const QRect &Area, TPixel Fill)
+{
+    const QRect area = Area.intersected(Image.rect());
+    if (area.isEmpty())
+        return;
     // The first row is filled pixel by pixel, the others copied from it.
-    const size_t width = size_t(Width());
-    const TPixelRow first = Rows[0];
-    (void)first[int64_t(width) - 1];
-    std::fill_n(&first[0], width, Fill);
-    for (int y = 1; y < Height(); ++y) {
-        const TPixelRow row = Rows[y];
-        std::memcpy(&row[0], &first[0], width * sizeof(TPixel));
+    TPixel *const first = Rows.Raw(size_t(area.top())) + area.left();
+    std::fill_n(first, area.width(), Fill);
+    for (int y = area.top() + 1; y <= area.bottom(); ++y)
+        std::memcpy(Rows.Raw(size_t(y)) + area.left(), first,
+                    size_t(area.width()) * sizeof(TPixel));
+}
+
+void TLumeBitmap::Touch(const QRect &Area)
+{
+    const QRect area = Area.intersected(Image.rect());
+    if (area.isEmpty())
+        return;
+    Changed += area;
+    Drawn += area;
+}
+
+void TLumeBitmap::TouchAll()
+{
+    Changed = Image.rect();
+    Drawn = Image.rect();
+    Ground.reset();
+    PathBox = QRect();
+}
+
+void TLumeBitmap::Settle()
+{
+    if (Rows.TakeLent()) {
+        TouchAll();
+        return;
+    }
+    if (!PathBox.isNull()) {
+        Touch(PathBox);
+        PathBox = QRect();
     }
 }
 
@@ -209,24 +259,99 @@ void TLumeBitmap::WriteText(int X, int Y, const std::string &SjisText)
 {
     if (Image.isNull())
         return;
-    QPainter painter;
-    BeginCanvas(painter);
-    painter.setFont(TextFont);
-    painter.setPen(TextColour);
-    // The brush is clear: glyphs only, no background box.
-    painter.setBackgroundMode(Qt::TransparentMode);
     // The title writes the same text twice a frame: convert it once.
     if (SjisText != WrittenSjis) {
         WrittenSjis = SjisText;
         WrittenText = FromSjis(SjisText);
     }
-    painter.drawText(QPoint(X, Y + painter.fontMetrics().ascent()), WrittenText);
+    PaintText(X, Y, WrittenText);
+}
+
+void TLumeBitmap::PaintText(int X, int Y, const QString &Text)
+{
+    const TTextStencil &stencil = StencilFor(Text);
+    if (!stencil.Usable || TextColour.alpha() != 255) {
+        QPainter painter;
+        BeginCanvas(painter);
+        painter.setFont(TextFont);
+        painter.setPen(TextColour);
+        // The brush is clear: glyphs only, no background box.
+        painter.setBackgroundMode(Qt::TransparentMode);
+        painter.drawText(QPoint(X, Y + painter.fontMetrics().ascent()), Text);
+        painter.end();
+        TouchAll();
+        return;
+    }
+    SyncRows();
+    const TPixel ink{uint8_t(TextColour.blue()), uint8_t(TextColour.green()),
+                     uint8_t(TextColour.red())};
+    const int width = Width(), height = Height();
+    for (const QPoint &dot : stencil.Ink) {
+        const int x = X + dot.x(), y = Y + dot.y();
+        if (x >= 0 && y >= 0 && x < width && y < height)
+            Rows.Raw(size_t(y))[x] = ink;
+    }
+    Touch(stencil.Bounds.translated(X, Y));
+}
+
+const TLumeBitmap::TTextStencil &TLumeBitmap::StencilFor(const QString &Text)
+{
+    if (Stencil.Text == Text && Stencil.Font == TextFont && !Stencil.Ink.empty())
+        return Stencil;
+    Stencil = TTextStencil{TextFont, Text, {}, {}, false};
+    // White on black on a scratch surface of the same format, with room all
+    // round; ink on its border means the room was too small.
+    for (int pad = QFontMetrics(TextFont).height() + 8; pad <= 4096; pad *= 4) {
+        QImage scratch(QFontMetrics(TextFont).horizontalAdvance(Text) + 2 * pad,
+                       QFontMetrics(TextFont).height() + 2 * pad, QImage::Format_BGR888);
+        if (scratch.isNull())
+            break;
+        scratch.fill(Qt::black);
+        QPainter painter(&scratch);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setFont(TextFont);
+        painter.setPen(Qt::white);
+        painter.setBackgroundMode(Qt::TransparentMode);
+        painter.drawText(QPoint(pad, pad + painter.fontMetrics().ascent()), Text);
+        painter.end();
+        bool solid = true, onBorder = false;
+        std::vector<QPoint> ink;
+        for (int y = 0; y < scratch.height(); ++y) {
+            const auto *row = reinterpret_cast<const TPixel *>(scratch.constScanLine(y));
+            for (int x = 0; x < scratch.width(); ++x) {
+                if (row[x] == TPixel{0, 0, 0})
+                    continue;
+                solid = solid && row[x] == TPixel{255, 255, 255};
+                onBorder = onBorder || x == 0 || y == 0 || x == scratch.width() - 1 ||
+                           y == scratch.height() - 1;
+                ink.emplace_back(x - pad, y - pad);
+            }
+        }
+        if (!solid)
+            break; // blended pixels depend on what lies beneath: draw directly
+        if (onBorder)
+            continue;
+        Stencil.Ink = std::move(ink);
+        for (const QPoint &dot : Stencil.Ink)
+            Stencil.Bounds |= QRect(dot, QSize(1, 1));
+        Stencil.Usable = true;
+        break;
+    }
+    return Stencil;
 }
 
 void TLumeBitmap::BuildRowTable()
 {
     if (!Image.isNull() && Image.format() != QImage::Format_BGR888)
         Image.convertTo(QImage::Format_BGR888);
+    PointRowsAtImage();
+    TouchAll();
+    CopiedTo = nullptr;
+}
+
+void TLumeBitmap::PointRowsAtImage()
+{
     std::vector<TPixel *> rows(size_t(std::max(Image.height(), 0)));
     for (int y = 0; y < Image.height(); ++y)
         rows[size_t(y)] = reinterpret_cast<TPixel *>(Image.scanLine(y));
@@ -242,6 +367,10 @@ void TLumeBitmap::MoveTo(int X, int Y)
 {
     PenX = X;
     PenY = Y;
+    if (!PathBox.isNull()) {
+        Touch(PathBox);
+        PathBox = QRect();
+    }
 }
 
 // Bresenham over the pixel memory with the platform's rule for ties: in
@@ -256,6 +385,11 @@ void TLumeBitmap::LineTo(int X, int Y)
     if (Image.isNull())
         return;
     SyncRows();
+    // Clamped first: a box must not overflow for a wild coordinate.
+    const auto clampX = [this](int64_t V) { return int(std::clamp<int64_t>(V, -1, Width())); };
+    const auto clampY = [this](int64_t V) { return int(std::clamp<int64_t>(V, -1, Height())); };
+    PathBox |= QRect(QPoint(clampX(std::min<int64_t>(x, X)), clampY(std::min<int64_t>(y, Y))),
+                     QPoint(clampX(std::max<int64_t>(x, X)), clampY(std::max<int64_t>(y, Y))));
     uchar *const bits = Image.bits();
     const qsizetype stride = Image.bytesPerLine();
     const int64_t width = Image.width(), height = Image.height();
@@ -291,6 +425,7 @@ void TLumeBitmap::DrawOnto(TLumeBitmap &Destination, int X, int Y) const
     const QImage source = &Destination == this ? Image.copy() : Image;
     QPainter painter;
     Destination.BeginCanvas(painter);
+    Destination.Touch(QRect(X, Y, Width(), Height()));
     if (!Mask) {
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(X, Y, source);
@@ -302,11 +437,14 @@ void TLumeBitmap::DrawOnto(TLumeBitmap &Destination, int X, int Y) const
     painter.drawImage(X, Y, source);
 }
 
-void TLumeBitmap::CopyToPaintBox(TLumePaintBox &Box) const
+void TLumeBitmap::CopyToPaintBox(TLumePaintBox &Box)
 {
     if (Image.isNull())
         return;
-    Box.CopyFrom(Image, 0, 0);
+    Settle();
+    Box.CopyChanged(Image, CopiedTo == &Box ? &Changed : nullptr, Serial);
+    CopiedTo = &Box;
+    Changed = QRegion();
 }
 
 void TLumeBitmap::CopyToImage(TLumeImage &Target) const
@@ -336,6 +474,7 @@ void TLumeBitmap::SyncRows()
 {
     if (Image.isNull() || Rows.size() != size_t(Image.height()))
         return;
-    if (Rows[0].Data() != reinterpret_cast<TPixel *>(Image.bits()))
-        BuildRowTable();
+    // The pixels were shared and Qt copied them: the same picture elsewhere.
+    if (Rows.Raw(0) != reinterpret_cast<TPixel *>(Image.bits()))
+        PointRowsAtImage();
 }

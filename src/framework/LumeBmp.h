@@ -2,10 +2,13 @@
 
 #include <QFont>
 #include <QImage>
+#include <QRegion>
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QPainter;
@@ -15,6 +18,7 @@ class TLumePaintBox;
 // One pixel in memory order blue, green, red.
 struct TPixel {
     uint8_t B, G, R;
+    friend bool operator==(const TPixel &, const TPixel &) = default;
 };
 static_assert(sizeof(TPixel) == 3);
 
@@ -39,7 +43,15 @@ public:
     void Assign(std::vector<TPixel *> Rows) { Table = std::move(Rows); }
 
 private:
+    friend class TLumeBitmap;
+    // The surface's own access: it knows what it writes.
+    TPixel *Raw(size_t Y) const { return Table[Y]; }
+    // Whether a row was handed out since the surface last looked: what was
+    // written through it is not known, so the whole surface counts as changed.
+    bool TakeLent() const { return std::exchange(Lent, false); }
+
     std::vector<TPixel *> Table;
+    mutable bool Lent = false;
 };
 
 // Style bits of SetTextStyle.
@@ -72,12 +84,18 @@ public:
     void LineTo(int X, int Y);
 
     void DrawOnto(TLumeBitmap &Destination, int X, int Y) const;
-    void CopyToPaintBox(TLumePaintBox &Box) const;
+    // After the first copy to a box, copies only what changed since the last.
+    void CopyToPaintBox(TLumePaintBox &Box);
     void CopyToImage(TLumeImage &Image) const;
 
     int Width() const { return Image.width(); }
     int Height() const { return Image.height(); }
-    QImage &Picture() { return Image; }
+    // Whatever is drawn through the returned picture counts as a change of all.
+    QImage &Picture()
+    {
+        Rows.Lent = true;
+        return Image;
+    }
     const QImage &Picture() const { return Image; }
 
     TPixelTable Rows;
@@ -88,6 +106,36 @@ private:
     // these keep Rows pointing at this surface's own pixels when that happens.
     void BeginCanvas(QPainter &Painter);
     void SyncRows();
+    void PointRowsAtImage();
+
+    // Where pixels may have changed since the last copy to a paint box, and
+    // where they may differ from the last fill's colour: a frame drawn anew
+    // over the same ground then clears, copies and repaints only what was
+    // drawn, not the whole surface.
+    void Touch(const QRect &Area);
+    void TouchAll();
+    void Settle(); // takes in the open line path and any lent rows
+    void FillRect(const QRect &Area, TPixel Fill);
+
+    QRegion Changed;
+    QRegion Drawn;
+    std::optional<TPixel> Ground; // every pixel outside Drawn has this colour
+    QRect PathBox;                // covers the line path since the last MoveTo
+    const TLumePaintBox *CopiedTo = nullptr;
+    uint64_t Serial;
+
+    // Text drawn without antialiasing is a fixed set of pixels whatever its
+    // colour: laid out and rasterised once, then set directly.
+    struct TTextStencil {
+        QFont Font;
+        QString Text;
+        std::vector<QPoint> Ink; // from the text's top left
+        QRect Bounds;
+        bool Usable = false;
+    };
+    const TTextStencil &StencilFor(const QString &Text);
+    void PaintText(int X, int Y, const QString &Text);
+    TTextStencil Stencil;
 
     QImage Image;
     QFont TextFont;

@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdint>
 
 #if defined(__x86_64__)
@@ -177,23 +178,38 @@ TLumePaintBox::TLumePaintBox(QWidget *Parent) : QWidget(Parent)
 
 void TLumePaintBox::CopyFrom(const QImage &Image, int X, int Y)
 {
+    ShownSource = 0;
+    CopyArea(Image, X, Y, QRect(QPoint(X, Y), Image.size()));
+}
+
+void TLumePaintBox::CopyChanged(const QImage &Image, const QRegion *Changed, uint64_t Source)
+{
+    const bool same = Changed && Source != 0 && Source == ShownSource && Shown.size() == size();
+    CopyArea(Image, 0, 0, same ? *Changed : QRegion(Image.rect()));
+    ShownSource = Source;
+}
+
+void TLumePaintBox::CopyArea(const QImage &Image, int X, int Y, const QRegion &Area)
+{
     // Made once: every later copy writes into the same pixels.
     if (Shown.size() != size())
         Shown = QImage(size(), QImage::Format_RGB32);
-    const QRect target = QRect(QPoint(X, Y), Image.size()).intersected(Shown.rect());
+    const QRegion target = Area.intersected(QRect(QPoint(X, Y), Image.size()) & Shown.rect());
     if (target.isEmpty())
         return;
     if (Image.format() == QImage::Format_BGR888) {
         // Read through constScanLine, so the source's pixels stay unshared and
         // its next drawing does not copy them first.
         uchar *const shown = Shown.bits();
-        for (int y = target.top(); y <= target.bottom(); ++y)
-            WidenBgrRow(Image.constScanLine(y - Y) + 3 * (target.left() - X),
-                        reinterpret_cast<uint32_t *>(shown + y * Shown.bytesPerLine()) +
-                            target.left(),
-                        target.width());
+        for (const QRect &part : target)
+            for (int y = part.top(); y <= part.bottom(); ++y)
+                WidenBgrRow(Image.constScanLine(y - Y) + 3 * (part.left() - X),
+                            reinterpret_cast<uint32_t *>(shown + y * Shown.bytesPerLine()) +
+                                part.left(),
+                            part.width());
     } else {
         QPainter painter(&Shown);
+        painter.setClipRegion(target);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(X, Y, Image);
     }
@@ -209,7 +225,16 @@ void TLumePaintBox::paintEvent(QPaintEvent *Event)
                          parentWidget() ? parentWidget()->palette().window() : palette().window());
         return;
     }
-    painter.drawImage(Event->rect(), Shown, Event->rect());
+    // Part by part: the parts a title frame changes span the whole box. Qt
+    // hands a blit of many rows to its thread pool, and waking those threads
+    // costs more than the copy: a few rows at a time stay on this thread.
+    constexpr int Stripe = 32;
+    for (const QRect &part : Event->region())
+        for (int top = part.top(); top <= part.bottom(); top += Stripe) {
+            const QRect stripe(part.left(), top, part.width(),
+                               std::min(Stripe, part.bottom() + 1 - top));
+            painter.drawImage(stripe, Shown, stripe);
+        }
 }
 
 void TLumePaintBox::mouseReleaseEvent(QMouseEvent *Event)

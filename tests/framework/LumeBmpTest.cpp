@@ -4,10 +4,15 @@
 #include <QDataStream>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <random>
 #include <set>
 #include <stdexcept>
 
@@ -287,6 +292,111 @@ TEST(LumeBmp, TextHasNoBackgroundAndNoBlending)
     EXPECT_GT(inked.width(), 120) << "ten full-width letters";
 }
 
+TEST(LumeBmp, TextLooksAsQtDrawsItWhereverItFalls)
+{
+    // The surface sets the pixels it rasterised once for a font and text;
+    // Qt drawing the text on the surface is what that must match, also where
+    // the text leaves the surface and when the same text comes again in
+    // another colour.
+    const std::string title = "ゼノリア・オルカント";
+    struct TCase {
+        int Height;
+        unsigned Style;
+        std::string Text;
+        QPoint At, Again;
+    } cases[] = {{20, fsItalic, title, {249, 324}, {250, 325}},
+                 {20, fsItalic, title, {-30, -8}, {420, 390}},
+                 {12, 0, "+42 ★☆ 戦士", {3, 3}, {499, 0}},
+                 {33, fsBold | fsUnderline | fsStrikeOut, "Ab", {100, 100}, {-20, 380}}};
+    for (const TCase &c : cases) {
+        SCOPED_TRACE(c.Text + " at " + std::to_string(c.At.x()) + "," + std::to_string(c.At.y()));
+        const QColor colours[2] = {QColor(0, 128, 64), QColor(255, 255, 255)};
+        TLumeBitmap bitmap;
+        bitmap.NewSurface(500, 400, TPixel{30, 20, 10});
+        QImage expected(500, 400, QImage::Format_BGR888);
+        expected.fill(QColor(10, 20, 30));
+        QFont font = LumeFont(c.Height, c.Style & fsBold, c.Style & fsItalic);
+        font.setUnderline(c.Style & fsUnderline);
+        font.setStrikeOut(c.Style & fsStrikeOut);
+        font.setStyleStrategy(QFont::NoAntialias);
+        QPainter painter(&expected);
+        painter.setFont(font);
+        painter.setBackgroundMode(Qt::TransparentMode);
+        for (int i = 0; i < 2; ++i) {
+            const QPoint at = i == 0 ? c.At : c.Again;
+            bitmap.SetTextStyle(c.Height, c.Style, colours[i]);
+            bitmap.WriteText(at.x(), at.y(), ToSjis(c.Text));
+            painter.setPen(colours[i]);
+            painter.drawText(QPoint(at.x(), at.y() + painter.fontMetrics().ascent()),
+                             QString::fromStdString(c.Text));
+        }
+        painter.end();
+        EXPECT_EQ(std::as_const(bitmap).Picture(), expected);
+    }
+}
+
+TEST(LumeBmp, PaintBoxesShowEveryChangeThoughOnlyChangesAreCopied)
+{
+    // After its first copy a surface copies only what changed since; any mix
+    // of drawing, fills, rows written directly and pictures drawn onto it,
+    // copied to one box or to two in turn, must leave each box showing the
+    // surface exactly.
+    const char *replay = std::getenv("VANTIK_BMP_SEED");
+    const uint64_t seed =
+        replay && *replay ? std::strtoull(replay, nullptr, 10) : std::random_device{}();
+    std::printf("paint box seed %llu (replay with VANTIK_BMP_SEED)\n",
+                static_cast<unsigned long long>(seed));
+    std::fflush(stdout);
+    std::mt19937_64 rng(seed);
+    const auto pick = [&rng](int Low, int High) {
+        return std::uniform_int_distribution<int>(Low, High)(rng);
+    };
+    const TPixel grounds[2] = {TPixel{0, 0, 0}, TPixel{9, 8, 7}};
+    TLumeBitmap bitmap, sprite;
+    bitmap.NewSurface(120, 90, grounds[0]);
+    sprite.NewSurface(17, 11, TPixel{1, 200, 3});
+    TLumePaintBox boxes[2] = {TLumePaintBox(nullptr), TLumePaintBox(nullptr)};
+    for (TLumePaintBox &box : boxes)
+        box.resize(120, 90);
+    for (int step = 0; step < 600; ++step) {
+        SCOPED_TRACE(testing::Message() << "seed " << seed << ", step " << step);
+        // Steps weighted: rows written directly count as a change of all, so
+        // they come rarely, or every later fill would be a whole one.
+        constexpr int Steps[16] = {0, 0, 0, 1, 1, 1, 1, 2, 2, 4, 5, 6, 7, 7, 7, 7};
+        switch (Steps[pick(0, 15)]) {
+        case 0:
+            bitmap.FillSurface(grounds[pick(0, 5) == 0]);
+            break;
+        case 1:
+            bitmap.SetPenColour(QColor(pick(0, 255), pick(0, 255), pick(0, 255)));
+            bitmap.MoveTo(pick(-20, 140), pick(-20, 110));
+            for (int i = pick(1, 6); i > 0; --i)
+                bitmap.LineTo(pick(-20, 140), pick(-20, 110));
+            break;
+        case 2:
+            bitmap.SetTextStyle(pick(8, 24), unsigned(pick(0, 15)), QColor(250, 240, pick(0, 255)));
+            bitmap.WriteText(pick(-30, 120), pick(-20, 90), ToSjis(pick(0, 1) ? "★戦士" : "Ab"));
+            break;
+        case 4:
+            bitmap.Rows[pick(0, 89)][pick(0, 119)] = TPixel{77, 66, 55};
+            break;
+        case 5:
+            sprite.DrawOnto(bitmap, pick(-10, 115), pick(-10, 85));
+            break;
+        case 6:
+            bitmap.DrawOnto(bitmap, pick(-10, 10), pick(-10, 10));
+            break;
+        default: {
+            const int which = pick(0, 3) == 0 ? 1 : 0;
+            bitmap.CopyToPaintBox(boxes[which]);
+            ASSERT_EQ(boxes[which].Canvas().convertToFormat(QImage::Format_BGR888),
+                      std::as_const(bitmap).Picture())
+                << "box " << which;
+        }
+        }
+    }
+}
+
 TEST(LumeBmp, LinesLeaveTheirEndPointUnpainted)
 {
     const auto across = LinePixels(10, 10, 20, 10);
@@ -331,15 +441,33 @@ TEST(LumeBmp, CopiesReachAnImageWhiteBeyondTheBitmap)
 
 TEST(LumeBmp, PaintBoxShowsEveryPixelOfTheCopyExactly)
 {
-    // Every pixel differs from its neighbours, and the odd width leaves a
-    // remainder after the copy's groups of four pixels.
+    // Every pixel differs from its neighbours, the odd width leaves a
+    // remainder after the copy's groups of four pixels, and the height more
+    // than one stripe of the repaint.
     TLumeBitmap bitmap;
-    bitmap.NewSurface(37, 5);
-    for (int y = 0; y < 5; ++y)
+    bitmap.NewSurface(37, 70);
+    for (int y = 0; y < 70; ++y)
         for (int x = 0; x < 37; ++x)
-            bitmap.Rows[y][x] = TPixel{uint8_t(x * 7), uint8_t(y * 50 + x), uint8_t(255 - x * 3)};
-    TLumePaintBox box(nullptr);
-    box.resize(37, 5);
+            bitmap.Rows[y][x] = TPixel{uint8_t(x * 7), uint8_t(y * 3 + x), uint8_t(255 - x * 3)};
+    QWidget page;
+    page.resize(50, 80);
+    TLumePaintBox box(&page);
+    box.setGeometry(7, 4, 37, 70);
     bitmap.CopyToPaintBox(box);
-    EXPECT_EQ(box.Canvas().convertToFormat(QImage::Format_BGR888), bitmap.Picture());
+    const QImage expected = std::as_const(bitmap).Picture().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(box.Canvas(), expected);
+    // Painted into an image of its own format (as the window's backing store
+    // is), at the box's place on the page, and only the parts asked for.
+    QImage shown(50, 80, QImage::Format_RGB32);
+    shown.fill(Qt::magenta);
+    const QRegion parts = QRegion(8, 4, 3, 70) + QRegion(20, 6, 30, 40);
+    // render() puts the parts' bounding box at the offset given.
+    page.render(&shown, parts.boundingRect().topLeft(), parts, QWidget::DrawChildren);
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 50; ++x)
+            ASSERT_EQ(shown.pixel(x, y),
+                      parts.contains(QPoint(x, y)) && box.geometry().contains(x, y)
+                          ? expected.pixel(x - 7, y - 4)
+                          : QColor(Qt::magenta).rgb())
+                << x << "," << y;
 }
