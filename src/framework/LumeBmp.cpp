@@ -404,6 +404,24 @@ void TLumeBitmap::LineTo(int X, int Y)
     const int64_t major = xMajor ? dx : dy;
     const int64_t minor = xMajor ? dy : dx;
     int64_t error = 2 * minor - major;
+    if (x >= 0 && y >= 0 && x < width && y < height && X >= 0 && Y >= 0 && X < width &&
+        Y < height) {
+        // Both ends on the surface, so every pixel between is: the walk moves
+        // a pointer with no bounds check (a title frame has 1 300 segments).
+        const qsizetype alongX = stepX * qsizetype(sizeof(TPixel)), alongY = stepY * stride;
+        const qsizetype majorStep = xMajor ? alongX : alongY, minorStep = xMajor ? alongY : alongX;
+        uchar *pixel = bits + y * stride + x * qsizetype(sizeof(TPixel));
+        for (int64_t i = 0; i < major; ++i, pixel += majorStep) {
+            *reinterpret_cast<TPixel *>(pixel) = PenPixel;
+            if (error + bias > 0) {
+                pixel += minorStep;
+                error += 2 * minor - 2 * major;
+            } else {
+                error += 2 * minor;
+            }
+        }
+        return;
+    }
     for (int64_t i = 0; i < major; ++i) {
         if (x >= 0 && y >= 0 && x < width && y < height)
             reinterpret_cast<TPixel *>(bits + y * stride)[x] = PenPixel;
