@@ -5,7 +5,12 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextLayout>
 #include <QWidget>
+
+#include <memory>
+#include <unordered_map>
+#include <vector>
 
 // The standard controls of a form. Captions are kept as Shift-JIS bytes and
 // converted only when the control shows them; all are plain Qt widgets, so
@@ -19,6 +24,49 @@ class TLumePanel : public QWidget {
     Q_OBJECT
 public:
     TLumePanel(QWidget *Parent, const QColor &Colour);
+};
+
+// A caption laid out once as QPainter::drawText lays out plain text in a
+// rectangle, so that a repaint draws the kept glyphs instead of shaping the
+// text again. The controls draw with it only where the result is the one
+// their Qt painting gives, pixel for pixel.
+class TLumeCaptionLayout {
+public:
+    // Lays out Text in Area, left to right, with one horizontal and one
+    // vertical alignment in Flags; Device resolves the font as a painter on
+    // it does.
+    TLumeCaptionLayout(const QString &Text, const QFont &Font, const QPaintDevice *Device,
+                       const QRect &Area, Qt::Alignment Flags);
+    bool Fits(const QRect &Area, Qt::Alignment Flags) const
+    {
+        return Area == LaidOutArea && Flags == LaidOutFlags;
+    }
+    // Draws the lines with Brush as the style's item text is drawn.
+    void Draw(QPainter &Painter, const QBrush &Brush) const;
+    // Where the laid-out lines lie.
+    const QRectF &Bounds() const { return LinesBounds; }
+
+private:
+    QTextLayout Layout;
+    std::vector<QPointF> LineOrigins;
+    QRect LaidOutArea;
+    Qt::Alignment LaidOutFlags;
+    QRectF LinesBounds;
+    bool Overflows = false;
+};
+
+// The layouts of the captions a control has shown: the rolling dice show
+// the same hundred numbers again and again, and each is shaped only once.
+class TLumeCaptionCache {
+public:
+    // The layout of Control's Text in Area with Flags, in Control's font.
+    const TLumeCaptionLayout &Get(const QWidget &Control, const QString &Text, const QRect &Area,
+                                  Qt::Alignment Flags);
+    // Forgets every layout, as a change of font must.
+    void Clear() { Kept.clear(); }
+
+private:
+    std::unordered_map<QString, std::unique_ptr<TLumeCaptionLayout>> Kept;
 };
 
 // A transparent label of fixed size, no word wrap, text at the top.
@@ -36,14 +84,17 @@ public:
 protected:
     void paintEvent(QPaintEvent *Event) override;
     void changeEvent(QEvent *Event) override;
-    void resizeEvent(QResizeEvent *Event) override;
 
 private:
-    // Where the caption may put ink; empty until a paint needs it.
+    // Whether the kept layout draws the caption exactly as QLabel would.
+    bool DrawsCaptionItself() const;
+    // The caption laid out for the label's current size, font and alignment.
+    const TLumeCaptionLayout &CaptionLayout() const;
+    // Where the caption may put ink.
     QRect InkArea() const;
 
     TSjis CaptionBytes;
-    mutable QRect CachedInkArea;
+    mutable TLumeCaptionCache Layouts;
 };
 
 // A one-pixel rectangle frame without fill.
@@ -105,6 +156,11 @@ public:
     const TSjis &Caption() const { return CaptionBytes; }
     int Tag;
 
+protected:
+    void paintEvent(QPaintEvent *Event) override;
+    void changeEvent(QEvent *Event) override;
+
 private:
     TSjis CaptionBytes;
+    TLumeCaptionCache Layouts;
 };
