@@ -9,6 +9,7 @@
 #include <QtMath>
 
 #include <cstdint>
+#include <cstring>
 
 #if defined(__x86_64__)
 #include <immintrin.h>
@@ -49,14 +50,11 @@ void WidenBgrRow(const uchar *Source, uint32_t *Target, int Count)
         Target[x] = 0xff000000u | uint32_t(pixel[2]) << 16 | uint32_t(pixel[1]) << 8 | pixel[0];
 }
 
-// Whether a control's plain text is drawn by the style the kept layouts
-// follow, left to right, with none of the marks drawText treats specially
-// beyond line breaks: a mnemonic '&' or a length-variant separator.
-bool KeptLayoutFits(const QWidget &Control, const QString &Text)
+// Whether Control is drawn by the style the kept layouts follow, left to right.
+bool KeptLayoutFits(const QWidget &Control)
 {
-    return Control.style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0 &&
-           Control.layoutDirection() == Qt::LeftToRight && !Text.isRightToLeft() &&
-           !Text.contains(u'&') && !Text.contains(QChar(0x9c));
+    return std::strcmp(Control.style()->metaObject()->className(), "QFusionStyle") == 0 &&
+           Control.layoutDirection() == Qt::LeftToRight;
 }
 
 } // namespace
@@ -64,7 +62,8 @@ bool KeptLayoutFits(const QWidget &Control, const QString &Text)
 TLumeCaptionLayout::TLumeCaptionLayout(const QString &Text, const QFont &Font,
                                        const QPaintDevice *Device, const QRect &Area,
                                        Qt::Alignment Flags)
-    : LaidOutArea(Area), LaidOutFlags(Flags)
+    : LaidOutArea(Area), LaidOutFlags(Flags),
+      PlainText(!Text.isRightToLeft() && !Text.contains(u'&') && !Text.contains(QChar(0x9c)))
 {
     // As drawText takes plain text: a line feed breaks the line, a carriage
     // return or a tab is a space, no line wraps, and lines stop once they
@@ -110,8 +109,13 @@ TLumeCaptionLayout::TLumeCaptionLayout(const QString &Text, const QFont &Font,
         blockX = Area.width() - width;
     else if (Flags & Qt::AlignHCenter)
         blockX = qRound((Area.width() - width) / 2);
-    LinesBounds = QRectF(Area.x() + blockX, Area.y() + blockY, width, height);
-    Overflows = !QRectF(Area).contains(LinesBounds);
+    const QRectF bounds(Area.x() + blockX, Area.y() + blockY, width, height);
+    Overflows = !QRectF(Area).contains(bounds);
+    // Glyphs may reach a little past their advance and line box; a whole
+    // line height is far more than any glyph of the controls' font does.
+    const int margin = QFontMetrics(Layout.font()).height();
+    if (!Text.isEmpty())
+        Ink = bounds.toAlignedRect().adjusted(-margin, -margin, margin, margin);
 
     for (int i = 0; !shown.isEmpty() && i < Layout.lineCount(); ++i) {
         const qreal advance = Layout.lineAt(i).horizontalAdvance();
@@ -180,7 +184,9 @@ TLumeLabel::TLumeLabel(QWidget *Parent, const QRect &Bounds, Qt::Alignment HAlig
                        const QFont &Font, const QColor &Colour, const TSjis &Caption)
     : QLabel(Parent)
 {
+    // Fixed, so that a new caption does not ask the page for a new layout.
     setGeometry(Bounds);
+    setFixedSize(Bounds.size());
     setFont(Font);
     setAlignment(HAlign | Qt::AlignTop);
     setWordWrap(false);
@@ -210,13 +216,14 @@ void TLumeLabel::paintEvent(QPaintEvent *Event)
     // puts no ink there is nothing to draw.
     if (!Event->rect().contains(rect()) && !Event->region().intersects(InkArea()))
         return;
-    if (!DrawsCaptionItself()) {
+    const TLumeCaptionLayout &layout = CaptionLayout();
+    if (!DrawsCaptionItself() || !layout.Plain()) {
         QLabel::paintEvent(Event);
         return;
     }
     // QLabel would lay out and shape its text again on every paint.
     QPainter painter(this);
-    CaptionLayout().Draw(painter, palette().brush(foregroundRole()));
+    layout.Draw(painter, palette().brush(foregroundRole()));
 }
 
 bool TLumeLabel::DrawsCaptionItself() const
@@ -226,7 +233,7 @@ bool TLumeLabel::DrawsCaptionItself() const
     return isEnabled() && frameWidth() == 0 && margin() == 0 && indent() <= 0 &&
            textFormat() == Qt::PlainText && !wordWrap() && !(alignment() & Qt::AlignJustify) &&
            !(textInteractionFlags() & (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard)) &&
-           KeptLayoutFits(*this, text());
+           KeptLayoutFits(*this);
 }
 
 const TLumeCaptionLayout &TLumeLabel::CaptionLayout() const
@@ -236,12 +243,7 @@ const TLumeCaptionLayout &TLumeLabel::CaptionLayout() const
 
 QRect TLumeLabel::InkArea() const
 {
-    if (text().isEmpty())
-        return {};
-    // Glyphs may reach a little past their advance and line box; a whole
-    // line height is far more than any glyph of the controls' font does.
-    const int margin = fontMetrics().height();
-    return CaptionLayout().Bounds().toAlignedRect().adjusted(-margin, -margin, margin, margin);
+    return CaptionLayout().InkArea();
 }
 
 void TLumeLabel::changeEvent(QEvent *Event)
@@ -347,6 +349,7 @@ TLumeButton::TLumeButton(QWidget *Parent, const QRect &Bounds, const QFont &Font
     : QPushButton(Parent), Tag(ButtonTag)
 {
     setGeometry(Bounds);
+    setFixedSize(Bounds.size());
     setFont(Font);
     SetCaption(Caption);
 }
@@ -369,17 +372,21 @@ void TLumeButton::paintEvent(QPaintEvent *Event)
     // keep QPushButton's own painting.
     if (!(option.state & QStyle::State_Enabled) || (option.state & QStyle::State_HasFocus) ||
         !option.icon.isNull() || (option.features & QStyleOptionButton::HasMenu) ||
-        !KeptLayoutFits(*this, option.text)) {
+        !KeptLayoutFits(*this)) {
+        QPushButton::paintEvent(Event);
+        return;
+    }
+    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    const TLumeCaptionLayout &layout =
+        Layouts.Get(*this, option.text, area, Qt::AlignHCenter | Qt::AlignVCenter);
+    if (!layout.Plain()) {
         QPushButton::paintEvent(Event);
         return;
     }
     QStylePainter painter(this);
-    const QString caption = option.text;
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    Layouts.Get(*this, caption, area, Qt::AlignHCenter | Qt::AlignVCenter)
-        .Draw(painter, option.palette.brush(QPalette::ButtonText));
+    layout.Draw(painter, option.palette.brush(QPalette::ButtonText));
 }
 
 void TLumeButton::changeEvent(QEvent *Event)

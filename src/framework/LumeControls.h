@@ -37,22 +37,27 @@ public:
     // it does.
     TLumeCaptionLayout(const QString &Text, const QFont &Font, const QPaintDevice *Device,
                        const QRect &Area, Qt::Alignment Flags);
+    // Whether it was laid out in Area with Flags.
     bool Fits(const QRect &Area, Qt::Alignment Flags) const
     {
         return Area == LaidOutArea && Flags == LaidOutFlags;
     }
     // Draws the lines with Brush as the style's item text is drawn.
     void Draw(QPainter &Painter, const QBrush &Brush) const;
-    // Where the laid-out lines lie.
-    const QRectF &Bounds() const { return LinesBounds; }
+    // Whether Qt draws this text as laid out here: left to right, with none
+    // of the marks drawText treats specially beyond line breaks.
+    bool Plain() const { return PlainText; }
+    // Where the glyphs may put ink.
+    const QRect &InkArea() const { return Ink; }
 
 private:
     QTextLayout Layout;
     std::vector<QPointF> LineOrigins;
     QRect LaidOutArea;
     Qt::Alignment LaidOutFlags;
-    QRectF LinesBounds;
+    QRect Ink;
     bool Overflows = false;
+    bool PlainText = false;
 };
 
 // The layouts of the captions a control has shown: the rolling dice show
