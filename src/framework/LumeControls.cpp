@@ -59,9 +59,8 @@ bool KeptLayoutFits(const QWidget &Control)
 
 } // namespace
 
-TLumeCaptionLayout::TLumeCaptionLayout(const QString &Text, const QFont &Font,
-                                       const QPaintDevice *Device, const QRect &Area,
-                                       Qt::Alignment Flags)
+TLumeCaptionLayout::TLumeCaptionLayout(const QString &Text, const TLumeCaptionFont &Font,
+                                       const QRect &Area, Qt::Alignment Flags)
     : LaidOutArea(Area), LaidOutFlags(Flags),
       PlainText(!Text.isRightToLeft() && !Text.contains(u'&') && !Text.contains(QChar(0x9c)))
 {
@@ -76,14 +75,14 @@ TLumeCaptionLayout::TLumeCaptionLayout(const QString &Text, const QFont &Font,
             c = u' ';
     }
     Layout.setText(shown);
-    Layout.setFont(QFont(Font, Device));
+    Layout.setFont(Font.Font);
     QTextOption option;
     option.setTextDirection(Qt::LeftToRight);
     option.setAlignment(Qt::AlignLeft);
     Layout.setTextOption(option);
     Layout.setCacheEnabled(true);
 
-    const qreal leading = QFontMetricsF(Layout.font()).leading();
+    const qreal leading = Font.Leading;
     qreal height = -leading;
     qreal width = 0;
     Layout.beginLayout();
@@ -113,7 +112,7 @@ TLumeCaptionLayout::TLumeCaptionLayout(const QString &Text, const QFont &Font,
     Overflows = !QRectF(Area).contains(bounds);
     // Glyphs may reach a little past their advance and line box; a whole
     // line height is far more than any glyph of the controls' font does.
-    const int margin = QFontMetrics(Layout.font()).height();
+    const int margin = Font.LineHeight;
     if (!Text.isEmpty())
         Ink = bounds.toAlignedRect().adjusted(-margin, -margin, margin, margin);
 
@@ -156,8 +155,12 @@ const TLumeCaptionLayout &TLumeCaptionCache::Get(const QWidget &Control, const Q
     constexpr size_t MostKept = 128;
     if (Kept.size() >= MostKept)
         Kept.clear();
+    if (!Resolved) {
+        const QFont font(Control.font(), &Control);
+        Resolved = {font, QFontMetricsF(font).leading(), QFontMetrics(font).height()};
+    }
     std::unique_ptr<TLumeCaptionLayout> &layout = Kept[Text];
-    layout = std::make_unique<TLumeCaptionLayout>(Text, Control.font(), &Control, Area, Flags);
+    layout = std::make_unique<TLumeCaptionLayout>(Text, *Resolved, Area, Flags);
     return *layout;
 }
 

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -26,6 +27,14 @@ public:
     TLumePanel(QWidget *Parent, const QColor &Colour);
 };
 
+// A control's font as a painter on the control resolves it, with the
+// metrics that lay out its lines.
+struct TLumeCaptionFont {
+    QFont Font;
+    qreal Leading;
+    int LineHeight;
+};
+
 // A caption laid out once as QPainter::drawText lays out plain text in a
 // rectangle, so that a repaint draws the kept glyphs instead of shaping the
 // text again. The controls draw with it only where the result is the one
@@ -33,10 +42,9 @@ public:
 class TLumeCaptionLayout {
 public:
     // Lays out Text in Area, left to right, with one horizontal and one
-    // vertical alignment in Flags; Device resolves the font as a painter on
-    // it does.
-    TLumeCaptionLayout(const QString &Text, const QFont &Font, const QPaintDevice *Device,
-                       const QRect &Area, Qt::Alignment Flags);
+    // vertical alignment in Flags.
+    TLumeCaptionLayout(const QString &Text, const TLumeCaptionFont &Font, const QRect &Area,
+                       Qt::Alignment Flags);
     // Whether it was laid out in Area with Flags.
     bool Fits(const QRect &Area, Qt::Alignment Flags) const
     {
@@ -68,10 +76,15 @@ public:
     const TLumeCaptionLayout &Get(const QWidget &Control, const QString &Text, const QRect &Area,
                                   Qt::Alignment Flags);
     // Forgets every layout, as a change of font must.
-    void Clear() { Kept.clear(); }
+    void Clear()
+    {
+        Kept.clear();
+        Resolved.reset();
+    }
 
 private:
     std::unordered_map<QString, std::unique_ptr<TLumeCaptionLayout>> Kept;
+    std::optional<TLumeCaptionFont> Resolved;
 };
 
 // A transparent label of fixed size, no word wrap, text at the top.
