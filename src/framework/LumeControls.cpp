@@ -3,9 +3,14 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QtMath>
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #if defined(__x86_64__)
 #include <immintrin.h>
@@ -46,7 +51,119 @@ void WidenBgrRow(const uchar *Source, uint32_t *Target, int Count)
         Target[x] = 0xff000000u | uint32_t(pixel[2]) << 16 | uint32_t(pixel[1]) << 8 | pixel[0];
 }
 
+// Whether Control is drawn by the style the kept layouts follow, left to right.
+bool KeptLayoutFits(const QWidget &Control)
+{
+    return std::strcmp(Control.style()->metaObject()->className(), "QFusionStyle") == 0 &&
+           Control.layoutDirection() == Qt::LeftToRight;
+}
+
 } // namespace
+
+TLumeCaptionLayout::TLumeCaptionLayout(const QString &Text, const TLumeCaptionFont &Font,
+                                       const QRect &Area, Qt::Alignment Flags)
+    : LaidOutArea(Area), LaidOutFlags(Flags),
+      PlainText(!Text.isRightToLeft() && !Text.contains(u'&') && !Text.contains(QChar(0x9c)))
+{
+    // As drawText takes plain text: a line feed breaks the line, a carriage
+    // return or a tab is a space, no line wraps, and lines stop once they
+    // fill the area's height.
+    QString shown = Text;
+    for (QChar &c : shown) {
+        if (c == u'\n')
+            c = QChar::LineSeparator;
+        else if (c == u'\r' || c == u'\t')
+            c = u' ';
+    }
+    Layout.setText(shown);
+    Layout.setFont(Font.Font);
+    QTextOption option;
+    option.setTextDirection(Qt::LeftToRight);
+    option.setAlignment(Qt::AlignLeft);
+    Layout.setTextOption(option);
+    Layout.setCacheEnabled(true);
+
+    const qreal leading = Font.Leading;
+    qreal height = -leading;
+    qreal width = 0;
+    Layout.beginLayout();
+    for (QTextLine line = Layout.createLine(); line.isValid(); line = Layout.createLine()) {
+        line.setLineWidth(0x01000000);
+        height = qCeil(height + leading);
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+        width = qMax(width, line.naturalTextWidth());
+        if (height >= Area.height())
+            break;
+    }
+    Layout.endLayout();
+
+    // A centred block starts on a whole pixel; each line is centred on its own.
+    qreal blockX = 0;
+    qreal blockY = 0;
+    if (Flags & Qt::AlignBottom)
+        blockY = Area.height() - height;
+    else if (Flags & Qt::AlignVCenter)
+        blockY = -qRound(-(Area.height() - height) / 2);
+    if (Flags & Qt::AlignRight)
+        blockX = Area.width() - width;
+    else if (Flags & Qt::AlignHCenter)
+        blockX = qRound((Area.width() - width) / 2);
+    const QRectF bounds(Area.x() + blockX, Area.y() + blockY, width, height);
+    Overflows = !QRectF(Area).contains(bounds);
+    // Glyphs may reach a little past their advance and line box; a whole
+    // line height is far more than any glyph of the controls' font does.
+    const int margin = Font.LineHeight;
+    if (!Text.isEmpty())
+        Ink = bounds.toAlignedRect().adjusted(-margin, -margin, margin, margin);
+
+    for (int i = 0; !shown.isEmpty() && i < Layout.lineCount(); ++i) {
+        const qreal advance = Layout.lineAt(i).horizontalAdvance();
+        qreal x = 0;
+        if (Flags & Qt::AlignRight)
+            x = Area.width() - advance;
+        else if (Flags & Qt::AlignHCenter)
+            x = (Area.width() - advance) / 2;
+        LineOrigins.emplace_back(Area.x() + x, Area.y() + blockY);
+    }
+}
+
+void TLumeCaptionLayout::Draw(QPainter &Painter, const QBrush &Brush) const
+{
+    if (LineOrigins.empty())
+        return;
+    const QPen kept = Painter.pen();
+    Painter.setPen(QPen(Brush, kept.widthF()));
+    if (Overflows) {
+        Painter.save();
+        Painter.setClipRect(QRectF(LaidOutArea), Qt::IntersectClip);
+    }
+    for (size_t i = 0; i < LineOrigins.size(); ++i)
+        Layout.lineAt(int(i)).draw(&Painter, LineOrigins[i]);
+    if (Overflows)
+        Painter.restore();
+    Painter.setPen(kept);
+}
+
+const TLumeCaptionLayout &TLumeCaptionCache::Get(const QWidget &Control, const QString &Text,
+                                                 const QRect &Area, Qt::Alignment Flags)
+{
+    const auto found = Kept.find(Text);
+    if (found != Kept.end() && found->second->Fits(Area, Flags))
+        return *found->second;
+    // The message label shows many captions once each: rather than keep them
+    // all, the cache starts afresh when it holds this many.
+    constexpr size_t MostKept = 128;
+    if (Kept.size() >= MostKept)
+        Kept.clear();
+    if (!Resolved) {
+        const QFont font(Control.font(), &Control);
+        Resolved = {font, QFontMetricsF(font).leading(), QFontMetrics(font).height()};
+    }
+    std::unique_ptr<TLumeCaptionLayout> &layout = Kept[Text];
+    layout = std::make_unique<TLumeCaptionLayout>(Text, *Resolved, Area, Flags);
+    return *layout;
+}
 
 QFont LumeFont(int PixelHeight, bool Bold, bool Italic)
 {
@@ -71,7 +188,9 @@ TLumeLabel::TLumeLabel(QWidget *Parent, const QRect &Bounds, Qt::Alignment HAlig
                        const QFont &Font, const QColor &Colour, const TSjis &Caption)
     : QLabel(Parent)
 {
+    // Fixed, so that a new caption does not ask the page for a new layout.
     setGeometry(Bounds);
+    setFixedSize(Bounds.size());
     setFont(Font);
     setAlignment(HAlign | Qt::AlignTop);
     setWordWrap(false);
@@ -84,10 +203,13 @@ TLumeLabel::TLumeLabel(QWidget *Parent, const QRect &Bounds, Qt::Alignment HAlig
 
 void TLumeLabel::SetCaption(const TSjis &Caption)
 {
+    // The rolling dice write a caption on every tick; the same one again
+    // would change nothing on screen.
+    if (Caption == CaptionBytes)
+        return;
     CaptionBytes = Caption;
     QString text = FromSjis(Caption);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    CachedInkArea = QRect();
     setText(text);
 }
 
@@ -95,37 +217,44 @@ void TLumeLabel::paintEvent(QPaintEvent *Event)
 {
     // A transparent label is painted again wherever a control above or below
     // it changes: the message under the rolling dice, say. Where its caption
-    // puts no ink there is nothing to draw, and laying out its text again
-    // would cost more than the change itself.
+    // puts no ink there is nothing to draw.
     if (!Event->rect().contains(rect()) && !Event->region().intersects(InkArea()))
         return;
-    QLabel::paintEvent(Event);
+    const TLumeCaptionLayout &layout = CaptionLayout();
+    if (!DrawsCaptionItself() || !layout.Plain()) {
+        QLabel::paintEvent(Event);
+        return;
+    }
+    // QLabel would lay out and shape its text again on every paint.
+    QPainter painter(this);
+    layout.Draw(painter, palette().brush(foregroundRole()));
+}
+
+bool TLumeLabel::DrawsCaptionItself() const
+{
+    // The game's labels are enabled plain text without frame, margin, indent,
+    // wrapping or selection; any other set-up keeps QLabel's own painting.
+    return isEnabled() && frameWidth() == 0 && margin() == 0 && indent() <= 0 &&
+           textFormat() == Qt::PlainText && !wordWrap() && !(alignment() & Qt::AlignJustify) &&
+           !(textInteractionFlags() & (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard)) &&
+           KeptLayoutFits(*this);
+}
+
+const TLumeCaptionLayout &TLumeLabel::CaptionLayout() const
+{
+    return Layouts.Get(*this, text(), contentsRect(), alignment());
 }
 
 QRect TLumeLabel::InkArea() const
 {
-    if (CachedInkArea.isNull()) {
-        // Glyphs may reach a little past their advance and line box; a whole
-        // line height is far more than any glyph of the controls' font does.
-        const int margin = fontMetrics().height();
-        CachedInkArea = fontMetrics()
-                            .boundingRect(contentsRect(), int(alignment()), text())
-                            .adjusted(-margin, -margin, margin, margin);
-    }
-    return CachedInkArea;
+    return CaptionLayout().InkArea();
 }
 
 void TLumeLabel::changeEvent(QEvent *Event)
 {
     if (Event->type() == QEvent::FontChange)
-        CachedInkArea = QRect();
+        Layouts.Clear();
     QLabel::changeEvent(Event);
-}
-
-void TLumeLabel::resizeEvent(QResizeEvent *Event)
-{
-    CachedInkArea = QRect();
-    QLabel::resizeEvent(Event);
 }
 
 void TLumeLabel::SetFontColour(const QColor &Colour)
@@ -248,12 +377,49 @@ TLumeButton::TLumeButton(QWidget *Parent, const QRect &Bounds, const QFont &Font
     : QPushButton(Parent), Tag(ButtonTag)
 {
     setGeometry(Bounds);
+    setFixedSize(Bounds.size());
     setFont(Font);
     SetCaption(Caption);
 }
 
 void TLumeButton::SetCaption(const TSjis &Caption)
 {
+    if (Caption == CaptionBytes)
+        return;
     CaptionBytes = Caption;
     setText(FromSjis(Caption));
+}
+
+void TLumeButton::paintEvent(QPaintEvent *Event)
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    // The style draws the bevel; the caption is drawn from the kept layout
+    // where the style centres it. A focus frame is drawn over the caption
+    // and an icon, a menu or a disabled button moves or greys it: those
+    // keep QPushButton's own painting.
+    if (!(option.state & QStyle::State_Enabled) || (option.state & QStyle::State_HasFocus) ||
+        !option.icon.isNull() || (option.features & QStyleOptionButton::HasMenu) ||
+        !KeptLayoutFits(*this)) {
+        QPushButton::paintEvent(Event);
+        return;
+    }
+    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    const TLumeCaptionLayout &layout =
+        Layouts.Get(*this, option.text, area, Qt::AlignHCenter | Qt::AlignVCenter);
+    if (!layout.Plain()) {
+        QPushButton::paintEvent(Event);
+        return;
+    }
+    QStylePainter painter(this);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    layout.Draw(painter, option.palette.brush(QPalette::ButtonText));
+}
+
+void TLumeButton::changeEvent(QEvent *Event)
+{
+    if (Event->type() == QEvent::FontChange)
+        Layouts.Clear();
+    QPushButton::changeEvent(Event);
 }

@@ -5,7 +5,13 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextLayout>
 #include <QWidget>
+
+#include <memory>
+#include <optional>
+#include <unordered_map>
+#include <vector>
 
 // The standard controls of a form. Captions are kept as Shift-JIS bytes and
 // converted only when the control shows them; all are plain Qt widgets, so
@@ -19,6 +25,66 @@ class TLumePanel : public QWidget {
     Q_OBJECT
 public:
     TLumePanel(QWidget *Parent, const QColor &Colour);
+};
+
+// A control's font as a painter on the control resolves it, with the
+// metrics that lay out its lines.
+struct TLumeCaptionFont {
+    QFont Font;
+    qreal Leading;
+    int LineHeight;
+};
+
+// A caption laid out once as QPainter::drawText lays out plain text in a
+// rectangle, so that a repaint draws the kept glyphs instead of shaping the
+// text again. The controls draw with it only where the result is the one
+// their Qt painting gives, pixel for pixel.
+class TLumeCaptionLayout {
+public:
+    // Lays out Text in Area, left to right, with one horizontal and one
+    // vertical alignment in Flags.
+    TLumeCaptionLayout(const QString &Text, const TLumeCaptionFont &Font, const QRect &Area,
+                       Qt::Alignment Flags);
+    // Whether it was laid out in Area with Flags.
+    bool Fits(const QRect &Area, Qt::Alignment Flags) const
+    {
+        return Area == LaidOutArea && Flags == LaidOutFlags;
+    }
+    // Draws the lines with Brush as the style's item text is drawn.
+    void Draw(QPainter &Painter, const QBrush &Brush) const;
+    // Whether Qt draws this text as laid out here: left to right, with none
+    // of the marks drawText treats specially beyond line breaks.
+    bool Plain() const { return PlainText; }
+    // Where the glyphs may put ink.
+    const QRect &InkArea() const { return Ink; }
+
+private:
+    QTextLayout Layout;
+    std::vector<QPointF> LineOrigins;
+    QRect LaidOutArea;
+    Qt::Alignment LaidOutFlags;
+    QRect Ink;
+    bool Overflows = false;
+    bool PlainText = false;
+};
+
+// The layouts of the captions a control has shown: the rolling dice show
+// the same hundred numbers again and again, and each is shaped only once.
+class TLumeCaptionCache {
+public:
+    // The layout of Control's Text in Area with Flags, in Control's font.
+    const TLumeCaptionLayout &Get(const QWidget &Control, const QString &Text, const QRect &Area,
+                                  Qt::Alignment Flags);
+    // Forgets every layout, as a change of font must.
+    void Clear()
+    {
+        Kept.clear();
+        Resolved.reset();
+    }
+
+private:
+    std::unordered_map<QString, std::unique_ptr<TLumeCaptionLayout>> Kept;
+    std::optional<TLumeCaptionFont> Resolved;
 };
 
 // A transparent label of fixed size, no word wrap, text at the top.
@@ -36,14 +102,17 @@ public:
 protected:
     void paintEvent(QPaintEvent *Event) override;
     void changeEvent(QEvent *Event) override;
-    void resizeEvent(QResizeEvent *Event) override;
 
 private:
-    // Where the caption may put ink; empty until a paint needs it.
+    // Whether the kept layout draws the caption exactly as QLabel would.
+    bool DrawsCaptionItself() const;
+    // The caption laid out for the label's current size, font and alignment.
+    const TLumeCaptionLayout &CaptionLayout() const;
+    // Where the caption may put ink.
     QRect InkArea() const;
 
     TSjis CaptionBytes;
-    mutable QRect CachedInkArea;
+    mutable TLumeCaptionCache Layouts;
 };
 
 // A one-pixel rectangle frame without fill.
@@ -112,6 +181,11 @@ public:
     const TSjis &Caption() const { return CaptionBytes; }
     int Tag;
 
+protected:
+    void paintEvent(QPaintEvent *Event) override;
+    void changeEvent(QEvent *Event) override;
+
 private:
     TSjis CaptionBytes;
+    TLumeCaptionCache Layouts;
 };
