@@ -4,7 +4,8 @@
 // resident memory at rest. The game runs as a child process on the display of
 // the environment (Xvfb in CI), or offscreen when there is none. The title and
 // main page shares are each measured next to the same program built with a
-// main loop that never waits (the yardstick), in the same run.
+// main loop that never waits (the yardstick), in the same run; a bare Qt
+// window doing as little gives the floor under them all.
 #include "LumeTimer.h"
 #include "UnitBattle.h"
 #include "UnitBattler.h"
@@ -114,9 +115,11 @@ template <typename TSetup> void RunWindow(TSetup Setup)
     QApplication::exec();
 }
 
-pid_t StartProgram(const char *Program, const QString &WorkDir)
+pid_t StartProgram(const char *Program, const QString &WorkDir, const char *Argument = nullptr)
 {
-    return Spawn(WorkDir, [Program] { execl(Program, "vantik", static_cast<char *>(nullptr)); });
+    return Spawn(WorkDir, [Program, Argument] {
+        execl(Program, "vantik", Argument, static_cast<char *>(nullptr));
+    });
 }
 
 void StopProcess(pid_t Pid)
@@ -219,6 +222,22 @@ void BM_CpuShareIdleMainPage(benchmark::State &State)
     MeasureShareSideBySide(State, true);
 }
 
+// A bare Qt window doing what a page does, none of the game: what Qt and the
+// display cost by themselves, for the shares above and the dice below.
+void BM_QtFloor(benchmark::State &State, const char *Mode)
+{
+    QTemporaryDir dir;
+    for (auto _ : State) {
+        const TShare floor =
+            MeasureRunning(StartProgram(VANTIK_QT_FLOOR_BINARY, dir.path(), Mode), ShareWindow);
+        if (floor.Pct < 0) {
+            State.SkipWithError("the bare Qt window could not be started or measured");
+            return;
+        }
+        State.SetIterationTime(floor.Seconds);
+        State.counters["cpu_pct"] = floor.Pct;
+    }
+}
 // The rolling dice: the window's own game code runs in the child, which
 // opens a fight from the main menu and lets the player's dice roll.
 int GapPipe = -1;
@@ -345,5 +364,17 @@ BENCHMARK(BM_StartupToFirstTitleFrame)
 BENCHMARK(BM_CpuShareTitlePage)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(BM_CpuShareIdleMainPage)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(BM_DiceRolling)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_QtFloor, idle_timer, "idle")
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_QtFloor, label_digit, "label")
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_QtFloor, whole_picture, "image")
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1);
 
 BENCHMARK_MAIN();
