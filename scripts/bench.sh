@@ -4,8 +4,8 @@
 # copied, repainted) and the backdrop, then start-up to the first title frame,
 # processor share on the title page and on the idle main page (each next to a
 # build whose loop never waits), processor share and tick gaps of the rolling
-# dice, and resident memory. Extra arguments go to both benchmark programs
-# (--benchmark_filter=Dice, say).
+# dice, resident memory, and the floor: a bare Qt window doing as little.
+# Extra arguments go to both benchmark programs (--benchmark_filter=Dice, say).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps-bench.sh
