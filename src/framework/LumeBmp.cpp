@@ -96,6 +96,11 @@ bool DecodeJpeg(std::FILE *File, QImage *Picture, char *Message)
     return true;
 }
 
+TPixel PixelOf(const QColor &Colour)
+{
+    return TPixel{uint8_t(Colour.blue()), uint8_t(Colour.green()), uint8_t(Colour.red())};
+}
+
 // Octants of a line counted clockwise from +x in screen coordinates (y down).
 int LineOctant(int64_t Dx, int64_t Dy)
 {
@@ -236,10 +241,14 @@ void TLumeBitmap::TouchAll()
 
 void TLumeBitmap::Settle()
 {
-    if (Rows.TakeLent()) {
+    if (Rows.TakeLent())
         TouchAll();
-        return;
-    }
+    else
+        CommitPath();
+}
+
+void TLumeBitmap::CommitPath()
+{
     if (!PathBox.isNull()) {
         Touch(PathBox);
         PathBox = QRect();
@@ -283,8 +292,7 @@ void TLumeBitmap::PaintText(int X, int Y, const QString &Text)
         return;
     }
     SyncRows();
-    const TPixel ink{uint8_t(TextColour.blue()), uint8_t(TextColour.green()),
-                     uint8_t(TextColour.red())};
+    const TPixel ink = PixelOf(TextColour);
     const int width = Width(), height = Height();
     for (const QPoint &dot : stencil.Ink) {
         const int x = X + dot.x(), y = Y + dot.y();
@@ -296,14 +304,15 @@ void TLumeBitmap::PaintText(int X, int Y, const QString &Text)
 
 const TLumeBitmap::TTextStencil &TLumeBitmap::StencilFor(const QString &Text)
 {
-    if (Stencil.Text == Text && Stencil.Font == TextFont && !Stencil.Ink.empty())
-        return Stencil;
+    if (Stencil && Stencil->Text == Text && Stencil->Font == TextFont)
+        return *Stencil;
     Stencil = TTextStencil{TextFont, Text, {}, {}, false};
     // White on black on a scratch surface of the same format, with room all
     // round; ink on its border means the room was too small.
-    for (int pad = QFontMetrics(TextFont).height() + 8; pad <= 4096; pad *= 4) {
-        QImage scratch(QFontMetrics(TextFont).horizontalAdvance(Text) + 2 * pad,
-                       QFontMetrics(TextFont).height() + 2 * pad, QImage::Format_BGR888);
+    const QFontMetrics metrics(TextFont);
+    for (int pad = metrics.height() + 8; pad <= 4096; pad *= 4) {
+        QImage scratch(metrics.horizontalAdvance(Text) + 2 * pad, metrics.height() + 2 * pad,
+                       QImage::Format_BGR888);
         if (scratch.isNull())
             break;
         scratch.fill(Qt::black);
@@ -332,13 +341,13 @@ const TLumeBitmap::TTextStencil &TLumeBitmap::StencilFor(const QString &Text)
             break; // blended pixels depend on what lies beneath: draw directly
         if (onBorder)
             continue;
-        Stencil.Ink = std::move(ink);
-        for (const QPoint &dot : Stencil.Ink)
-            Stencil.Bounds |= QRect(dot, QSize(1, 1));
-        Stencil.Usable = true;
+        Stencil->Ink = std::move(ink);
+        for (const QPoint &dot : Stencil->Ink)
+            Stencil->Bounds |= QRect(dot, QSize(1, 1));
+        Stencil->Usable = true;
         break;
     }
-    return Stencil;
+    return *Stencil;
 }
 
 void TLumeBitmap::BuildRowTable()
@@ -360,17 +369,14 @@ void TLumeBitmap::PointRowsAtImage()
 
 void TLumeBitmap::SetPenColour(QColor Colour)
 {
-    PenPixel = TPixel{uint8_t(Colour.blue()), uint8_t(Colour.green()), uint8_t(Colour.red())};
+    PenPixel = PixelOf(Colour);
 }
 
 void TLumeBitmap::MoveTo(int X, int Y)
 {
     PenX = X;
     PenY = Y;
-    if (!PathBox.isNull()) {
-        Touch(PathBox);
-        PathBox = QRect();
-    }
+    CommitPath();
 }
 
 // Bresenham over the pixel memory with the platform's rule for ties: in

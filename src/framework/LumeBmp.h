@@ -115,6 +115,7 @@ private:
     void Touch(const QRect &Area);
     void TouchAll();
     void Settle(); // takes in the open line path and any lent rows
+    void CommitPath();
     void FillRect(const QRect &Area, TPixel Fill);
 
     QRegion Changed;
@@ -135,7 +136,7 @@ private:
     };
     const TTextStencil &StencilFor(const QString &Text);
     void PaintText(int X, int Y, const QString &Text);
-    TTextStencil Stencil;
+    std::optional<TTextStencil> Stencil;
 
     QImage Image;
     QFont TextFont;

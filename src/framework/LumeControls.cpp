@@ -305,25 +305,15 @@ TLumePaintBox::TLumePaintBox(QWidget *Parent) : QWidget(Parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TLumePaintBox::CopyFrom(const QImage &Image, int X, int Y)
-{
-    ShownSource = 0;
-    CopyArea(Image, X, Y, QRect(QPoint(X, Y), Image.size()));
-}
-
 void TLumePaintBox::CopyChanged(const QImage &Image, const QRegion *Changed, uint64_t Source)
 {
     const bool same = Changed && Source != 0 && Source == ShownSource && Shown.size() == size();
-    CopyArea(Image, 0, 0, same ? *Changed : QRegion(Image.rect()));
     ShownSource = Source;
-}
-
-void TLumePaintBox::CopyArea(const QImage &Image, int X, int Y, const QRegion &Area)
-{
     // Made once: every later copy writes into the same pixels.
     if (Shown.size() != size())
         Shown = QImage(size(), QImage::Format_RGB32);
-    const QRegion target = Area.intersected(QRect(QPoint(X, Y), Image.size()) & Shown.rect());
+    const QRegion target =
+        (same ? *Changed : QRegion(Image.rect())).intersected(Image.rect() & Shown.rect());
     if (target.isEmpty())
         return;
     if (Image.format() == QImage::Format_BGR888) {
@@ -332,7 +322,7 @@ void TLumePaintBox::CopyArea(const QImage &Image, int X, int Y, const QRegion &A
         uchar *const shown = Shown.bits();
         for (const QRect &part : target)
             for (int y = part.top(); y <= part.bottom(); ++y)
-                WidenBgrRow(Image.constScanLine(y - Y) + 3 * (part.left() - X),
+                WidenBgrRow(Image.constScanLine(y) + 3 * part.left(),
                             reinterpret_cast<uint32_t *>(shown + y * Shown.bytesPerLine()) +
                                 part.left(),
                             part.width());
@@ -340,7 +330,7 @@ void TLumePaintBox::CopyArea(const QImage &Image, int X, int Y, const QRegion &A
         QPainter painter(&Shown);
         painter.setClipRegion(target);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(X, Y, Image);
+        painter.drawImage(0, 0, Image);
     }
     update(target);
 }

@@ -149,8 +149,6 @@ class TLumePaintBox : public QWidget {
     Q_OBJECT
 public:
     explicit TLumePaintBox(QWidget *Parent);
-    // Replaces the part of the shown picture under Image placed at (X, Y).
-    void CopyFrom(const QImage &Image, int X, int Y);
     // Shows Image, from picture Source (a number other than 0), at (0, 0).
     // When Changed is given and the box still shows what Source last gave
     // it, only Changed is copied and repainted.
@@ -165,8 +163,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent *Event) override;
 
 private:
-    void CopyArea(const QImage &Image, int X, int Y, const QRegion &Area);
-
     QImage Shown;
     uint64_t ShownSource = 0;
 };
