@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantik developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Timings of the artwork: one title frame (drawn every 51 ms while the title
 // page shows), split into its drawing, its copy to the paint box and the
 // paint box's repaint on the window, and the backdrop built at start-up. They

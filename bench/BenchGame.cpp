@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantik developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole-program figures: time from process start to the first title frame,
 // the processor share of the running game on the title page, on an idle main
 // page and while the dice roll, the gaps between the dice's ticks, and its

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantik developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor under the game's processor shares: a bare Qt window of the
 // game's size whose precise 51 ms timer changes as little as each page does,
 // with none of the game's code. "idle" only ticks; "label" sets a digit on a

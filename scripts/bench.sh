@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vantik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the game optimised and runs the
 # benchmarks with the game shown on a private X server: a title frame (drawn,
 # copied, repainted) and the backdrop, then start-up to the first title frame,

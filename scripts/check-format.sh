@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vantik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails, naming the files, when a C++ source of the tree is not formatted as
 # .clang-format says. Format them with: clang-format -i <files>
 set -euo pipefail

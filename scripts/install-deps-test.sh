@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vantik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the test command needs on top of the benchmarks' packages
 # (the test command builds the benchmarks too): GoogleTest; a private X
 # server, accessibility bus and sound server with the Python bindings the

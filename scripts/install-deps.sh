@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vantik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building and playing the game need on Debian 12, and any
 # further packages named on the command line (install-deps-bench.sh and
 # install-deps-test.sh add theirs that way). Runs apt-get as root (through

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vantik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package: an optimised build for /usr with Debian's
 # hardening flags and the launcher in /usr/games, where Debian keeps games,
 # packed by CPack, whose dependencies dpkg-shlibdeps works out.

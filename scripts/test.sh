@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vantik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the game with its tests and benchmarks
 # (warnings are errors here) and runs every test through CTest: once on an
 # optimised build (unit, widget, end-to-end and system tests under a private

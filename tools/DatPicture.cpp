@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantik developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The backdrop picture of the main page: a night scene for the 200 x 400 strip
 // on the page's right-hand side. A hooded wanderer with a dice lantern looks
 // up at a five-storied tower under a large moon. The page's controls lie over

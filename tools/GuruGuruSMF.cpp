@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantik developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The MIDI library the game holds in dat/. The game selects an output device
 // when it starts and stops and frees the library when it ends, but it never
 // plays a song, so the library only keeps track of the selected device and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantik developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the runtime data folder (the thirteen wave files, the backdrop
 // picture and the window icon) and the icon at the sizes a desktop's icon
 // theme asks for. Everything is synthesised or drawn here, deterministically.

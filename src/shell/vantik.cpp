@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantik developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's entry: the application object, the main window, the loop.
 #include "LumeWave.h"
 #include "MyConsole.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantik developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves one record under the save fault injector and says how it went, so
 // that a test can make each file-system call of saving fail in turn.
 // Argument: the number of the record to save (see SaveLoopRecord).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantik developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Preloaded into the save fault helper, this library stands between the
 // program and the C library's file-system calls and makes chosen calls fail
 // as a sick or full disk would. It counts nothing until the helper arms it,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantik developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves in an endless loop so that a test can kill it at any moment and
 // check what it leaves behind. Argument: the number of the first round.
 // It prints one line once the first round is on disk.

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Vantik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Starts the game over a damaged save.dat on a real X server: the title page
 must come up with exactly one message box that names the fault, one OK click
 must dismiss it for good, and the title page must go on animating."""

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs the built game on a private X server and drives it from outside.
 
 A GameSession owns everything it starts (Xvfb, a session D-Bus with the

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Vantik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Starts the game with a data folder that lacks its backdrop picture: the
 game window must never show; one message box captioned VANTIK names the
 missing file, standard error names it too, and after OK the program ends

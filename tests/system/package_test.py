@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Vantik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Builds the Debian package from the tree and has lintian,
 desktop-file-validate and appstreamcli check it; installs it on this machine
 with apt-get, starts the installed launcher from a clean home on a private X

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Vantik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Listens to the game through a PulseAudio null sink: on the title page the
 recording must be the title music, 04b.wav, looping without a break; once a
 click has opened the main page it must fall silent and stay silent."""

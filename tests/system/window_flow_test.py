@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Vantik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Opens the game with no save file on a real X server and plays the way
 from the title page through the status pick and the intro to the main menu
 with pointer clicks, reading the texts back through AT-SPI; then closes the
