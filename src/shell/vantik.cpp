@@ -5,6 +5,7 @@
 #include "LumeWave.h"
 #include "MyConsole.h"
 #include "UnitForm.h"
+#include "UnitInstance.h"
 #include "UnitSaveLoad.h"
 
 #include <QApplication>
@@ -23,6 +24,10 @@ int main(int argc, char **argv)
         // ends the application itself.
         QApplication::setQuitOnLastWindowClosed(false);
 
+        TInstanceGuard guard;
+        if (!guard.First())
+            return 0;
+
         std::unique_ptr<TFormMain> form;
         try {
             form = std::make_unique<TFormMain>();
@@ -32,6 +37,7 @@ int main(int argc, char **argv)
             Alert(ToSjis(error.what()));
             return 1;
         }
+        guard.SetWindow(form.get());
         form->show();
         status = QApplication::exec();
         form.reset();
