@@ -24,6 +24,13 @@ int main(int argc, char **argv)
         // ends the application itself.
         QApplication::setQuitOnLastWindowClosed(false);
 
+        // The launcher's word on a player folder it could not prepare: a
+        // start from the desktop menu has no terminal to show it.
+        const QStringList arguments = QApplication::arguments();
+        if (arguments.size() == 3 && arguments[1] == QLatin1String("--cannot-start")) {
+            Alert(ToSjis(arguments[2].toStdString()));
+            return 1;
+        }
         TInstanceGuard guard;
         if (!guard.First())
             return 0;
