@@ -29,13 +29,6 @@ template <typename TCall> auto Retried(TCall Call)
     }
 }
 
-// A close interrupted by a signal has released the descriptor all the same
-// on Linux, so it is never closed twice.
-bool CloseFile(int Fd)
-{
-    return ::close(Fd) == 0 || errno == EINTR;
-}
-
 bool SyncFile(int Fd)
 {
     return Retried([&] { return ::fsync(Fd); }) == 0;
@@ -60,7 +53,7 @@ bool OpenRegular(const QString &Path, QFile &File)
         File.open(fd, QIODevice::ReadWrite | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
         return true;
     if (fd >= 0)
-        CloseFile(fd);
+        ::close(fd);
     return false;
 }
 
@@ -71,7 +64,7 @@ void SyncFolder(const QByteArray &Folder)
         Retried([&] { return ::open(Folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
     if (fd >= 0) {
         SyncFile(fd);
-        CloseFile(fd);
+        ::close(fd);
     }
 }
 
@@ -113,8 +106,12 @@ bool WriteAndSync(int Fd, const QByteArray &Data)
 // file system has no unnamed files, the file is named at once.
 int CreateTemporary(const QByteArray &Folder, const QByteArray &Name, mode_t Mode, bool &Unnamed)
 {
-    int fd =
-        Retried([&] { return ::open(Folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, Mode); });
+    int fd = -1;
+    // Without /proc an unnamed file could not be named.
+    errno = EOPNOTSUPP;
+    if (::access("/proc/self/fd", X_OK) == 0)
+        fd = Retried(
+            [&] { return ::open(Folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, Mode); });
     Unnamed = fd >= 0;
     if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL))
         fd = Retried([&] {
@@ -147,7 +144,9 @@ TReplaced ReplaceByRename(const QString &Target, const QByteArray &Data)
     if (unnamed)
         done = done && NameUnnamed(fd, temporary);
     const bool named = !unnamed || done;
-    done = CloseFile(fd) && done;
+    // A close interrupted by a signal has released the descriptor all the
+    // same on Linux; it is never closed twice.
+    done = (::close(fd) == 0 || errno == EINTR) && done;
     if (done && ::rename(temporary.constData(), target.constData()) == 0) {
         // The new bytes are in place and on disk; a crash before the folder
         // syncs can at worst bring back the old file, so this counts.
@@ -197,7 +196,7 @@ bool ReplaceFileSafely(const QString &Path, const QByteArray &Data)
         const int fd = OpenExisting(target);
         if (fd < 0)
             return false;
-        CloseFile(fd);
+        ::close(fd);
     }
     const TReplaced replaced = ReplaceByRename(target, Data);
     return replaced == TReplaced::Yes ||
