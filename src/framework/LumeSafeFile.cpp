@@ -16,7 +16,9 @@
 
 // Qt covers reading and writing; the descriptors below are for what it
 // lacks: opening without waiting, unnamed files, and syncing a folder.
-// Every call is checked, and a signal's interruption is retried.
+// Every call is checked, and a signal's interruption is retried. QSaveFile
+// is no help here: it names its file at once, has no in-place fallback, and
+// in the Qt this game builds with it renames even after a failed write.
 
 namespace {
 
