@@ -50,21 +50,6 @@ struct TBattler {
 };
 
 static_assert(sizeof(TBattler) == 100);
-static_assert(offsetof(TBattler, Name) == 0);
-static_assert(offsetof(TBattler, HP) == 36);
-static_assert(offsetof(TBattler, MaxHP) == 40);
-static_assert(offsetof(TBattler, Hit) == 44);
-static_assert(offsetof(TBattler, Predict) == 48);
-static_assert(offsetof(TBattler, Evade) == 52);
-static_assert(offsetof(TBattler, Flash) == 56);
-static_assert(offsetof(TBattler, Reason) == 60);
-static_assert(offsetof(TBattler, BaseHit) == 64);
-static_assert(offsetof(TBattler, BasePredict) == 68);
-static_assert(offsetof(TBattler, BaseEvade) == 72);
-static_assert(offsetof(TBattler, BaseFlash) == 76);
-static_assert(offsetof(TBattler, BaseReason) == 80);
-static_assert(offsetof(TBattler, BossIndex) == 84);
-static_assert(offsetof(TBattler, CheckCode) == 88);
 
 // The bosses are met in order. Beating the one at EndingABoss starts the
 // first ending; beating the last, at EndingBBoss, starts the second.

@@ -3,18 +3,13 @@
 
 #include "UnitSaveLoad.h"
 
+#include "LumeSafeFile.h"
 #include "MyConsole.h"
-#include "UnitForm.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cerrno>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <cstddef>
 
 const TSjis ApplicationTitle = "VANTIK";
 const char *const SaveFileName = "save.dat";
@@ -30,11 +25,12 @@ namespace {
 // Joined after the key to make the ten-letter salt; never stored.
 constexpr char SaltSuffix[] = "QUOR";
 
-constexpr size_t NameOffset = 0;
-constexpr size_t NamePadOffset = 33;
-constexpr size_t FirstIntOffset = 36;
-constexpr size_t CodeOffset = 88;
-constexpr size_t CodePadOffset = 99;
+// The file's layout is the record's own, field by field.
+constexpr size_t NameOffset = offsetof(TBattler, Name);
+constexpr size_t NamePadOffset = offsetof(TBattler, Pad1);
+constexpr size_t FirstIntOffset = offsetof(TBattler, HP);
+constexpr size_t CodeOffset = offsetof(TBattler, CheckCode);
+constexpr size_t CodePadOffset = offsetof(TBattler, Pad2);
 
 void PutInt32(TRecordImage &Image, size_t Offset, int32_t Value)
 {
@@ -72,196 +68,6 @@ template <typename TRecord> auto IntFields(TRecord &Record)
                       &Record.Evade,       &Record.Flash,     &Record.Reason,    &Record.BaseHit,
                       &Record.BasePredict, &Record.BaseEvade, &Record.BaseFlash, &Record.BaseReason,
                       &Record.BossIndex};
-}
-
-// Reports reach the player through the window's deferred calls, so a
-// refusal found while the window is still being built shows once the loop
-// runs. Without a window there is no one to tell.
-void PostReport(TProcedure Report)
-{
-    if (FormMain)
-        FormMain->PostDeferred(Report);
-}
-
-// An existing save file that cannot be opened for writing keeps its content:
-// the replacement below would otherwise rename over a file the player has
-// made read-only.
-bool ExistingSaveWritable()
-{
-    if (!QFileInfo::exists(SaveFileName))
-        return true;
-    QFile existing(SaveFileName);
-    return existing.open(QIODevice::ReadWrite | QIODevice::ExistingOnly);
-}
-
-// Saving talks to the operating system directly rather than through
-// QSaveFile: QSaveFile buffers the write and, in the Qt this game builds
-// with, renames the temporary file over the old save even when that write
-// failed, which turned a full disk into an empty save file. Every call below
-// is checked, and a signal's interruption is retried.
-template <typename TCall> auto Retried(TCall Call)
-{
-    for (;;) {
-        const auto result = Call();
-        if (result >= 0 || errno != EINTR)
-            return result;
-    }
-}
-
-// Closes a descriptor of ours. After a close interrupted by a signal the
-// descriptor is gone all the same on Linux, so it is never closed twice.
-bool CloseFile(int Fd)
-{
-    return ::close(Fd) == 0 || errno == EINTR;
-}
-
-// Moves all Size bytes through Transfer(done, offset), a pread or pwrite
-// that may move fewer bytes than asked.
-template <typename TTransfer> bool TransferAll(TTransfer Transfer, size_t Size, off_t Offset)
-{
-    size_t done = 0;
-    while (done < Size) {
-        const ssize_t moved = Retried([&] { return Transfer(done, Offset + off_t(done)); });
-        if (moved <= 0)
-            return false;
-        done += static_cast<size_t>(moved);
-    }
-    return true;
-}
-
-bool WriteAllAt(int Fd, const uint8_t *Data, size_t Size, off_t Offset)
-{
-    return TransferAll(
-        [&](size_t Done, off_t At) { return ::pwrite(Fd, Data + Done, Size - Done, At); }, Size,
-        Offset);
-}
-
-bool ReadAllAt(int Fd, uint8_t *Data, size_t Size, off_t Offset)
-{
-    return TransferAll(
-        [&](size_t Done, off_t At) { return ::pread(Fd, Data + Done, Size - Done, At); }, Size,
-        Offset);
-}
-
-bool SyncFile(int Fd)
-{
-    return Retried([&] { return ::fsync(Fd); }) == 0;
-}
-
-// Makes the rename itself durable, not only the file's bytes.
-bool SyncFolderOf(const QByteArray &FileName)
-{
-    const QByteArray folder =
-        QFile::encodeName(QFileInfo(QFile::decodeName(FileName)).absolutePath());
-    const int fd =
-        Retried([&] { return ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
-    if (fd < 0)
-        return false;
-    const bool synced = SyncFile(fd);
-    return CloseFile(fd) && synced;
-}
-
-// How writing the record beside the old save ended.
-enum class TReplaceResult { Saved, Failed, FolderRefusesNewFiles };
-
-// A temporary name beside the save file that no other file holds yet; the
-// caller creates it exclusively.
-QByteArray TemporaryNameFor(const QByteArray &FileName, unsigned Attempt)
-{
-    return FileName + ".tmp-" + QByteArray::number(::getpid()) + "-" + QByteArray::number(Attempt);
-}
-
-int CreateTemporary(const QByteArray &FileName, mode_t Mode, QByteArray &TemporaryName)
-{
-    for (unsigned attempt = 0; attempt < 100; ++attempt) {
-        TemporaryName = TemporaryNameFor(FileName, attempt);
-        const int fd = Retried([&] {
-            return ::open(TemporaryName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, Mode);
-        });
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    errno = EEXIST;
-    return -1;
-}
-
-// The record goes to a temporary file beside the old one, reaches the disk
-// and then replaces it in one rename: a crash or a failure at any step leaves
-// the old record or the new one, never a torn or empty file.
-TReplaceResult ReplaceWithRecord(const QByteArray &FileName, const TRecordImage &Image)
-{
-    // The new file keeps the permissions the player gave the old one.
-    struct stat old {};
-    const mode_t mode = ::stat(FileName.constData(), &old) == 0 ? (old.st_mode & 07777) : 0666;
-    QByteArray temporary;
-    const int fd = CreateTemporary(FileName, mode, temporary);
-    if (fd < 0)
-        return errno == EACCES || errno == EPERM ? TReplaceResult::FolderRefusesNewFiles
-                                                 : TReplaceResult::Failed;
-    bool written = WriteAllAt(fd, Image.data(), Image.size(), 0) && SyncFile(fd);
-    written = CloseFile(fd) && written;
-    if (written && ::rename(temporary.constData(), FileName.constData()) == 0) {
-        // The new record is in place and on disk; a folder that will not
-        // sync can at worst lose the rename to a crash, which leaves the old
-        // record, so the save still counts.
-        SyncFolderOf(FileName);
-        return TReplaceResult::Saved;
-    }
-    ::unlink(temporary.constData());
-    return TReplaceResult::Failed;
-}
-
-// Overwrites the old record where it stands, for a folder that accepts no
-// new file while the save file itself may be written. The old bytes are
-// kept aside and put back should any step fail, and the new record counts
-// only once it has been read back from the file.
-bool WriteRecordInPlace(const QByteArray &FileName, const TRecordImage &Image)
-{
-    const int fd = Retried([&] { return ::open(FileName.constData(), O_RDWR | O_CLOEXEC); });
-    if (fd < 0)
-        return false;
-    struct stat info {};
-    TRecordImage old{};
-    bool saved = ::fstat(fd, &info) == 0;
-    const off_t oldSize = saved ? info.st_size : 0;
-    const auto keptSize = static_cast<size_t>(std::min<off_t>(oldSize, off_t(old.size())));
-    saved = saved && ReadAllAt(fd, old.data(), keptSize, 0);
-    const bool oldKept = saved;
-    saved = saved && WriteAllAt(fd, Image.data(), Image.size(), 0) && SyncFile(fd);
-    TRecordImage check{};
-    saved = saved && ReadAllAt(fd, check.data(), check.size(), 0) && check == Image;
-    if (saved) {
-        // A longer file keeps only the record, as a fresh save would.
-        if (oldSize > off_t(Image.size()) && ::ftruncate(fd, off_t(Image.size())) == 0)
-            SyncFile(fd);
-    } else if (oldKept) {
-        // The old bytes go back where they were, and a short file to its length.
-        const bool restored = WriteAllAt(fd, old.data(), keptSize, 0) &&
-                              (oldSize >= off_t(Image.size()) || ::ftruncate(fd, oldSize) == 0);
-        if (restored)
-            SyncFile(fd);
-    }
-    // The bytes were synced before; closing cannot take them back.
-    CloseFile(fd);
-    return saved;
-}
-
-// Reads the first record of the save file. Opening asks for write access
-// too, so a file the game could not save over is refused here already.
-bool ReadRecordImage(TRecordImage &Image)
-{
-    QFile file(SaveFileName);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
-        return false;
-    auto *data = reinterpret_cast<char *>(Image.data());
-    qint64 done = 0;
-    while (done < qint64(Image.size())) {
-        const qint64 got = file.read(data + done, qint64(Image.size()) - done);
-        if (got <= 0)
-            return false;
-        done += got;
-    }
-    return true;
 }
 
 // The stored length byte is compared as it stands, so a damaged length can
@@ -333,36 +139,24 @@ void StampCheckCode(TBattler &Record, const TSjis &Key)
 bool SaveGame(TBattler Record, const TSjis &Key)
 {
     StampCheckCode(Record, Key);
-    if (!ExistingSaveWritable())
-        return false;
     const TRecordImage image = RecordImage(Record);
-    const QByteArray fileName(SaveFileName);
-    switch (ReplaceWithRecord(fileName, image)) {
-    case TReplaceResult::Saved:
-        return true;
-    case TReplaceResult::FolderRefusesNewFiles:
-        return QFileInfo::exists(SaveFileName) && WriteRecordInPlace(fileName, image);
-    case TReplaceResult::Failed:
-        return false;
-    }
-    return false;
+    return ReplaceFileSafely(
+        QString::fromLatin1(SaveFileName),
+        QByteArray(reinterpret_cast<const char *>(image.data()), qsizetype(image.size())));
 }
 
-bool LoadGame(TBattler &Record, const TSjis &Key)
+TLoadResult LoadGame(TBattler &Record, const TSjis &Key)
 {
-    if (!QFileInfo::exists(SaveFileName))
-        return false;
+    const QString fileName = QString::fromLatin1(SaveFileName);
+    if (!QFileInfo::exists(fileName))
+        return TLoadResult::Missing;
     TRecordImage image{};
-    if (!ReadRecordImage(image)) {
-        PostReport(ReportReadFailure);
-        return false;
-    }
+    const QByteArray bytes = ReadRegularFile(fileName, qint64(image.size()));
+    if (bytes.size() != qsizetype(image.size()))
+        return TLoadResult::Unreadable;
+    std::copy(bytes.begin(), bytes.end(), image.begin());
     Record = RecordFromImage(image);
-    if (!CodeMatches(Record, Key)) {
-        PostReport(ReportBadContent);
-        return false;
-    }
-    return true;
+    return CodeMatches(Record, Key) ? TLoadResult::Loaded : TLoadResult::BadContent;
 }
 
 void ReportReadFailure()

@@ -33,9 +33,13 @@ void StampCheckCode(TBattler &Record, const TSjis &Key);
 // reach it, in which case the file holds the old record as it was (or does
 // not exist, when there was none). The caller's record is not changed.
 bool SaveGame(TBattler Record, const TSjis &Key);
-// Reads "save.dat" into Record; false (with a deferred report, except for a
-// missing file) when it cannot be read or its code does not match.
-bool LoadGame(TBattler &Record, const TSjis &Key);
+// What loading found. Only a loaded record's bytes stand in Record; a
+// refused one's may, in part.
+enum class TLoadResult { Loaded, Missing, Unreadable, BadContent };
+// Reads "save.dat" into Record: only a regular file (after links), never
+// waiting, and only its first record.
+TLoadResult LoadGame(TBattler &Record, const TSjis &Key);
+// The messages of a refused save file, for the callers of LoadGame to show.
 void ReportReadFailure();
 void ReportBadContent();
 // The message of a failed save, for the callers of SaveGame to show.

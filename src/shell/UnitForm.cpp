@@ -10,7 +10,6 @@
 #include "UnitPage.h"
 #include "UnitSaveLoad.h"
 
-#include <QFileInfo>
 #include <QIcon>
 
 TFormMain *FormMain = nullptr;
@@ -43,6 +42,23 @@ TSjis StarText(int32_t HP, int32_t MaxHP, bool CountDown)
     return text;
 }
 
+bool LoadGameAndReport(TBattler &Record)
+{
+    switch (LoadGame(Record, ApplicationTitle)) {
+    case TLoadResult::Loaded:
+        return true;
+    case TLoadResult::Missing:
+        return false;
+    case TLoadResult::Unreadable:
+        FormMain->PostDeferred(ReportReadFailure);
+        return false;
+    case TLoadResult::BadContent:
+        FormMain->PostDeferred(ReportBadContent);
+        return false;
+    }
+    return false;
+}
+
 TFormMain::TFormMain(QWidget *Owner) : TLumeForm(500, 400, Owner)
 {
     FormMain = this;
@@ -60,7 +76,7 @@ TFormMain::TFormMain(QWidget *Owner) : TLumeForm(500, 400, Owner)
     ImgVuraviv->setGeometry(0, 0, PageMain->width(), PageMain->height());
     ChoiceButtons = {BtnMain0, BtnMain1, BtnMain2, BtnMain3, BtnMain4};
 
-    if (QFileInfo::exists(QStringLiteral("save.dat")) && LoadGame(Player, ApplicationTitle)) {
+    if (LoadGameAndReport(Player)) {
         ChangeScene("MAIN");
         MainMenu();
         ShowPlayerStatus();

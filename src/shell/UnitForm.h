@@ -104,3 +104,8 @@ extern TFormMain *FormMain;
 // Builds the star text: filled up to HP, hollow up to MaxHP. The player's
 // stars count down from MaxHP, the enemy's up from 1.
 TSjis StarText(int32_t HP, int32_t MaxHP, bool CountDown);
+
+// Loads the save file into Record and says whether it was loaded. A refused
+// file is reported through the window's deferred calls, so a refusal found
+// while the window is being built shows once the loop runs.
+bool LoadGameAndReport(TBattler &Record);

@@ -5,6 +5,7 @@
 #include "LumeWave.h"
 #include "MyConsole.h"
 #include "UnitForm.h"
+#include "UnitInstance.h"
 #include "UnitSaveLoad.h"
 
 #include <QApplication>
@@ -23,6 +24,17 @@ int main(int argc, char **argv)
         // ends the application itself.
         QApplication::setQuitOnLastWindowClosed(false);
 
+        // The launcher's word on a player folder it could not prepare: a
+        // start from the desktop menu has no terminal to show it.
+        const QStringList arguments = QApplication::arguments();
+        if (arguments.size() == 3 && arguments[1] == QLatin1String("--cannot-start")) {
+            Alert(ToSjis(arguments[2].toStdString()));
+            return 1;
+        }
+        TInstanceGuard guard;
+        if (!guard.First())
+            return 0;
+
         std::unique_ptr<TFormMain> form;
         try {
             form = std::make_unique<TFormMain>();
@@ -32,6 +44,7 @@ int main(int argc, char **argv)
             Alert(ToSjis(error.what()));
             return 1;
         }
+        guard.SetWindow(form.get());
         form->show();
         status = QApplication::exec();
         form.reset();

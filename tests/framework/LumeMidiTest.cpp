@@ -3,11 +3,16 @@
 
 #include "LumeMidi.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
 
 #include <optional>
+#include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -68,6 +73,35 @@ TEST(MidiHolderTest, SecondInstanceIsGuardedAndLeavesTheFirstAlone)
     EXPECT_EQ(MidiLibraryDevice(), -1);
     TLumeMidi third;
     EXPECT_FALSE(third.Active());
+}
+
+// A damaged library is refused before it is loaded, naming the file: loading
+// a cut one would end the program with a bus error.
+TEST(MidiHolderTest, DamagedLibraryIsReportedNotLoaded)
+{
+    QFile whole(TLumeMidi::LibraryPath(QStringLiteral(VANTIK_MIDI_FOLDER)));
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    const QByteArray bytes = whole.readAll();
+    ASSERT_GT(bytes.size(), 1000);
+    for (const qsizetype kept : {qsizetype(0), qsizetype(40), bytes.size() / 2, bytes.size() - 1}) {
+        SCOPED_TRACE("kept " + std::to_string(kept) + " of " + std::to_string(bytes.size()));
+        QTemporaryDir folder;
+        const QString path = TLumeMidi::LibraryPath(folder.path());
+        QFile cut(path);
+        ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+        ASSERT_EQ(cut.write(bytes.left(kept)), kept);
+        cut.close();
+        try {
+            TLumeMidi midi(folder.path());
+            ADD_FAILURE() << "a damaged library was taken";
+        } catch (const std::runtime_error &error) {
+            EXPECT_NE(std::string(error.what()).find(path.toStdString()), std::string::npos)
+                << error.what();
+        }
+        // The refused holder gave its one-instance claim back.
+        TLumeMidi again;
+        EXPECT_TRUE(again.Active());
+    }
 }
 
 } // namespace

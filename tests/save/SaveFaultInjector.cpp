@@ -7,8 +7,9 @@
 // so the calls of loading the program and Qt are never touched.
 //
 // VANTIK_FAULTS lists the faults, separated by commas, each KIND:WHEN:ERROR:
-//   KIND   open (any open), create (an open that may create the file), write
-//          (write and pwrite), fsync (fsync and fdatasync), rename, close
+//   KIND   open (any open), create (an open that may create the file, named
+//          or unnamed), write (write and pwrite), fsync (fsync and fdatasync),
+//          rename (rename, and linkat, which names an unnamed file), close
 //   WHEN   the 1-based number of the call of that kind to fail, or * for all
 //   ERROR  an errno name (ENOSPC, EIO, ...), or "short" for a write that
 //          stores only half of what it was given
@@ -51,9 +52,10 @@ int ErrorNamed(const char *Name)
     static const struct {
         const char *Name;
         int Value;
-    } Known[] = {{"ENOSPC", ENOSPC}, {"EIO", EIO},       {"EDQUOT", EDQUOT},
-                 {"EROFS", EROFS},   {"EACCES", EACCES}, {"EPERM", EPERM},
-                 {"EINTR", EINTR},   {"EFBIG", EFBIG},   {"short", ShortWrite}};
+    } Known[] = {{"ENOSPC", ENOSPC},   {"EIO", EIO},       {"EDQUOT", EDQUOT},
+                 {"EROFS", EROFS},     {"EACCES", EACCES}, {"EPERM", EPERM},
+                 {"EINTR", EINTR},     {"EFBIG", EFBIG},   {"EOPNOTSUPP", EOPNOTSUPP},
+                 {"short", ShortWrite}};
     for (const auto &known : Known)
         if (std::strcmp(Name, known.Name) == 0)
             return known.Value;
@@ -118,7 +120,8 @@ int FailWith(int Error)
 int OpenFault(int Flags)
 {
     const int open = FaultFor(Open);
-    const int create = (Flags & O_CREAT) ? FaultFor(Create) : 0;
+    const bool creates = (Flags & O_CREAT) || (Flags & O_TMPFILE) == O_TMPFILE;
+    const int create = creates ? FaultFor(Create) : 0;
     return open ? open : create;
 }
 
@@ -240,6 +243,15 @@ __attribute__((visibility("default"))) int renameat(int FromFolder, const char *
         return FailWith(error);
     static auto real = Next<int (*)(int, const char *, int, const char *)>("renameat");
     return real(FromFolder, From, ToFolder, To);
+}
+
+__attribute__((visibility("default"))) int linkat(int FromFolder, const char *From, int ToFolder,
+                                                  const char *To, int Flags)
+{
+    if (const int error = FaultFor(Rename))
+        return FailWith(error);
+    static auto real = Next<int (*)(int, const char *, int, const char *, int)>("linkat");
+    return real(FromFolder, From, ToFolder, To, Flags);
 }
 
 // A close that reports an error has still released the descriptor, as the

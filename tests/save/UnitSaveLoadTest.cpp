@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
 #include <QProcess>
@@ -21,11 +22,20 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
+#include <cstdio>
 #include <cstring>
+#include <functional>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
@@ -82,7 +92,7 @@ protected:
     std::vector<std::string> LoadAndReport(bool ExpectedResult, TBattler &Into)
     {
         Alerts.clear();
-        EXPECT_EQ(LoadGame(Into, ApplicationTitle), ExpectedResult);
+        EXPECT_EQ(LoadGameAndReport(Into), ExpectedResult);
         Pass();
         EXPECT_TRUE(FormMain->PendingCalls.empty());
         return Alerts;
@@ -301,7 +311,7 @@ TEST_F(SaveLoadTest, SaveInAFolderRefusingNewFilesWritesInPlace)
     record.BossIndex = 6;
     EXPECT_TRUE(SaveGame(record, ApplicationTitle));
     TBattler loaded{};
-    EXPECT_TRUE(LoadGame(loaded, ApplicationTitle));
+    EXPECT_TRUE(LoadGame(loaded, ApplicationTitle) == TLoadResult::Loaded);
     EXPECT_EQ(loaded.BossIndex, 6);
     EXPECT_EQ(QDir(".").entryList(QDir::Files).size(), 1);
 
@@ -313,12 +323,36 @@ TEST_F(SaveLoadTest, SaveInAFolderRefusingNewFilesWritesInPlace)
     EXPECT_FALSE(QFile::exists("save.dat"));
 }
 
-TEST_F(SaveLoadTest, KilledSaveLeavesOldOrNewRecord)
+namespace {
+
+// Files in the folder other than the save and the data link: what a save
+// may have left behind.
+QStringList LeftBeside(const QString &Folder)
+{
+    QStringList left = QDir(Folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                              QDir::NoDotAndDotDot);
+    left.removeAll("dat");
+    left.removeAll("save.dat");
+    return left;
+}
+
+} // namespace
+
+// Kills the save loop at random moments: every kill leaves one whole record
+// of the round before or after, and at most the one temporary file of the
+// killed save, which the next save clears away.
+TEST_F(SaveLoadTest, KilledSaveLeavesOldOrNewRecordAndNoTemporaryFile)
 {
     ASSERT_TRUE(SaveGame(SaveLoopRecord(0), ApplicationTitle));
-    std::mt19937 rng(11);
+    const unsigned seed = qEnvironmentVariableIsSet("VANTIK_KILL_SEED")
+                              ? qEnvironmentVariable("VANTIK_KILL_SEED").toUInt()
+                              : std::random_device()();
+    std::printf("kill loop seed %u (replay with VANTIK_KILL_SEED)\n", seed);
+    std::mt19937 rng(seed);
     int32_t last = 0;
-    for (int round = 0; round < 25; ++round) {
+    int leftovers = 0;
+    for (int round = 0; round < 300; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round) + ", seed " + std::to_string(seed));
         QProcess helper;
         helper.setWorkingDirectory(WorkDir());
         helper.start(SAVE_LOOP_HELPER, {QString::number(last + 1)});
@@ -329,11 +363,105 @@ TEST_F(SaveLoadTest, KilledSaveLeavesOldOrNewRecord)
 
         EXPECT_EQ(QFileInfo("save.dat").size(), 100);
         TBattler loaded{};
-        ASSERT_TRUE(LoadGame(loaded, ApplicationTitle)) << "round " << round;
+        ASSERT_TRUE(LoadGame(loaded, ApplicationTitle) == TLoadResult::Loaded);
         const TBattler expected = SaveLoopRecord(loaded.HP);
-        EXPECT_TRUE(SameBytes(loaded, expected)) << "round " << round;
+        EXPECT_TRUE(SameBytes(loaded, expected));
         EXPECT_GT(loaded.HP, last) << "the first save of each run reached the disk";
         last = loaded.HP;
+        const QStringList left = LeftBeside(WorkDir());
+        ASSERT_LE(left.size(), 1) << left.join(' ').toStdString();
+        leftovers += int(left.size());
+    }
+    std::printf("%d of 300 kills left a temporary file\n", leftovers);
+    ASSERT_TRUE(SaveGame(SaveLoopRecord(last + 1), ApplicationTitle));
+    EXPECT_EQ(LeftBeside(WorkDir()), QStringList{});
+}
+
+// A save file that never ends a read, or that is no file at all, is refused
+// at once as unreadable; the game still opens on its title page. Should the
+// load wait all the same, the FIFO is fed after a while, so that the test
+// ends and tells how long it waited.
+TEST_F(SaveLoadTest, SpecialFilesAsSaveAreRefusedWithoutWaiting)
+{
+    struct TCase {
+        const char *What;
+        std::function<bool()> Make;
+    };
+    const std::vector<TCase> cases{
+        {"a FIFO", [] { return ::mkfifo("save.dat", 0666) == 0; }},
+        {"a link to a FIFO",
+         [] { return ::mkfifo("pipe", 0666) == 0 && QFile::link("pipe", "save.dat"); }},
+        // The device that reads as endless zero bytes.
+        {"a character device",
+         [] { return ::mknod("save.dat", S_IFCHR | 0666, makedev(1, 5)) == 0; }},
+    };
+    for (const TCase &special : cases) {
+        SCOPED_TRACE(special.What);
+        QFile::remove("save.dat");
+        QFile::remove("pipe");
+        VANTIK_NEED(special.Make(), special.What << " (mkfifo, mknod as root)");
+        std::atomic<bool> loaded{false};
+        std::thread feeder([&] {
+            for (int i = 0; i < 100 && !loaded; ++i)
+                QThread::msleep(50);
+            const int fd = ::open("save.dat", O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                const QByteArray bytes(100, 'x');
+                (void)!::write(fd, bytes.constData(), size_t(bytes.size()));
+                ::close(fd);
+            }
+        });
+        QElapsedTimer clock;
+        clock.start();
+        StartGame();
+        loaded = true;
+        const qint64 waited = clock.elapsed();
+        feeder.join();
+        Pass();
+        EXPECT_LT(waited, 2000) << "ms before the window was built";
+        EXPECT_EQ(Alerts, std::vector<std::string>{ReadFailureText});
+        EXPECT_EQ(CurrentScene, "TITLE");
+        StopGame();
+        Alerts.clear();
+    }
+    QFile::remove("save.dat");
+    QFile::remove("pipe");
+}
+
+// A save file that is a link to a file in another folder: the save goes to
+// the target, whole, and the link stays a link, whichever folder takes no
+// new file.
+TEST_F(SaveLoadTest, LinkedSaveIsReplacedAtItsTarget)
+{
+    const QString elsewhere = QDir(WorkDir()).filePath("elsewhere");
+    const QString target = QDir(elsewhere).filePath("progress.dat");
+    ASSERT_TRUE(QDir().mkdir(elsewhere));
+    enum TFrozen { None, TargetFolder, LinkFolder };
+    for (const TFrozen frozen : {None, TargetFolder, LinkFolder}) {
+        SCOPED_TRACE("frozen folder " + std::to_string(frozen));
+        QFile::remove("save.dat");
+        QFile::remove(target);
+        {
+            QFile file(target);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            ASSERT_EQ(file.write(RecordBytes(SaveLoopRecord(1))), 100);
+        }
+        ASSERT_TRUE(QFile::link(target, "save.dat"));
+        if (frozen != None) {
+            VANTIK_NEED(MakeImmutable(frozen == TargetFolder ? elsewhere : WorkDir()),
+                        "the immutable flag (chattr +i)");
+        }
+        EXPECT_TRUE(SaveGame(SaveLoopRecord(2), ApplicationTitle));
+        for (const QString &path : Immutable)
+            ASSERT_TRUE(SetImmutable(path, false));
+        Immutable.clear();
+
+        EXPECT_EQ(QFileInfo("save.dat").symLinkTarget(), target) << "the link stays a link";
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), RecordBytes(SaveLoopRecord(2)));
+        EXPECT_EQ(LeftBeside(WorkDir()), QStringList{"elsewhere"});
+        EXPECT_EQ(LeftBeside(elsewhere), QStringList{"progress.dat"});
     }
 }
 

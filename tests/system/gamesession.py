@@ -224,7 +224,8 @@ def end_group(process):
 
 
 class GameSession:
-    def __init__(self, program, dat, save_bytes=None, accessibility=False, sound=False):
+    def __init__(self, program, dat, save_bytes=None, accessibility=False, sound=False,
+                 arguments=()):
         self.folder = tempfile.mkdtemp(prefix="vantik-system-")
         self.processes = []
         self.pulse = None
@@ -232,7 +233,8 @@ class GameSession:
         self.game = None
         self.x = None
         try:
-            self._start(program, dat, save_bytes, accessibility, sound)
+            self._start([os.path.abspath(program)] + list(arguments), dat, save_bytes,
+                        accessibility, sound)
         except BaseException:
             self.close()
             raise
@@ -250,7 +252,7 @@ class GameSession:
 
     # -- start and stop --------------------------------------------------
 
-    def _start(self, program, dat, save_bytes, accessibility, sound):
+    def _start(self, command, dat, save_bytes, accessibility, sound):
         self.workdir = os.path.join(self.folder, "work")
         os.makedirs(self.workdir)
         # An installed game's launcher finds its data itself.
@@ -286,7 +288,7 @@ class GameSession:
         self.x = xdisplay.Display(self.display_name)
         self.root = self.x.screen().root
         self.game_log = open(os.path.join(self.folder, "game.log"), "wb")
-        self.game = spawn([os.path.abspath(program)], cwd=self.workdir, env=env,
+        self.game = spawn(command, cwd=self.workdir, env=env,
                           stdout=self.game_log, stderr=subprocess.STDOUT)
 
     def _start_x_server(self):
@@ -590,3 +592,25 @@ def message_text(controls):
         if control.role == "label" and (control.x, control.y, control.width, control.height) == MESSAGE_RECT:
             return control.name
     return None
+
+
+def answer_error_box(session, text):
+    """Waits for the program's one error box, with no game window shown,
+    checks that it says text and offers OK alone, clicks OK and returns the
+    program's exit status."""
+    accessible = AccessibleGame(session)
+
+    def one_box():
+        session.check_running()
+        check(not session.shown_top_levels(WINDOW_CAPTION), "the game window was shown")
+        dialogs = accessible.dialogs(APP_TITLE)
+        return dialogs[0] if len(session.shown_top_levels(APP_TITLE)) == 1 and dialogs else None
+
+    _, labels, buttons = wait_for("the message box", one_box)
+    check(any(text in label for label in labels), "the box says %s" % labels)
+    check([name for name, _, _ in buttons] == ["OK"], "the box offers %s" % buttons)
+    time.sleep(0.5)
+    check(len(session.shown_top_levels(APP_TITLE)) == 1, "more than one message box")
+    _, x, y = buttons[0]
+    session.click(x, y)
+    return session.wait_for_exit()

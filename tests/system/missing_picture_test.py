@@ -9,12 +9,10 @@ with a non-zero status."""
 import os
 import sys
 import tempfile
-import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from gamesession import (APP_TITLE, WINDOW_CAPTION, AccessibleGame, GameSession, check, run_test,
-                         standard_arguments, wait_for)
+from gamesession import GameSession, answer_error_box, check, run_test, standard_arguments
 
 PICTURE = "vuraviv.bmp"
 
@@ -33,22 +31,7 @@ def start_without_picture(args):
     with tempfile.TemporaryDirectory(prefix="vantik-nopicture-") as folder:
         dat = dat_without_picture(args.dat, folder)
         with GameSession(args.program, dat, accessibility=True) as session:
-            accessible = AccessibleGame(session)
-
-            def one_box():
-                session.check_running()
-                check(not session.shown_top_levels(WINDOW_CAPTION), "the game window was shown")
-                dialogs = accessible.dialogs(APP_TITLE)
-                return dialogs[0] if len(session.shown_top_levels(APP_TITLE)) == 1 and dialogs else None
-
-            _, labels, buttons = wait_for("the message box", one_box)
-            check(any(PICTURE in label for label in labels), "the box says %s" % labels)
-            check([name for name, _, _ in buttons] == ["OK"], "the box offers %s" % buttons)
-            time.sleep(0.5)
-            check(len(session.shown_top_levels(APP_TITLE)) == 1, "more than one message box")
-            _, x, y = buttons[0]
-            session.click(x, y)
-            status = session.wait_for_exit()
+            status = answer_error_box(session, PICTURE)
             check(status != 0, "the program ended with status 0 although it could not start")
             check(PICTURE in session.game_output(),
                   "standard error does not name the file:\n%s" % session.game_output())
