@@ -441,21 +441,6 @@ void EscapeFailed()
     OfferNext(EnemyTurn);
 }
 
-void EnemyTakesDamage(const TSjis &Text)
-{
-    TakesDamage(EnemySide, Text);
-}
-
-void PlayerMisses(const TSjis &Text)
-{
-    Misses(Text, EnemyTurn);
-}
-
-void EnemyEnsnared(const TSjis &Text)
-{
-    Ensnared(EnemySide, Text);
-}
-
 // ---- The enemy's actions ----
 
 void EnemyTurn()
@@ -500,21 +485,6 @@ void EnemyMagic()
 void EnemyMagicStep()
 {
     MagicStep(EnemySide, PlayerSide);
-}
-
-void PlayerTakesDamage(const TSjis &Text)
-{
-    TakesDamage(PlayerSide, Text);
-}
-
-void EnemyMisses(const TSjis &Text)
-{
-    Misses(Text, PlayerTurn);
-}
-
-void PlayerEnsnared(const TSjis &Text)
-{
-    Ensnared(PlayerSide, Text);
 }
 
 // ---- The outcome ----
