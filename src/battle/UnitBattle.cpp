@@ -57,7 +57,6 @@ const TSjis TextTrapped = ToSjis("逃げられない運命だった！");
 const TSjis TextMissed = ToSjis("外れた！");
 
 const TSjis TextKilled = ToSjis("を殺した！");
-const TSjis LastBossName = ToSjis("祖");
 const TSjis TextLaysHands = ToSjis("はその手を");
 const TSjis TextTakesName = ToSjis("にかけて、\\n強引に名前を剥ぎ取った！");
 const TSjis TakenName = "######";
@@ -71,11 +70,6 @@ const TSjis TextSaved = ToSjis("セーブをした。");
 const TSjis TextNotSaved = ToSjis("セーブできなかった。");
 const TSjis TextWasKilled = ToSjis("は殺された……");
 
-const TSjis GrowHit = ToSjis("命中");
-const TSjis GrowEvade = ToSjis("回避");
-const TSjis GrowPredict = ToSjis("予測");
-const TSjis GrowFlash = ToSjis("閃き");
-const TSjis GrowReason = ToSjis("理力");
 const TSjis GrowHP = ToSjis("ＨＰ");
 
 constexpr int64_t Int32Max = std::numeric_limits<int32_t>::max();
@@ -169,7 +163,7 @@ TContest Contest(const TSide &Roller, const TSjis &Label, int32_t Stat)
     const int64_t sum = int64_t{Stat} + DiceValue;
     return {Roller.Battler.Name.Str() + Label + IntToStr(Stat) + TextPlus + IntToStr(DiceValue) +
                 TextEquals + IntToStr(sum),
-            sum >= 100};
+            SumReachesHundred(Stat, DiceValue)};
 }
 
 bool PlayerGoesFirst()
@@ -349,6 +343,11 @@ void FinishReward()
         MainMenu();
 }
 
+bool GrowBaseStat(const TStat &Stat)
+{
+    return GrowStat(ToSjis(Stat.Name), Player.*Stat.Base, Enemy.*Stat.Base);
+}
+
 } // namespace
 
 // ---- Opening and the player's actions ----
@@ -496,7 +495,7 @@ void EnemyDefeated()
     RefreshPlayer();
     RefreshEnemy();
     FormMain->ShowText(Enemy.Name.Str() + TextKilled);
-    if (BattleKind == "BOSS" && Enemy.Name.Str() != LastBossName)
+    if (BattleKind == "BOSS" && Enemy.Name.Str() != LastBossName())
         OfferNext(TakeBossName);
     else
         StartReward();
@@ -525,19 +524,11 @@ void RewardStep()
         bool shown = false;
         switch (BattleStage) {
         case 0:
-            shown = GrowStat(GrowHit, Player.BaseHit, Enemy.BaseHit);
-            break;
         case 1:
-            shown = GrowStat(GrowEvade, Player.BaseEvade, Enemy.BaseEvade);
-            break;
         case 2:
-            shown = GrowStat(GrowPredict, Player.BasePredict, Enemy.BasePredict);
-            break;
         case 3:
-            shown = GrowStat(GrowFlash, Player.BaseFlash, Enemy.BaseFlash);
-            break;
         case 4:
-            shown = GrowStat(GrowReason, Player.BaseReason, Enemy.BaseReason);
+            shown = GrowBaseStat(StatsInDisplayOrder[BattleStage]);
             break;
         case 5:
             shown = RecoverOrGrowHP();

@@ -25,6 +25,8 @@ extern TSjis CurrentScene;
 // and the rolling dice.
 inline constexpr const char *TitleTimer = "TITLE";
 inline constexpr const char *DiceTimer = "DICE";
+// How often either timer fires while it runs.
+inline constexpr int32_t TickIntervalMs = 50;
 
 void ChangeScene(const TSjis &Name);
 void CreateGameObjects(TFormMain *Form);
