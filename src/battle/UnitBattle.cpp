@@ -264,27 +264,34 @@ void ResistContest(const TSide &Target)
         Ensnared(Target, resist.Line);
 }
 
-// Marks a stage no click can reach, as every last stage hands over to a
-// result that rebinds the button. A debug build stops there; a release build
-// passes over the click instead of running into undefined behaviour.
-void UnreachableStage()
-{
-    Q_ASSERT_X(false, "BattleStage", "a click reached a stage past the last");
-}
+// The stages of an attack, one click each; BattleStage counts them.
+enum class TAttackStage : int32_t {
+    Announce,
+    AttackerHits,
+    DefenderEvades,
+    AttackerPredicts,
+};
+
+// The stages of a spell, one click each; BattleStage counts them.
+enum class TMagicStage : int32_t {
+    Announce,
+    CasterFlashes,
+    TargetResists,
+};
 
 void AttackStep(const TSide &Attacker, const TSide &Defender)
 {
-    switch (BattleStage) {
-    case 0:
+    switch (static_cast<TAttackStage>(BattleStage)) {
+    case TAttackStage::Announce:
         RollFor(TSjis(), Attacker, TextAttacks, Attacker.Battler.Hit);
         break;
-    case 1:
+    case TAttackStage::AttackerHits:
         HitContest(Attacker, Defender);
         break;
-    case 2:
+    case TAttackStage::DefenderEvades:
         EvadeContest(Defender, Attacker);
         break;
-    case 3:
+    case TAttackStage::AttackerPredicts:
         PredictContest(Attacker, Defender);
         break;
     default:
@@ -296,14 +303,14 @@ void AttackStep(const TSide &Attacker, const TSide &Defender)
 
 void MagicStep(const TSide &Caster, const TSide &Target)
 {
-    switch (BattleStage) {
-    case 0:
+    switch (static_cast<TMagicStage>(BattleStage)) {
+    case TMagicStage::Announce:
         RollFor(TSjis(), Caster, TextSchemes, Caster.Battler.Flash);
         break;
-    case 1:
+    case TMagicStage::CasterFlashes:
         FlashContest(Caster, Target);
         break;
-    case 2:
+    case TMagicStage::TargetResists:
         ResistContest(Target);
         break;
     default:
@@ -341,6 +348,27 @@ void FinishReward()
         FinishBossReward();
     else
         MainMenu();
+}
+
+// The stages of the reward after a victory: one per stat in display order,
+// then the hit points, then the end. BattleStage counts them.
+enum class TRewardStage {
+    StatGrowth,
+    HitPoints,
+    Finish,
+    OutOfRange,
+};
+
+TRewardStage RewardStageAt(int32_t Stage)
+{
+    constexpr int32_t hitPointsStage = StatCount;
+    if (Stage >= 0 && Stage < hitPointsStage)
+        return TRewardStage::StatGrowth;
+    if (Stage == hitPointsStage)
+        return TRewardStage::HitPoints;
+    if (Stage == hitPointsStage + 1)
+        return TRewardStage::Finish;
+    return TRewardStage::OutOfRange;
 }
 
 bool GrowBaseStat(const TStat &Stat)
@@ -522,20 +550,19 @@ void RewardStep()
     // over within the same click.
     for (;;) {
         bool shown = false;
-        switch (BattleStage) {
-        case 0:
-        case 1:
-        case 2:
-        case 3:
-        case 4:
+        switch (RewardStageAt(BattleStage)) {
+        case TRewardStage::StatGrowth:
             shown = GrowBaseStat(StatsInDisplayOrder[BattleStage]);
             break;
-        case 5:
+        case TRewardStage::HitPoints:
             shown = RecoverOrGrowHP();
             break;
-        default:
-            // Stage 6 and beyond: every reward has been given.
+        case TRewardStage::Finish:
+            // Every reward has been given; what follows rebinds the choices.
             FinishReward();
+            return;
+        case TRewardStage::OutOfRange:
+            UnreachableStage();
             return;
         }
         ++BattleStage;

@@ -70,6 +70,11 @@ void SetTimerInterval(const char *Name, int32_t IntervalMs)
         Scheduler->SetTimerInterval(Name, IntervalMs);
 }
 
+void UnreachableStage()
+{
+    Q_ASSERT_X(false, "UnreachableStage", "a click reached a stage past the last");
+}
+
 void ChangeScene(const TSjis &Name)
 {
     Q_ASSERT(FormMain);

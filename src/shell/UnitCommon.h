@@ -38,6 +38,12 @@ void PlayWave(const char *FileName, bool Loop);
 void StopWave();
 void SetTimerInterval(const char *Name, int32_t IntervalMs);
 
+// Marks a stage of a staged sequence that no click can reach, as every last
+// stage hands over to something that rebinds or clears the choices. A debug
+// build stops there; a release build passes over the click instead of
+// running into undefined behaviour.
+void UnreachableStage();
+
 // The dice.
 extern int32_t DiceValue;
 extern int32_t BurstRoll;
