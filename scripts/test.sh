@@ -67,7 +67,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 # The system tests drive the program from outside and add nothing under the
 # sanitizers that the in-process tests do not already cover. This run has no
 # sound server: a process that connected to one ends without exit handlers
-# (see TLumeWave::EndProgram), which would also skip the leak check; the
+# (see TLumeWave::EndNowIfSoundStarted), which would also skip the leak check; the
 # tests of real playback, which ran above, are left out by name.
 PULSE_SERVER="unix:$sound/none" ctest --test-dir build-asan --output-on-failure -j"$jobs" -LE system \
   -E '^WaveSoundTest\.'

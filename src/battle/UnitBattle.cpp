@@ -57,7 +57,6 @@ const TSjis TextTrapped = ToSjis("逃げられない運命だった！");
 const TSjis TextMissed = ToSjis("外れた！");
 
 const TSjis TextKilled = ToSjis("を殺した！");
-const TSjis LastBossName = ToSjis("祖");
 const TSjis TextLaysHands = ToSjis("はその手を");
 const TSjis TextTakesName = ToSjis("にかけて、\\n強引に名前を剥ぎ取った！");
 const TSjis TakenName = "######";
@@ -71,11 +70,6 @@ const TSjis TextSaved = ToSjis("セーブをした。");
 const TSjis TextNotSaved = ToSjis("セーブできなかった。");
 const TSjis TextWasKilled = ToSjis("は殺された……");
 
-const TSjis GrowHit = ToSjis("命中");
-const TSjis GrowEvade = ToSjis("回避");
-const TSjis GrowPredict = ToSjis("予測");
-const TSjis GrowFlash = ToSjis("閃き");
-const TSjis GrowReason = ToSjis("理力");
 const TSjis GrowHP = ToSjis("ＨＰ");
 
 constexpr int64_t Int32Max = std::numeric_limits<int32_t>::max();
@@ -169,7 +163,7 @@ TContest Contest(const TSide &Roller, const TSjis &Label, int32_t Stat)
     const int64_t sum = int64_t{Stat} + DiceValue;
     return {Roller.Battler.Name.Str() + Label + IntToStr(Stat) + TextPlus + IntToStr(DiceValue) +
                 TextEquals + IntToStr(sum),
-            sum >= 100};
+            SumReachesHundred(Stat, DiceValue)};
 }
 
 bool PlayerGoesFirst()
@@ -270,27 +264,34 @@ void ResistContest(const TSide &Target)
         Ensnared(Target, resist.Line);
 }
 
-// Marks a stage no click can reach, as every last stage hands over to a
-// result that rebinds the button. A debug build stops there; a release build
-// passes over the click instead of running into undefined behaviour.
-void UnreachableStage()
-{
-    Q_ASSERT_X(false, "BattleStage", "a click reached a stage past the last");
-}
+// The stages of an attack, one click each; BattleStage counts them.
+enum class TAttackStage : int32_t {
+    Announce,
+    AttackerHits,
+    DefenderEvades,
+    AttackerPredicts,
+};
+
+// The stages of a spell, one click each; BattleStage counts them.
+enum class TMagicStage : int32_t {
+    Announce,
+    CasterFlashes,
+    TargetResists,
+};
 
 void AttackStep(const TSide &Attacker, const TSide &Defender)
 {
-    switch (BattleStage) {
-    case 0:
+    switch (static_cast<TAttackStage>(BattleStage)) {
+    case TAttackStage::Announce:
         RollFor(TSjis(), Attacker, TextAttacks, Attacker.Battler.Hit);
         break;
-    case 1:
+    case TAttackStage::AttackerHits:
         HitContest(Attacker, Defender);
         break;
-    case 2:
+    case TAttackStage::DefenderEvades:
         EvadeContest(Defender, Attacker);
         break;
-    case 3:
+    case TAttackStage::AttackerPredicts:
         PredictContest(Attacker, Defender);
         break;
     default:
@@ -302,14 +303,14 @@ void AttackStep(const TSide &Attacker, const TSide &Defender)
 
 void MagicStep(const TSide &Caster, const TSide &Target)
 {
-    switch (BattleStage) {
-    case 0:
+    switch (static_cast<TMagicStage>(BattleStage)) {
+    case TMagicStage::Announce:
         RollFor(TSjis(), Caster, TextSchemes, Caster.Battler.Flash);
         break;
-    case 1:
+    case TMagicStage::CasterFlashes:
         FlashContest(Caster, Target);
         break;
-    case 2:
+    case TMagicStage::TargetResists:
         ResistContest(Target);
         break;
     default:
@@ -347,6 +348,32 @@ void FinishReward()
         FinishBossReward();
     else
         MainMenu();
+}
+
+// The stages of the reward after a victory: one per stat in display order,
+// then the hit points, then the end. BattleStage counts them.
+enum class TRewardStage {
+    StatGrowth,
+    HitPoints,
+    Finish,
+    OutOfRange,
+};
+
+TRewardStage RewardStageAt(int32_t Stage)
+{
+    constexpr int32_t hitPointsStage = StatCount;
+    if (Stage >= 0 && Stage < hitPointsStage)
+        return TRewardStage::StatGrowth;
+    if (Stage == hitPointsStage)
+        return TRewardStage::HitPoints;
+    if (Stage == hitPointsStage + 1)
+        return TRewardStage::Finish;
+    return TRewardStage::OutOfRange;
+}
+
+bool GrowBaseStat(const TStat &Stat)
+{
+    return GrowStat(ToSjis(Stat.Name), Player.*Stat.Base, Enemy.*Stat.Base);
 }
 
 } // namespace
@@ -441,21 +468,6 @@ void EscapeFailed()
     OfferNext(EnemyTurn);
 }
 
-void EnemyTakesDamage(const TSjis &Text)
-{
-    TakesDamage(EnemySide, Text);
-}
-
-void PlayerMisses(const TSjis &Text)
-{
-    Misses(Text, EnemyTurn);
-}
-
-void EnemyEnsnared(const TSjis &Text)
-{
-    Ensnared(EnemySide, Text);
-}
-
 // ---- The enemy's actions ----
 
 void EnemyTurn()
@@ -502,21 +514,6 @@ void EnemyMagicStep()
     MagicStep(EnemySide, PlayerSide);
 }
 
-void PlayerTakesDamage(const TSjis &Text)
-{
-    TakesDamage(PlayerSide, Text);
-}
-
-void EnemyMisses(const TSjis &Text)
-{
-    Misses(Text, PlayerTurn);
-}
-
-void PlayerEnsnared(const TSjis &Text)
-{
-    Ensnared(PlayerSide, Text);
-}
-
 // ---- The outcome ----
 
 void EnemyDefeated()
@@ -526,7 +523,7 @@ void EnemyDefeated()
     RefreshPlayer();
     RefreshEnemy();
     FormMain->ShowText(Enemy.Name.Str() + TextKilled);
-    if (BattleKind == "BOSS" && Enemy.Name.Str() != LastBossName)
+    if (BattleKind == "BOSS" && Enemy.Name.Str() != LastBossName())
         OfferNext(TakeBossName);
     else
         StartReward();
@@ -553,28 +550,19 @@ void RewardStep()
     // over within the same click.
     for (;;) {
         bool shown = false;
-        switch (BattleStage) {
-        case 0:
-            shown = GrowStat(GrowHit, Player.BaseHit, Enemy.BaseHit);
+        switch (RewardStageAt(BattleStage)) {
+        case TRewardStage::StatGrowth:
+            shown = GrowBaseStat(StatsInDisplayOrder[BattleStage]);
             break;
-        case 1:
-            shown = GrowStat(GrowEvade, Player.BaseEvade, Enemy.BaseEvade);
-            break;
-        case 2:
-            shown = GrowStat(GrowPredict, Player.BasePredict, Enemy.BasePredict);
-            break;
-        case 3:
-            shown = GrowStat(GrowFlash, Player.BaseFlash, Enemy.BaseFlash);
-            break;
-        case 4:
-            shown = GrowStat(GrowReason, Player.BaseReason, Enemy.BaseReason);
-            break;
-        case 5:
+        case TRewardStage::HitPoints:
             shown = RecoverOrGrowHP();
             break;
-        default:
-            // Stage 6 and beyond: every reward has been given.
+        case TRewardStage::Finish:
+            // Every reward has been given; what follows rebinds the choices.
             FinishReward();
+            return;
+        case TRewardStage::OutOfRange:
+            UnreachableStage();
             return;
         }
         ++BattleStage;

@@ -23,9 +23,6 @@ void PlayerMagicStep();
 void PlayerEscape();
 void EscapeSucceeded();
 void EscapeFailed();
-void EnemyTakesDamage(const TSjis &Text);
-void PlayerMisses(const TSjis &Text);
-void EnemyEnsnared(const TSjis &Text);
 
 void EnemyTurn();
 bool ChooseEnemyMagic();
@@ -33,9 +30,6 @@ void EnemyAttack();
 void EnemyAttackStep();
 void EnemyMagic();
 void EnemyMagicStep();
-void PlayerTakesDamage(const TSjis &Text);
-void EnemyMisses(const TSjis &Text);
-void PlayerEnsnared(const TSjis &Text);
 
 void EnemyDefeated();
 void TakeBossName();

@@ -20,22 +20,18 @@ namespace {
 struct TBossRow {
     TSjis Name;
     int32_t MaxHP;
-    int32_t Hit;
-    int32_t Evade;
-    int32_t Predict;
-    int32_t Flash;
-    int32_t Reason;
+    std::array<int32_t, StatCount> Stats; // in display order
 };
 
 // The bosses, met in this order.
 const std::array<TBossRow, BossCount> Bosses{{
-    {ToSjis("r"), 3, 60, 60, 0, 10, 0},
-    {ToSjis("歩"), 3, 60, 60, 20, 20, 40},
-    {ToSjis("アルフ"), 5, 70, 70, 20, 50, 20},
-    {ToSjis("ALPHA"), 4, 100, 0, 100, 10, 80},
-    {ToSjis("ヴェスカ"), 7, 100, 80, 20, 4, 60},
-    {ToSjis("roda"), 7, 100, 50, 100, 50, 90},
-    {ToSjis("祖"), 7, 100, 100, 100, 100, 100},
+    {ToSjis("r"), 3, {60, 60, 0, 10, 0}},
+    {ToSjis("歩"), 3, {60, 60, 20, 20, 40}},
+    {ToSjis("アルフ"), 5, {70, 70, 20, 50, 20}},
+    {ToSjis("ALPHA"), 4, {100, 0, 100, 10, 80}},
+    {ToSjis("ヴェスカ"), 7, {100, 80, 20, 4, 60}},
+    {ToSjis("roda"), 7, {100, 50, 100, 50, 90}},
+    {ToSjis("祖"), 7, {100, 100, 100, 100, 100}},
 }};
 
 const TSjis PlayerName = ToSjis("あなた");
@@ -44,24 +40,22 @@ const TSjis SaveGuardName = ToSjis("セーブガード");
 
 void RollBaseStats(TBattler &Battler)
 {
-    // Drawn in display order, which differs from the record's order.
-    Battler.BaseHit = RollStat();
-    Battler.BaseEvade = RollStat();
-    Battler.BasePredict = RollStat();
-    Battler.BaseFlash = RollStat();
-    Battler.BaseReason = RollStat();
+    for (const TStat &stat : StatsInDisplayOrder)
+        Battler.*stat.Base = RollStat();
 }
 
 void RefreshBattler(TBattler &Battler)
 {
-    Battler.Hit = Battler.BaseHit;
-    Battler.Predict = Battler.BasePredict;
-    Battler.Evade = Battler.BaseEvade;
-    Battler.Flash = Battler.BaseFlash;
-    Battler.Reason = Battler.BaseReason;
+    for (const TStat &stat : StatsInDisplayOrder)
+        Battler.*stat.Current = Battler.*stat.Base;
 }
 
 } // namespace
+
+const TSjis &LastBossName()
+{
+    return Bosses.back().Name;
+}
 
 int32_t RollStat()
 {
@@ -122,11 +116,8 @@ void MakeSaveGuard()
     Enemy.MaxHP = 1;
     RollBaseStats(Enemy);
     // The guard always matches the player's base stats at least.
-    RaiseToAtLeast(Enemy.BaseHit, Player.BaseHit);
-    RaiseToAtLeast(Enemy.BaseEvade, Player.BaseEvade);
-    RaiseToAtLeast(Enemy.BasePredict, Player.BasePredict);
-    RaiseToAtLeast(Enemy.BaseFlash, Player.BaseFlash);
-    RaiseToAtLeast(Enemy.BaseReason, Player.BaseReason);
+    for (const TStat &stat : StatsInDisplayOrder)
+        RaiseToAtLeast(Enemy.*stat.Base, Player.*stat.Base);
     AttackWeight = 1000;
     MagicWeight = 0;
     BurstChance = 20;
@@ -142,11 +133,8 @@ void MakeBoss()
         const TBossRow &row = Bosses[Player.BossIndex];
         Enemy.Name.Set(row.Name);
         Enemy.MaxHP = row.MaxHP;
-        Enemy.BaseHit = row.Hit;
-        Enemy.BaseEvade = row.Evade;
-        Enemy.BasePredict = row.Predict;
-        Enemy.BaseFlash = row.Flash;
-        Enemy.BaseReason = row.Reason;
+        for (size_t i = 0; i < StatsInDisplayOrder.size(); ++i)
+            Enemy.*StatsInDisplayOrder[i].Base = row.Stats[i];
     }
     AttackWeight = 200;
     // Past the last boss the Flash is the previous enemy's; through the save

@@ -6,6 +6,7 @@
 #include "LumeUtility.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -51,11 +52,42 @@ struct TBattler {
 
 static_assert(sizeof(TBattler) == 100);
 
+constexpr int StatCount = 5;
+
+// One of the five stats: its name on screen (UTF-8) and, in the record, its
+// current value, worn down in a fight, and the base value it returns to.
+struct TStat {
+    const char *Name;
+    int32_t TBattler::*Current;
+    int32_t TBattler::*Base;
+};
+
+// The five stats in display order, which is also the order they are rolled
+// and grown in; the record keeps them in another.
+inline constexpr std::array<TStat, StatCount> StatsInDisplayOrder{{
+    {"命中", &TBattler::Hit, &TBattler::BaseHit},
+    {"回避", &TBattler::Evade, &TBattler::BaseEvade},
+    {"予測", &TBattler::Predict, &TBattler::BasePredict},
+    {"閃き", &TBattler::Flash, &TBattler::BaseFlash},
+    {"理力", &TBattler::Reason, &TBattler::BaseReason},
+}};
+
+// The rule of every dice contest and Idea Burst: a value plus a roll of the
+// dice succeeds when the sum reaches 100. Summed wide, so no value a save
+// file holds can wrap.
+constexpr bool SumReachesHundred(int64_t Value, int64_t Roll)
+{
+    return Value + Roll >= 100;
+}
+
 // The bosses are met in order. Beating the one at EndingABoss starts the
 // first ending; beating the last, at EndingBBoss, starts the second.
 constexpr int32_t BossCount = 7;
 constexpr int32_t EndingABoss = 5;
 constexpr int32_t EndingBBoss = BossCount - 1;
+
+// The name of the last boss, the one whose name is not taken.
+const TSjis &LastBossName();
 
 extern TBattler Player;
 extern TBattler Enemy;

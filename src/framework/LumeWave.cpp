@@ -102,18 +102,12 @@ bool TLumeWave::HasAudioOutput()
     return found;
 }
 
-void TLumeWave::EndProgram(int Status)
-{
-    std::fflush(nullptr);
-    if (EngineStarted)
-        std::_Exit(Status);
-    std::exit(Status);
-}
-
 void TLumeWave::EndNowIfSoundStarted(int Status)
 {
-    if (EngineStarted)
-        EndProgram(Status);
+    if (!EngineStarted)
+        return;
+    std::fflush(nullptr);
+    std::_Exit(Status);
 }
 
 void TLumeWave::StopSound()

@@ -38,16 +38,12 @@ public:
     // Whether this process has an audio output to play on (asked once).
     static bool HasAudioOutput();
 
-    // Flushes standard streams and ends the process with Status. Once Qt
-    // Multimedia has connected to the sound server, the libraries' exit
-    // handlers are skipped: Qt 6.4 closes that connection in a static
-    // destructor that can race with the sound server's client thread and
-    // abort the process.
-    [[noreturn]] static void EndProgram(int Status);
-    // The same, at once, when Qt Multimedia has connected to the sound
-    // server; otherwise it returns. Called while the application object
-    // still exists: its destruction tears down that connection too, and can
-    // crash the same way while the client thread runs.
+    // Flushes standard streams and ends the process with Status at once,
+    // skipping the libraries' exit handlers, when Qt Multimedia has connected
+    // to the sound server; otherwise it returns. Called while the application
+    // object still exists: its destruction, like a static destructor of Qt
+    // 6.4, closes that connection, which can race with the sound server's
+    // client thread and abort the process.
     static void EndNowIfSoundStarted(int Status);
 
 private:

@@ -70,6 +70,11 @@ void SetTimerInterval(const char *Name, int32_t IntervalMs)
         Scheduler->SetTimerInterval(Name, IntervalMs);
 }
 
+void UnreachableStage()
+{
+    Q_ASSERT_X(false, "UnreachableStage", "a click reached a stage past the last");
+}
+
 void ChangeScene(const TSjis &Name)
 {
     Q_ASSERT(FormMain);
@@ -77,7 +82,7 @@ void ChangeScene(const TSjis &Name)
     if (CurrentScene == "TITLE") {
         PlayWave(WaveTitleMusic, true);
         FormMain->ShowTitlePage();
-        SetTimerInterval(TitleTimer, 50);
+        SetTimerInterval(TitleTimer, TickIntervalMs);
     } else if (CurrentScene == "MAIN") {
         StopWave();
         FormMain->ShowMainPage();
@@ -109,7 +114,7 @@ void FreeGameObjects()
 
 void StartDiceRoll(bool PlayerRolls)
 {
-    SetTimerInterval(DiceTimer, 50);
+    SetTimerInterval(DiceTimer, TickIntervalMs);
     DiceRolling = true;
     // Undoes the red of an earlier forced 100.
     FormMain->ResetDiceColours();
@@ -120,8 +125,8 @@ void StartDiceRoll(bool PlayerRolls)
         return;
     }
     RollingDice = TDiceLabel::Enemy;
-    const int64_t r = Random(100);
-    if (r + BurstChance >= 100)
+    const int32_t roll = Random(100);
+    if (SumReachesHundred(roll, BurstChance))
         EnemyIdeaBurst();
 }
 
@@ -141,7 +146,7 @@ void PlayerIdeaBurst()
     FormMain->EnableBurstButton(false);
     Player.Reason = NineTenths(Player.Reason);
     FormMain->ShowPlayerStatus();
-    if (int64_t(Player.Reason) + BurstRoll >= 100)
+    if (SumReachesHundred(Player.Reason, BurstRoll))
         ForceHundred();
 }
 
@@ -151,7 +156,7 @@ void EnemyIdeaBurst()
     FormMain->ShowEnemyStatus();
     BurstRoll = Random(100);
     FormMain->SetEnemyBurstText(IntToStr(BurstRoll) + Plus);
-    if (int64_t(Enemy.Reason) + BurstRoll >= 100)
+    if (SumReachesHundred(Enemy.Reason, BurstRoll))
         ForceHundred();
 }
 

@@ -25,6 +25,8 @@ extern TSjis CurrentScene;
 // and the rolling dice.
 inline constexpr const char *TitleTimer = "TITLE";
 inline constexpr const char *DiceTimer = "DICE";
+// How often either timer fires while it runs.
+inline constexpr int32_t TickIntervalMs = 50;
 
 void ChangeScene(const TSjis &Name);
 void CreateGameObjects(TFormMain *Form);
@@ -35,6 +37,12 @@ void FreeGameObjects();
 void PlayWave(const char *FileName, bool Loop);
 void StopWave();
 void SetTimerInterval(const char *Name, int32_t IntervalMs);
+
+// Marks a stage of a staged sequence that no click can reach, as every last
+// stage hands over to something that rebinds or clears the choices. A debug
+// build stops there; a release build passes over the click instead of
+// running into undefined behaviour.
+void UnreachableStage();
 
 // The dice.
 extern int32_t DiceValue;

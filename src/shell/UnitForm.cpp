@@ -239,11 +239,10 @@ void TFormMain::ShowSide(const TBattler &Side, TLumeLabel *HP,
                          const std::array<TLumeLabel *, 5> &Values, bool CountDown)
 {
     HP->SetCaption(StarText(Side.HP, Side.MaxHP, CountDown));
-    ShowStatValue(Values[0], Side.Hit, Side.BaseHit);
-    ShowStatValue(Values[1], Side.Evade, Side.BaseEvade);
-    ShowStatValue(Values[2], Side.Predict, Side.BasePredict);
-    ShowStatValue(Values[3], Side.Flash, Side.BaseFlash);
-    ShowStatValue(Values[4], Side.Reason, Side.BaseReason);
+    for (size_t i = 0; i < Values.size(); ++i) {
+        const TStat &stat = StatsInDisplayOrder[i];
+        ShowStatValue(Values[i], Side.*stat.Current, Side.*stat.Base);
+    }
 }
 
 void TFormMain::ShowPlayerStatus()

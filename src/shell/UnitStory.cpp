@@ -4,6 +4,7 @@
 #include "UnitStory.h"
 
 #include "UnitBattler.h"
+#include "UnitCommon.h"
 #include "UnitForm.h"
 #include "UnitMain.h"
 #include "UnitSaveLoad.h"
@@ -61,10 +62,63 @@ const TSjis EndingBTitle = ToSjis("★★★　オーバー・デッド・エン
 
 namespace {
 
-// Blanks the message area and clears the choices before a narration starts.
-void BeginNarration()
+// The stages of a narration: its lines, one a click, then what closes it.
+// StoryStep counts them.
+enum class TNarrationStage {
+    Line,
+    Close,
+    OutOfRange,
+};
+
+TNarrationStage NarrationStageAt(int32_t Step, size_t LineCount)
+{
+    const auto lineCount = static_cast<int32_t>(LineCount);
+    if (Step >= 0 && Step < lineCount)
+        return TNarrationStage::Line;
+    if (Step == lineCount)
+        return TNarrationStage::Close;
+    return TNarrationStage::OutOfRange;
+}
+
+// Blanks the message area and offers "≫" for the narration's steps.
+void BeginNarration(TProcedure Step)
 {
     FormMain->ShowText("");
+    FormMain->ClearChoices();
+    FormMain->AddChoice(ToSjis("≫"), Step);
+    StoryStep = 0;
+}
+
+template <size_t LineCount>
+void NarrationStep(const std::array<TSjis, LineCount> &Lines, TProcedure Close)
+{
+    switch (NarrationStageAt(StoryStep, LineCount)) {
+    case TNarrationStage::Line:
+        FormMain->ShowText(Lines[StoryStep]);
+        break;
+    case TNarrationStage::Close:
+        Close();
+        break;
+    case TNarrationStage::OutOfRange:
+        UnreachableStage();
+        break;
+    }
+    ++StoryStep;
+}
+
+void CloseEndingA()
+{
+    // The ending is shown whether or not the save worked, after the
+    // player has been told of a failure.
+    if (!SaveGame(Player, ApplicationTitle))
+        ReportWriteFailure();
+    FormMain->ShowText(EndingATitle);
+    FormMain->ClearChoices();
+}
+
+void CloseEndingB()
+{
+    FormMain->ShowText(EndingBTitle);
     FormMain->ClearChoices();
 }
 
@@ -72,65 +126,31 @@ void BeginNarration()
 
 void StartIntro()
 {
-    BeginNarration();
-    FormMain->AddChoice(ToSjis("≫"), IntroStep);
+    BeginNarration(IntroStep);
     FormMain->AddChoice("skipl", MainMenu);
-    StoryStep = 0;
 }
 
 void IntroStep()
 {
-    const auto lineCount = static_cast<int32_t>(IntroLines.size());
-    if (StoryStep >= 0 && StoryStep < lineCount)
-        FormMain->ShowText(IntroLines[StoryStep]);
-    else if (StoryStep == lineCount)
-        MainMenu();
-    ++StoryStep;
+    NarrationStep(IntroLines, MainMenu);
 }
 
 void StartEndingA()
 {
-    BeginNarration();
-    FormMain->AddChoice(ToSjis("≫"), EndingAStep);
-    StoryStep = 0;
+    BeginNarration(EndingAStep);
 }
 
 void EndingAStep()
 {
-    switch (StoryStep) {
-    case 0:
-    case 1:
-        FormMain->ShowText(EndingALines[StoryStep]);
-        break;
-    case 2:
-        // The ending is shown whether or not the save worked, after the
-        // player has been told of a failure.
-        if (!SaveGame(Player, ApplicationTitle))
-            ReportWriteFailure();
-        FormMain->ShowText(EndingATitle);
-        FormMain->ClearChoices();
-        break;
-    default:
-        break;
-    }
-    ++StoryStep;
+    NarrationStep(EndingALines, CloseEndingA);
 }
 
 void StartEndingB()
 {
-    BeginNarration();
-    FormMain->AddChoice(ToSjis("≫"), EndingBStep);
-    StoryStep = 0;
+    BeginNarration(EndingBStep);
 }
 
 void EndingBStep()
 {
-    const auto lineCount = static_cast<int32_t>(EndingBLines.size());
-    if (StoryStep >= 0 && StoryStep < lineCount)
-        FormMain->ShowText(EndingBLines[StoryStep]);
-    else if (StoryStep == lineCount) {
-        FormMain->ShowText(EndingBTitle);
-        FormMain->ClearChoices();
-    }
-    ++StoryStep;
+    NarrationStep(EndingBLines, CloseEndingB);
 }

@@ -50,6 +50,7 @@ int main(int argc, char **argv)
         form.reset();
         TLumeWave::EndNowIfSoundStarted(status);
     }
-    // Everything of ours is freed by now.
-    TLumeWave::EndProgram(status);
+    // Everything of ours is freed by now, and no sound server connection is
+    // left to race the libraries' exit handlers.
+    return status;
 }

@@ -220,12 +220,18 @@ TEST_F(BattleGameTest, HitPointsStopAtTheLowestValue)
     Meet("NORMAL");
     SetStats(Enemy, 0, 0, 0, 0, 0);
     Enemy.HP = Int32Min;
-    EnemyTakesDamage("x");
+    // The player hits on 50 + 99 and the enemy fails to evade on 0 + 0.
+    PlayerAttack();
+    Next(99);
+    Next(0);
     EXPECT_EQ(Enemy.HP, Int32Min);
     EXPECT_TRUE(Offers(EnemyDefeated));
 
     Player.HP = Int32Min;
-    PlayerTakesDamage("x");
+    // The enemy hits on 0 + 100 and the player fails to evade on 50 + 0.
+    EnemyAttack();
+    Next(100);
+    Next(0);
     EXPECT_EQ(Player.HP, Int32Min);
     EXPECT_TRUE(Offers(PlayerDefeated));
 }

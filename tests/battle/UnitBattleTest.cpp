@@ -596,6 +596,28 @@ TEST_F(BattleTest, StagePastTheLastIsPassedOver)
 
 // ---- The outcome ----
 
+// The reward's last stage hands over to what follows it; a click at a stage
+// outside the reward is passed over like a stage past an action's last.
+TEST_F(BattleTest, RewardStageOutsideTheRewardIsPassedOver)
+{
+    Meet("NORMAL");
+    StartReward();
+    for (const int32_t stage : {-1, 7}) {
+        BattleStage = stage;
+#ifdef QT_NO_DEBUG
+        Hush();
+        const uint32_t seed = RandSeed;
+        RewardStep();
+        EXPECT_EQ(RandSeed, seed);
+        EXPECT_EQ(Sound(), "");
+        EXPECT_TRUE(Offers(RewardStep));
+#else
+        GTEST_FLAG_SET(death_test_style, "threadsafe");
+        EXPECT_DEATH(RewardStep(), "stage past the last");
+#endif
+    }
+}
+
 TEST_F(BattleTest, VictoryGrowsOneStatPerClickThenRecovers)
 {
     Meet("NORMAL");

@@ -21,5 +21,5 @@ int main(int argc, char **argv)
         result = RUN_ALL_TESTS();
         TLumeWave::EndNowIfSoundStarted(result);
     }
-    TLumeWave::EndProgram(result);
+    return result;
 }
