@@ -116,6 +116,25 @@ TEST_F(WavePlayerTest, SecondInstanceIsGuardedAndLeavesTheFirstAlone)
     EXPECT_TRUE(fourth.Active());
 }
 
+// The switch is the player's setting: the next player made reads it back,
+// and while it is off the calls keep their fields as ever.
+TEST_F(WavePlayerTest, SoundSwitchIsRememberedAndKeepsTheFields)
+{
+    {
+        TLumeWave wave;
+        ASSERT_TRUE(wave.SoundOn());
+        wave.SetSoundOn(false);
+    }
+    TLumeWave wave;
+    EXPECT_FALSE(wave.SoundOn());
+    wave.PlayWave("dat/04b.wav", true);
+    EXPECT_EQ(wave.FileName, "dat/04b.wav");
+    EXPECT_TRUE(wave.Looping);
+    EXPECT_FALSE(wave.Sounding());
+    wave.SetSoundOn(true);
+    wave.StopWave();
+}
+
 // ---- Wave player: sound (needs an audio output) ------------------------------
 // The output buffers ahead, so a sound is seen to end up to a second or two
 // after its last sample; the timings below leave room for that.
@@ -175,6 +194,22 @@ TEST_F(WaveSoundTest, SoundReplacedWhileLoadingNeverStarts)
     wave.PlayWave("dat/dun.wav", false);
     // Had the music started once loaded, it would play for six seconds.
     EXPECT_TRUE(SoundingBecomes(wave, false, 4000));
+}
+
+TEST_F(WaveSoundTest, SwitchStopsTheMusicAtOnceAndOnAgainStartsItAgain)
+{
+    TLumeWave wave;
+    PlaySettled(wave, "dat/04b.wav", true);
+    ASSERT_TRUE(wave.Sounding());
+    wave.SetSoundOn(false);
+    EXPECT_FALSE(wave.Sounding());
+    wave.PlayWave("dat/up.wav", false);
+    QTest::qWait(300);
+    EXPECT_FALSE(wave.Sounding()) << "an effect started while sound is off";
+    wave.PlayWave("dat/04b.wav", true);
+    wave.SetSoundOn(true);
+    EXPECT_TRUE(SoundingBecomes(wave, true, 3000)) << "the looped music did not come back";
+    wave.StopWave();
 }
 
 } // namespace
