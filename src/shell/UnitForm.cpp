@@ -12,7 +12,6 @@
 #include "UnitPage.h"
 #include "UnitSaveLoad.h"
 
-#include <QAccessible>
 #include <QFileInfo>
 #include <QIcon>
 #include <QShortcut>
@@ -215,10 +214,9 @@ void TFormMain::ShowText(const TSjis &Text)
             shown += Text[i];
         }
     }
+    // A screen reader reads each new message: the label announces the change
+    // of its name (its text) itself.
     LabMain->SetCaption(shown);
-    // A screen reader reads each new message, also one that repeats the last.
-    QAccessibleEvent announce(LabMain, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&announce);
 }
 
 void TFormMain::ClearChoices()
