@@ -8,7 +8,6 @@
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -148,34 +147,5 @@ TEST(LumeControls, KeptCaptionsPaintAsQtPaintsThem)
             qt->setDisabled(disabled);
             EXPECT_EQ(Render(*mine), Render(*qt)) << c.Name << (disabled ? ", disabled" : "");
         }
-    }
-}
-
-// A button is chosen only while a player can see and press it, whatever
-// brings the click; Enter presses it as Space does.
-TEST(LumeButton, IsChosenOnlyWhileShownAndEnabled)
-{
-    QWidget window;
-    TLumeButton button(&window, QRect(0, 0, 80, 30), LumeFont(12), "ok");
-    int chosen = 0;
-    QObject::connect(&button, &TLumeButton::Chosen, [&] { ++chosen; });
-    const struct {
-        const char *Name;
-        bool Hidden, Enabled;
-        int Expected;
-    } states[] = {
-        {"shown", false, true, 1}, {"hidden", true, true, 0}, {"disabled", false, false, 0}};
-    for (const auto &state : states) {
-        SCOPED_TRACE(state.Name);
-        button.setHidden(state.Hidden);
-        button.setEnabled(state.Enabled);
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
-            chosen = 0;
-            QTest::keyClick(&button, key);
-            EXPECT_EQ(chosen, state.Expected) << "key " << key;
-        }
-        chosen = 0;
-        button.click();
-        EXPECT_EQ(chosen, state.Expected) << "a click";
     }
 }

@@ -116,25 +116,6 @@ TEST_F(WavePlayerTest, SecondInstanceIsGuardedAndLeavesTheFirstAlone)
     EXPECT_TRUE(fourth.Active());
 }
 
-// The switch is the player's setting: the next player made reads it back,
-// and while it is off the calls keep their fields as ever.
-TEST_F(WavePlayerTest, SoundSwitchIsRememberedAndKeepsTheFields)
-{
-    {
-        TLumeWave wave;
-        ASSERT_TRUE(wave.SoundOn());
-        wave.SetSoundOn(false);
-    }
-    TLumeWave wave;
-    EXPECT_FALSE(wave.SoundOn());
-    wave.PlayWave("dat/04b.wav", true);
-    EXPECT_EQ(wave.FileName, "dat/04b.wav");
-    EXPECT_TRUE(wave.Looping);
-    EXPECT_FALSE(wave.Sounding());
-    wave.SetSoundOn(true);
-    wave.StopWave();
-}
-
 // ---- Wave player: sound (needs an audio output) ------------------------------
 // The output buffers ahead, so a sound is seen to end up to a second or two
 // after its last sample; the timings below leave room for that.

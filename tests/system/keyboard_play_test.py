@@ -70,7 +70,7 @@ def control_at(shown, place, role):
     return None
 
 
-def press_until(session, accessible, window, keys, what, test, tries=3):
+def press_until(session, accessible, window, keys, what, test, tries=1):
     """Presses the keys and waits for the page test accepts; presses again
     when the first press came before the window had the keyboard."""
     last = (None, None, None)
@@ -82,10 +82,6 @@ def press_until(session, accessible, window, keys, what, test, tries=3):
         except TestFailure:
             last = page(accessible, window)
     raise TestFailure("%s; message %r, choices %s" % (what, last[0], last[1]))
-
-
-def after(session, accessible, window, keys, what, test):
-    return press_until(session, accessible, window, keys, what, test, tries=1)
 
 
 def texts(shown):
@@ -126,7 +122,7 @@ def play_once(args):
 
         # The title page starts on Enter; the focus is then on "noar".
         press_until(session, accessible, window, ["Return"], "the status pick",
-                    lambda text, buttons, _: text == PROMPT and buttons == PICK)
+                    lambda text, buttons, _: text == PROMPT and buttons == PICK, tries=3)
         # A screen reader hears the new message once.
         wait_for("the message announced", lambda: heard.count(PROMPT) == 1, timeout=5.0)
         # A character with a few stars lives through a turn of the enemy's.
@@ -139,17 +135,17 @@ def play_once(args):
                      timeout=5.0)
         # "yest" is the choice before "noar" in the tab order.
         session.press_key("Left")
-        after(session, accessible, window, ["Return"], "the intro",
+        press_until(session, accessible, window, ["Return"], "the intro",
               lambda text, buttons, _: text == "" and buttons == INTRO)
-        after(session, accessible, window, ["KP_Enter"], "the first line of the intro",
+        press_until(session, accessible, window, ["KP_Enter"], "the first line of the intro",
               lambda text, buttons, _: text and buttons == INTRO)
         session.press_key("Shift_L", "Tab")
-        after(session, accessible, window, ["Return"], "the main menu after skipl",
+        press_until(session, accessible, window, ["Return"], "the main menu after skipl",
               lambda text, buttons, _: buttons == MENU)
 
-        after(session, accessible, window, ["Return"], "a fight after seeek",
+        press_until(session, accessible, window, ["Return"], "a fight after seeek",
               lambda text, buttons, _: buttons == ENCOUNTER)
-        after(session, accessible, window, ["Return"], "the initiative after killl",
+        press_until(session, accessible, window, ["Return"], "the initiative after killl",
               lambda text, buttons, _: buttons == NEXT)
         for _ in range(20):
             text, buttons, _ = page(accessible, window)
@@ -162,9 +158,9 @@ def play_once(args):
             raise Defeated()
         check(buttons == TURN, "no turn menu: %r %s" % (text, buttons))
 
-        _, _, shown = after(session, accessible, window, ["Return"], "the rolling dice after attax",
-                            lambda text, buttons, shown: buttons == NEXT
-                            and control_at(shown, BURST_BUTTON, "button") is not None)
+        press_until(session, accessible, window, ["Return"], "the rolling dice after attax",
+                    lambda text, buttons, shown: buttons == NEXT
+                    and control_at(shown, BURST_BUTTON, "button") is not None)
         # "ib" comes after the choices in the tab order.
         session.press_key("Tab")
         session.press_key("space")
@@ -183,7 +179,7 @@ def play_once(args):
 
         # Enter stops the dice: the attack's contest line follows.
         rolling = page(accessible, window)[0]
-        after(session, accessible, window, ["Return"], "the contest after the dice",
+        press_until(session, accessible, window, ["Return"], "the contest after the dice",
               lambda text, buttons, _: text != rolling and "＝" in (text or ""))
         to_main_menu(session, accessible, window)
 
