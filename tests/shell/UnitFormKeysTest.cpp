@@ -11,6 +11,7 @@
 #include "UnitHelp.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTest>
 #include <QTimer>
 
@@ -225,6 +226,7 @@ TEST_F(KeyboardPlay, TheSoundSwitchSilencesAndIsRemembered)
     EXPECT_FALSE(WavePlayer->Sounding()) << "the title music plays on";
     EXPECT_EQ(WavePlayer->FileName, WaveTitleMusic) << "the game's own record of its sound";
     EXPECT_NE(FormMain->HelpWindow()->Text(), helpWithSound) << "the help still says sound is on";
+    EXPECT_TRUE(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + "/vantik/vantik.conf"));
 
     // Read back before the next start's title music.
     StopGame();
