@@ -3,6 +3,7 @@
 
 #include "LumeControls.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -59,6 +60,25 @@ bool KeptLayoutFits(const QWidget &Control)
 {
     return std::strcmp(Control.style()->metaObject()->className(), "QFusionStyle") == 0 &&
            Control.layoutDirection() == Qt::LeftToRight;
+}
+
+// Whether Key presses a control: Enter, the keypad's Enter, or Space.
+bool IsPressKey(const QKeyEvent &Key)
+{
+    return Key.key() == Qt::Key_Return || Key.key() == Qt::Key_Enter || Key.key() == Qt::Key_Space;
+}
+
+// The style draws the focus frame only in a window that the keyboard has
+// moved about in: a player on the keys sees where they are, a player on the
+// mouse sees the controls as they always were.
+void ShowFocusFrames(QWidget &Control, bool Shown)
+{
+    QWidget *window = Control.window();
+    if (window->testAttribute(Qt::WA_KeyboardFocusChange) == Shown)
+        return;
+    window->setAttribute(Qt::WA_KeyboardFocusChange, Shown);
+    if (QWidget *focused = window->focusWidget())
+        focused->update();
 }
 
 } // namespace
@@ -365,6 +385,19 @@ void TLumePaintBox::mouseReleaseEvent(QMouseEvent *Event)
         emit Clicked();
 }
 
+void TLumePaintBox::keyPressEvent(QKeyEvent *Event)
+{
+    if (!IsPressKey(*Event)) {
+        QWidget::keyPressEvent(Event);
+        return;
+    }
+    // A key held down repeats; one press is one click.
+    if (!Event->isAutoRepeat()) {
+        ShowFocusFrames(*this, true);
+        emit Clicked();
+    }
+}
+
 TLumeButton::TLumeButton(QWidget *Parent, const QRect &Bounds, const QFont &Font,
                          const TSjis &Caption, int ButtonTag)
     : QPushButton(Parent), Tag(ButtonTag)
@@ -373,6 +406,61 @@ TLumeButton::TLumeButton(QWidget *Parent, const QRect &Bounds, const QFont &Font
     setFixedSize(Bounds.size());
     setFont(Font);
     SetCaption(Caption);
+    // Checked as the click arrives, not when it began: a key press, an
+    // accessibility action or an animated click may end after a game step
+    // has hidden the button.
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        if (Live())
+            emit Chosen();
+    });
+}
+
+bool TLumeButton::Live() const
+{
+    return isEnabled() && isVisibleTo(window());
+}
+
+bool TLumeButton::event(QEvent *Event)
+{
+    // Qt hands the focus of a hidden control on to the next one that can
+    // take it; where none can, the focus would stay on the hidden button and
+    // the next Space would press it.
+    if (Event->type() == QEvent::HideToParent && window()->focusWidget() == this)
+        clearFocus();
+    return QPushButton::event(Event);
+}
+
+void TLumeButton::keyPressEvent(QKeyEvent *Event)
+{
+    const int key = Event->key();
+    if (IsPressKey(*Event) || key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
+        key == Qt::Key_Down)
+        ShowFocusFrames(*this, true);
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // As Space, but on the press: a plain button takes Enter only as a
+        // dialog's default button.
+        if (!Event->isAutoRepeat())
+            click();
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        focusNextPrevChild(false);
+        return;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        focusNextPrevChild(true);
+        return;
+    default:
+        QPushButton::keyPressEvent(Event);
+    }
+}
+
+void TLumeButton::mousePressEvent(QMouseEvent *Event)
+{
+    ShowFocusFrames(*this, false);
+    QPushButton::mousePressEvent(Event);
 }
 
 void TLumeButton::SetCaption(const TSjis &Caption)

@@ -164,13 +164,18 @@ signals:
 protected:
     void paintEvent(QPaintEvent *) override;
     void mouseReleaseEvent(QMouseEvent *Event) override;
+    // Enter and Space do what a click does, once the box takes the focus.
+    void keyPressEvent(QKeyEvent *Event) override;
 
 private:
     QImage Shown;
     uint64_t ShownSource = 0;
 };
 
-// A push button with an integer tag.
+// A push button with an integer tag. Chosen is its click as the game takes
+// it: only a button that is shown and enabled is ever chosen, however the
+// click came (mouse, keys, an accessibility action, a deferred animated
+// click). Enter presses it as Space does; the arrow keys move the focus.
 class TLumeButton : public QPushButton {
     Q_OBJECT
 public:
@@ -178,11 +183,19 @@ public:
                 int Tag = 0);
     void SetCaption(const TSjis &Caption);
     const TSjis &Caption() const { return CaptionBytes; }
+    // Shown within its window and enabled: a player can see and press it.
+    bool Live() const;
     int Tag;
+
+signals:
+    void Chosen();
 
 protected:
     void paintEvent(QPaintEvent *Event) override;
     void changeEvent(QEvent *Event) override;
+    bool event(QEvent *Event) override;
+    void keyPressEvent(QKeyEvent *Event) override;
+    void mousePressEvent(QMouseEvent *Event) override;
 
 private:
     TSjis CaptionBytes;

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMediaDevices>
+#include <QSettings>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -32,6 +33,14 @@ void QuietAudioProbe(QtMsgType Type, const QMessageLogContext &Context, const QS
         PreviousHandler(Type, Context, Message);
 }
 
+// The player's settings, $XDG_CONFIG_HOME/vantik/vantik.conf, and the key of
+// the sound switch in them.
+QSettings PlayerSettings()
+{
+    return QSettings(QStringLiteral("vantik"), QStringLiteral("vantik"));
+}
+const QString SoundOnKey = QStringLiteral("sound/on");
+
 bool ProbeAudioOutput()
 {
     PreviousHandler = qInstallMessageHandler(QuietAudioProbe);
@@ -48,6 +57,7 @@ TLumeWave::TLumeWave() : Claim(Instance)
 {
     if (!Claim.Owns())
         return;
+    On = PlayerSettings().value(SoundOnKey, true).toBool();
     StopWave();
 }
 
@@ -65,15 +75,34 @@ void TLumeWave::PlayWave(const std::string &Name, bool Loop)
     Looping = Loop;
     FileName = Name;
     StopSound();
-    QSoundEffect *effect = EffectFor(Name);
+    StartSound();
+}
+
+void TLumeWave::StartSound()
+{
+    if (!On)
+        return;
+    QSoundEffect *effect = EffectFor(FileName);
     if (!effect)
         return;
-    effect->setLoopCount(Loop ? QSoundEffect::Infinite : 1);
+    effect->setLoopCount(Looping ? QSoundEffect::Infinite : 1);
     Current = effect;
     // A file still loading starts from the statusChanged handler instead: a
     // play() issued while loading can be lost.
     if (effect->status() == QSoundEffect::Ready)
         effect->play();
+}
+
+void TLumeWave::SetSoundOn(bool SoundOn)
+{
+    if (!Claim.Owns() || SoundOn == On)
+        return;
+    On = SoundOn;
+    PlayerSettings().setValue(SoundOnKey, On);
+    if (!On)
+        StopSound();
+    else if (Looping && !FileName.empty())
+        StartSound();
 }
 
 void TLumeWave::StopWave()

@@ -31,6 +31,14 @@ public:
     std::string FileName; // the wave last started; empty when stopped
     bool Looping = false; // whether it loops; false when stopped
 
+    // The sound switch. Off silences whatever plays at once and keeps every
+    // later sound from starting; the calls above keep their fields as ever.
+    // On again restarts a looped sound that was started and not stopped (the
+    // title music). The player's choice is kept in their settings and read
+    // back when the player is made, before its first sound.
+    bool SoundOn() const { return On; }
+    void SetSoundOn(bool SoundOn);
+
     bool Active() const { return Claim.Owns(); }
     // Whether any of its sounds plays now, or the last one started will as
     // soon as its file has loaded.
@@ -48,6 +56,8 @@ public:
 
 private:
     QSoundEffect *EffectFor(const std::string &Name);
+    // Starts FileName, looped or not, unless sound is off.
+    void StartSound();
     void StopSound();
 
     TLumeClaim Claim;
@@ -55,4 +65,5 @@ private:
     std::map<QString, std::unique_ptr<QSoundEffect>> Effects;
     // The effect of the last PlayWave; it may still be loading.
     QSoundEffect *Current = nullptr;
+    bool On = true;
 };

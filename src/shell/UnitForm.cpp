@@ -3,14 +3,17 @@
 
 #include "UnitForm.h"
 
+#include "LumeWave.h"
 #include "UnitBattler.h"
 #include "UnitCommon.h"
 #include "UnitDat.h"
+#include "UnitHelp.h"
 #include "UnitMain.h"
 #include "UnitPage.h"
 #include "UnitSaveLoad.h"
 
 #include <QIcon>
+#include <QShortcut>
 
 TFormMain *FormMain = nullptr;
 
@@ -110,6 +113,10 @@ void TFormMain::BuildLayout()
     PageTitle = new TLumePanel(this, TitleGround);
     PntTitle = new TLumePaintBox(PageTitle);
     connect(PntTitle, &TLumePaintBox::Clicked, this, &TFormMain::PntTitleClick);
+    // It holds the focus while the title shows, so that Enter or Space starts.
+    PntTitle->setFocusPolicy(Qt::StrongFocus);
+    PntTitle->setAccessibleName(TitleAccessibleName());
+    PntTitle->setAccessibleDescription(TitleAccessibleDescription());
 
     PageMain = new TLumePanel(this, PageColour);
     QWidget *page = PageMain;
@@ -166,13 +173,48 @@ void TFormMain::BuildLayout()
     BtnIdeaBurst = new TLumeButton(page, QRect(416, 208, 65, 25), LumeFont(12, true), "ib");
     BtnIdeaBurst->hide();
     for (TLumeButton *button : {BtnMain1, BtnMain0, BtnMain2, BtnMain3, BtnMain4})
-        connect(button, &QPushButton::clicked, this, [this, button] { BtnMainClick(button); });
-    connect(BtnIdeaBurst, &QPushButton::clicked, this, &TFormMain::BtnIdeaBurstClick);
+        connect(button, &TLumeButton::Chosen, this, [this, button] { BtnMainClick(button); });
+    connect(BtnIdeaBurst, &TLumeButton::Chosen, this, &TFormMain::BtnIdeaBurstClick);
     setTabOrder(BtnMain1, BtnMain0);
     setTabOrder(BtnMain0, BtnMain2);
     setTabOrder(BtnMain2, BtnMain3);
     setTabOrder(BtnMain3, BtnMain4);
     setTabOrder(BtnMain4, BtnIdeaBurst);
+    AddShortcuts();
+}
+
+void TFormMain::AddShortcuts()
+{
+    // These work from the help window too.
+    const auto bind = [this](QKeySequence Key, auto Action) {
+        auto *shortcut = new QShortcut(Key, this);
+        shortcut->setContext(Qt::ApplicationShortcut);
+        connect(shortcut, &QShortcut::activated, this, Action);
+    };
+    bind(QKeySequence(Qt::Key_F1), [this] { ToggleHelp(); });
+    bind(QKeySequence(Qt::Key_M), [this] { ToggleSound(); });
+    // As the close button: the close event ends the main loop.
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
+        if (Help)
+            Help->close();
+    });
+}
+
+void TFormMain::ToggleHelp()
+{
+    if (!Help)
+        Help = new TFormHelp(this, !WavePlayer || WavePlayer->SoundOn());
+    Help->Toggle();
+}
+
+void TFormMain::ToggleSound()
+{
+    if (!WavePlayer)
+        return;
+    WavePlayer->SetSoundOn(!WavePlayer->SoundOn());
+    if (Help)
+        Help->ShowSoundState(WavePlayer->SoundOn());
 }
 
 void TFormMain::ShowText(const TSjis &Text)
@@ -188,6 +230,8 @@ void TFormMain::ShowText(const TSjis &Text)
             shown += Text[i];
         }
     }
+    // A screen reader reads each new message: the label announces the change
+    // of its name (its text) itself.
     LabMain->SetCaption(shown);
 }
 
@@ -209,19 +253,26 @@ void TFormMain::AddChoice(const TSjis &Caption, TProcedure Action)
     ChoiceButtons[slot]->show();
     ChoiceActions[slot] = Action;
     ++ChoiceCount;
+    // Each step starts a keyboard player on its first choice, never on a
+    // choice left from the step before.
+    if (slot == 0)
+        ChoiceButtons[slot]->setFocus(Qt::OtherFocusReason);
 }
 
 void TFormMain::BtnMainClick(TLumeButton *Sender)
 {
+    // Only a choice of the current step acts; a hidden slot keeps the
+    // action of an earlier step, which must never run again.
     const int tag = Sender->Tag;
-    if (tag < 0 || tag >= ChoiceSlots || !ChoiceActions[tag])
+    if (tag < 0 || tag >= ChoiceCount || !Sender->Live() || !ChoiceActions[tag])
         return;
     ChoiceActions[tag]();
 }
 
 void TFormMain::BtnIdeaBurstClick()
 {
-    PlayerIdeaBurst();
+    if (BurstButtonLive())
+        PlayerIdeaBurst();
 }
 
 void TFormMain::PntTitleClick()
@@ -269,6 +320,7 @@ void TFormMain::ShowTitlePage()
 {
     PageTitle->show();
     PageMain->hide();
+    PntTitle->setFocus(Qt::OtherFocusReason);
 }
 
 void TFormMain::ShowMainPage()

@@ -11,6 +11,7 @@
 #include <cstdint>
 
 struct TBattler;
+class TFormHelp;
 
 // The choice buttons along the bottom of the main page; slot 0 is the right-most.
 inline constexpr int32_t ChoiceSlots = 5;
@@ -78,6 +79,9 @@ public:
     TLumePaintBox &TitlePaintBox() { return *PntTitle; }
     TLumeImage &BackdropImage() { return *ImgVuraviv; }
 
+    // The "how to play" window, made when F1 first opens it.
+    TFormHelp *HelpWindow() const { return Help; }
+
 private:
     // Tests click the real buttons and read the real labels (tests/support/Screen.cpp).
     friend struct TFormMainProbe;
@@ -86,6 +90,11 @@ private:
     void BtnMainClick(TLumeButton *Sender);
     void BtnIdeaBurstClick();
     void PntTitleClick();
+    // The keys of the whole window: F1 help, M sound, Ctrl+Q quit, Escape
+    // closes the help.
+    void AddShortcuts();
+    void ToggleHelp();
+    void ToggleSound();
     TLumeLabel *DiceLabel(TDiceLabel Dice) const;
     void ShowStatValue(TLumeLabel *Label, int32_t Value, int32_t Base);
     // Stars and the five values of one side, in display order.
@@ -94,6 +103,7 @@ private:
 
     std::array<TProcedure, ChoiceSlots> ChoiceActions{};
     int32_t ChoiceCount = 0;
+    TFormHelp *Help = nullptr;
 };
 
 // The main window; set before its constructor's body runs and cleared when

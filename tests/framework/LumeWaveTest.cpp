@@ -177,4 +177,20 @@ TEST_F(WaveSoundTest, SoundReplacedWhileLoadingNeverStarts)
     EXPECT_TRUE(SoundingBecomes(wave, false, 4000));
 }
 
+TEST_F(WaveSoundTest, SwitchStopsTheMusicAtOnceAndOnAgainStartsItAgain)
+{
+    TLumeWave wave;
+    PlaySettled(wave, "dat/04b.wav", true);
+    ASSERT_TRUE(wave.Sounding());
+    wave.SetSoundOn(false);
+    EXPECT_FALSE(wave.Sounding());
+    wave.PlayWave("dat/up.wav", false);
+    QTest::qWait(300);
+    EXPECT_FALSE(wave.Sounding()) << "an effect started while sound is off";
+    wave.PlayWave("dat/04b.wav", true);
+    wave.SetSoundOn(true);
+    EXPECT_TRUE(SoundingBecomes(wave, true, 3000)) << "the looped music did not come back";
+    wave.StopWave();
+}
+
 } // namespace

@@ -4,6 +4,7 @@
 #include "LumeWave.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -14,11 +15,16 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // No sound server is needed: a missing audio device means silence.
     qputenv("QT_LOGGING_RULES", "qt.multimedia*=false");
+    // The player's settings (the sound switch) go to a folder of this run's
+    // own, never to the settings of whoever runs the tests.
+    QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     int result = 0;
     {
         QApplication app(argc, argv);
         ::testing::InitGoogleTest(&argc, argv);
         result = RUN_ALL_TESTS();
+        settings.remove();
         TLumeWave::EndNowIfSoundStarted(result);
     }
     return result;

@@ -24,7 +24,7 @@ import time
 import zlib
 
 import numpy as np
-from Xlib import X, display as xdisplay, protocol
+from Xlib import X, XK, display as xdisplay, protocol
 from Xlib.ext import xtest
 
 WINDOW_CAPTION = "ヴェスカ"
@@ -418,6 +418,24 @@ class GameSession:
 
     def click_slot(self, window, slot):
         self.click_in(window, BUTTON_LEFTS[slot] + BUTTON_WIDTH // 2, BUTTON_TOP + BUTTON_HEIGHT // 2)
+
+    def focus_keyboard(self, window):
+        """Gives the window the keyboard, as a window manager does when the
+        player picks it."""
+        window.set_input_focus(X.RevertToParent, X.CurrentTime)
+        self.x.sync()
+
+    def press_key(self, *names):
+        """Real key presses: holds the keys named (X keysym names such as
+        "Control_L", "Return", "Tab") in order, then lets them go in reverse."""
+        codes = [self.x.keysym_to_keycode(XK.string_to_keysym(name)) for name in names]
+        check(all(codes), "no key code for %s" % (names,))
+        for code in codes:
+            xtest.fake_input(self.x, X.KeyPress, code)
+            self.x.sync()
+        for code in reversed(codes):
+            xtest.fake_input(self.x, X.KeyRelease, code)
+            self.x.sync()
 
     def request_close(self, window):
         """What a window manager's close box sends."""

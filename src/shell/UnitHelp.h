@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 The Vantik developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QTextBrowser;
+
+// Whether the player's texts outside the game itself (help, the names a
+// screen reader reads) are Japanese: they are when the locale is, and
+// English otherwise.
+bool HelpInJapanese();
+
+// The "how to play" page as rich text, in Japanese or English, with a line
+// that says whether sound is on.
+QString HelpText(bool Japanese, bool SoundOn);
+
+// Where a help window of size Help goes beside the game's frame Game on a
+// screen whose free area is Desk: right of the game, else left of it, else
+// on the side with more room, kept on the screen.
+QPoint HelpPlace(const QRect &Game, const QRect &Desk, const QSize &Help);
+
+// What a screen reader says of the title page.
+QString TitleAccessibleName();
+QString TitleAccessibleDescription();
+
+// A window beside the game that explains how to play. It is not modal: the
+// game goes on and can be played while it is open. F1 or Escape closes it.
+class TFormHelp : public QWidget {
+    Q_OBJECT
+public:
+    // Game is the window it stands beside; it is the help's owner. Its keys
+    // (F1, M, Ctrl+Q) reach the game from the help too; Escape closes it.
+    TFormHelp(QWidget *Game, bool SoundOn);
+
+    // Opens the help beside the game, or closes it when it is open.
+    void Toggle();
+    // Rewrites the line about sound.
+    void ShowSoundState(bool SoundOn);
+    QString Text() const;
+
+protected:
+    // The keyboard goes back to the game.
+    void hideEvent(QHideEvent *Event) override;
+
+private:
+    QWidget *Game;
+    QTextBrowser *Browser;
+    bool Japanese;
+};

@@ -1,0 +1,82 @@
+// SPDX-FileCopyrightText: 2026 The Vantik developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "UnitHelp.h"
+
+#include <QLocale>
+#include <QTextDocument>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString PlainHelp(bool Japanese, bool SoundOn)
+{
+    QTextDocument page;
+    page.setHtml(HelpText(Japanese, SoundOn));
+    return page.toPlainText();
+}
+
+// Each language names the five stats in Japanese, every key, "ib" and the
+// choices, and says whether sound is on.
+TEST(HelpPage, EachLanguageExplainsStatsKeysAndSound)
+{
+    const struct {
+        bool Japanese;
+        std::vector<const char *> Words;
+    } pages[] = {
+        {false,
+         {"hit", "evade", "predict", "flash", "reason", "Idea Burst", "★", "grow", "save", "Enter",
+          "Space", "Shift+Tab", "Arrow", "Escape", "Ctrl+Q"}},
+        {true,
+         {"ダイス", "アイデアバースト", "★", "成長", "セーブ", "Enter", "スペース", "Shift+Tab",
+          "矢印キー", "Escape", "Ctrl+Q"}},
+    };
+    const char *const everywhere[] = {"命中",  "回避", "予測", "閃き",      "理力", "\"ib\"",
+                                      "28+16", "F1",   "M",    "\"savie\"", "\"≫\""};
+    for (const auto &page : pages) {
+        const QString on = PlainHelp(page.Japanese, true);
+        SCOPED_TRACE(page.Japanese ? "Japanese" : "English");
+        for (const char *word : page.Words)
+            EXPECT_TRUE(on.contains(QString::fromUtf8(word))) << word;
+        for (const char *word : everywhere)
+            EXPECT_TRUE(on.contains(QString::fromUtf8(word))) << word;
+        EXPECT_NE(on, PlainHelp(page.Japanese, false)) << "the sound line does not change";
+    }
+}
+
+TEST(HelpPage, TheLocaleChoosesTheLanguage)
+{
+    const QLocale kept;
+    QWidget game;
+    game.setGeometry(100, 100, 500, 400);
+    for (const auto &[language, japanese] :
+         {std::pair{QLocale::Japanese, true}, std::pair{QLocale::German, false}}) {
+        QLocale::setDefault(QLocale(language));
+        EXPECT_EQ(HelpInJapanese(), japanese);
+        TFormHelp help(&game, true);
+        EXPECT_EQ(help.Text(), PlainHelp(japanese, true));
+        EXPECT_FALSE(help.accessibleName().isEmpty());
+    }
+    QLocale::setDefault(kept);
+}
+
+TEST(HelpPage, StandsBesideTheGameWhereTheScreenHasRoom)
+{
+    const QRect game(300, 100, 500, 400);
+    const QSize help(440, 400);
+    const struct {
+        QRect Desk;
+        QPoint Place;
+    } screens[] = {
+        {QRect(0, 0, 1600, 900), QPoint(808, 100)},     // room on the right
+        {QRect(0, 0, 1000, 900), QPoint(0, 100)},       // too little either side: the roomier one
+        {QRect(-500, 0, 1400, 900), QPoint(-148, 100)}, // room on the left only
+        {QRect(), QPoint(808, 100)},                    // no screen known
+    };
+    for (const auto &screen : screens)
+        EXPECT_EQ(HelpPlace(game, screen.Desk, help), screen.Place) << screen.Desk.width();
+}
+
+} // namespace
