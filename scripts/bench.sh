@@ -12,7 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps-bench.sh
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVANTIK_BENCH=ON
-cmake --build build-bench -j"$(nproc)" --target vantik vantik_never_waits vantik_qt_floor vantik_bench vantik_game_bench
+cmake --build build-bench -j"$(nproc)" --target vantik vantik_qt_floor vantik_bench vantik_game_bench
 
 exec {display_fd}<> <(:)
 Xvfb -displayfd "$display_fd" -nolisten tcp -screen 0 1024x768x24 >/dev/null 2>&1 &

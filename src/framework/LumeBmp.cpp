@@ -199,7 +199,7 @@ void TLumeBitmap::FillSurface(TPixel Fill)
         return;
     SyncRows();
     Settle();
-    if (Ground == Fill) {
+    if (Ground == Fill && !Without(sdChanges)) {
         // Only what was drawn since the last fill differs from it.
         for (const QRect &area : Drawn)
             FillRect(area, Fill);
@@ -281,28 +281,34 @@ void TLumeBitmap::WriteText(int X, int Y, const std::string &SjisText)
 
 void TLumeBitmap::PaintText(int X, int Y, const QString &Text)
 {
-    const TTextStencil &stencil = StencilFor(Text);
-    if (!stencil.Usable || TextColour.alpha() != 255) {
-        QPainter painter;
-        BeginCanvas(painter);
-        painter.setFont(TextFont);
-        painter.setPen(TextColour);
-        // The brush is clear: glyphs only, no background box.
-        painter.setBackgroundMode(Qt::TransparentMode);
-        painter.drawText(QPoint(X, Y + painter.fontMetrics().ascent()), Text);
-        painter.end();
-        TouchAll();
-        return;
+    if (!Without(sdStencils)) {
+        const TTextStencil &stencil = StencilFor(Text);
+        if (stencil.Usable && TextColour.alpha() == 255) {
+            SyncRows();
+            const TPixel ink = PixelOf(TextColour);
+            const int width = Width(), height = Height();
+            for (const QPoint &dot : stencil.Ink) {
+                const int x = X + dot.x(), y = Y + dot.y();
+                if (x >= 0 && y >= 0 && x < width && y < height)
+                    Rows.Raw(size_t(y))[x] = ink;
+            }
+            Touch(stencil.Bounds.translated(X, Y));
+            return;
+        }
     }
-    SyncRows();
-    const TPixel ink = PixelOf(TextColour);
-    const int width = Width(), height = Height();
-    for (const QPoint &dot : stencil.Ink) {
-        const int x = X + dot.x(), y = Y + dot.y();
-        if (x >= 0 && y >= 0 && x < width && y < height)
-            Rows.Raw(size_t(y))[x] = ink;
-    }
-    Touch(stencil.Bounds.translated(X, Y));
+    QPainter painter;
+    BeginCanvas(painter);
+    painter.setFont(TextFont);
+    painter.setPen(TextColour);
+    // The brush is clear: glyphs only, no background box.
+    painter.setBackgroundMode(Qt::TransparentMode);
+    const QFontMetrics &metrics = painter.fontMetrics();
+    const QPoint origin(X, Y + metrics.ascent());
+    painter.drawText(origin, Text);
+    painter.end();
+    // Slanted glyphs reach past their box: a line's height round it covers them.
+    const int margin = metrics.height();
+    Touch(metrics.boundingRect(Text).translated(origin).adjusted(-margin, -margin, margin, margin));
 }
 
 const TLumeBitmap::TTextStencil &TLumeBitmap::StencilFor(const QString &Text)
@@ -469,7 +475,7 @@ void TLumeBitmap::CopyToPaintBox(TLumePaintBox &Box)
     if (Image.isNull())
         return;
     Settle();
-    Box.CopyChanged(Image, CopiedTo == &Box ? &Changed : nullptr, Serial);
+    Box.CopyChanged(Image, CopiedTo == &Box && !Without(sdChanges) ? &Changed : nullptr, Serial);
     CopiedTo = &Box;
     Changed = QRegion();
 }

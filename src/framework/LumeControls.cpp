@@ -57,7 +57,8 @@ void WidenBgrRow(const uchar *Source, uint32_t *Target, int Count)
 // Whether Control is drawn by the style the kept layouts follow, left to right.
 bool KeptLayoutFits(const QWidget &Control)
 {
-    return std::strcmp(Control.style()->metaObject()->className(), "QFusionStyle") == 0 &&
+    return !Without(sdCaptions) &&
+           std::strcmp(Control.style()->metaObject()->className(), "QFusionStyle") == 0 &&
            Control.layoutDirection() == Qt::LeftToRight;
 }
 
@@ -221,7 +222,8 @@ void TLumeLabel::paintEvent(QPaintEvent *Event)
     // A transparent label is painted again wherever a control above or below
     // it changes: the message under the rolling dice, say. Where its caption
     // puts no ink there is nothing to draw.
-    if (!Event->rect().contains(rect()) && !Event->region().intersects(InkArea()))
+    if (!Without(sdCaptions) && !Event->rect().contains(rect()) &&
+        !Event->region().intersects(InkArea()))
         return;
     const TLumeCaptionLayout &layout = CaptionLayout();
     if (!DrawsCaptionItself() || !layout.Plain()) {
@@ -319,7 +321,7 @@ void TLumePaintBox::CopyChanged(const QImage &Image, const QRegion *Changed, uin
         (same ? *Changed : QRegion(Image.rect())).intersected(Image.rect() & Shown.rect());
     if (target.isEmpty())
         return;
-    if (Image.format() == QImage::Format_BGR888) {
+    if (Image.format() == QImage::Format_BGR888 && !Without(sdWidening)) {
         // Read through constScanLine, so the source's pixels stay unshared and
         // its next drawing does not copy them first.
         uchar *const shown = Shown.bits();
@@ -350,7 +352,7 @@ void TLumePaintBox::paintEvent(QPaintEvent *Event)
     // Part by part: the parts a title frame changes span the whole box. Qt
     // hands a blit of many rows to its thread pool, and waking those threads
     // costs more than the copy: a few rows at a time stay on this thread.
-    constexpr int Stripe = 32;
+    const int Stripe = Without(sdStripes) ? Shown.height() : 32;
     for (const QRect &part : Event->region())
         for (int top = part.top(); top <= part.bottom(); top += Stripe) {
             const QRect stripe(part.left(), top, part.width(),

@@ -58,7 +58,6 @@ int64_t MsUntilDueAt(uint32_t Now)
     return best;
 }
 
-#ifndef LUME_LOOP_NEVER_WAITS
 // Lets the loop sleep until a window event arrives or the earliest running
 // timer becomes due, instead of spinning between passes, which would keep a
 // core busy for as long as the game runs; the firing rules of a pass are
@@ -108,7 +107,7 @@ void CloseKernelTimer(int) {}
 
 class TDueWaker {
 public:
-    TDueWaker() : Fd(OpenKernelTimer())
+    TDueWaker() : Fd(Without(sdWakeup) ? -1 : OpenKernelTimer())
     {
         if (Fd < 0)
             return;
@@ -158,7 +157,6 @@ private:
     int Fd;
     std::unique_ptr<QSocketNotifier> Notifier;
 };
-#endif
 
 } // namespace
 
@@ -222,16 +220,10 @@ void TLumeTimer::RunTimerLoop()
 {
     if (ManualPasses)
         return;
-#ifdef LUME_LOOP_NEVER_WAITS
-    // A build for the benchmarks only: passes back to back, a core kept busy,
-    // as the yardstick the waiting loop is measured against.
-    while (RunTimerPass()) {
-    }
-#else
     TDueWaker waker;
     while (RunTimerPass())
-        waker.Wait();
-#endif
+        if (!Without(sdWaiting))
+            waker.Wait();
 }
 
 int64_t TLumeTimer::MsUntilNextDue()

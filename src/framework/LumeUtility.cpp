@@ -4,11 +4,13 @@
 #include "LumeUtility.h"
 
 #include <QApplication>
+#include <QStringList>
 
 #include <chrono>
 #include <cstdio>
 #include <iconv.h>
 #include <iostream>
+#include <utility>
 
 namespace {
 
@@ -68,15 +70,47 @@ std::string Convert(TConverter &Cd, std::string_view in, std::string_view bad)
 
 TSjis ToSjis(std::string_view utf8)
 {
+    if (Without(sdConverters)) {
+        TConverter toSjis("CP932", "UTF-8");
+        return Convert(toSjis, utf8, "?");
+    }
     thread_local TConverter toSjis("CP932", "UTF-8");
     return Convert(toSjis, utf8, "?");
 }
 
 QString FromSjis(std::string_view sjis)
 {
+    if (Without(sdConverters)) {
+        TConverter fromSjis("UTF-8", "CP932");
+        return QString::fromStdString(Convert(fromSjis, sjis, "\xEF\xBF\xBD"));
+    }
     thread_local TConverter fromSjis("UTF-8", "CP932");
     return QString::fromStdString(Convert(fromSjis, sjis, "\xEF\xBF\xBD"));
 }
+
+#ifdef LUME_BENCH_SWITCHES
+namespace {
+unsigned SwitchedOff = 0;
+}
+
+bool Without(TSpeedDevice Device)
+{
+    return (SwitchedOff & Device) != 0;
+}
+
+void ReadSpeedSwitches()
+{
+    static const std::pair<const char *, TSpeedDevice> names[] = {
+        {"waiting", sdWaiting},   {"wakeup", sdWakeup},        {"captions", sdCaptions},
+        {"stencils", sdStencils}, {"widening", sdWidening},    {"stripes", sdStripes},
+        {"changes", sdChanges},   {"converters", sdConverters}};
+    SwitchedOff = 0;
+    const QStringList off = qEnvironmentVariable("VANTIK_WITHOUT").split(u',');
+    for (const auto &[name, device] : names)
+        if (off.contains(QLatin1String(name)))
+            SwitchedOff |= device;
+}
+#endif
 
 TSjis IntToStr(int64_t value)
 {

@@ -45,6 +45,30 @@ void FixRandomizeSeed(std::optional<uint32_t> Seed);
 // and a space is returned.
 char IntToAlf(int32_t n);
 
+// The speed devices a benchmark build can switch off one at a time, to
+// measure what each saves: VANTIK_WITHOUT=stencils,stripes,... names them,
+// read when the window is made. Other builds keep every device on.
+enum TSpeedDevice : unsigned {
+    sdWaiting = 1,     // the main loop sleeps between passes
+    sdWakeup = 2,      // a kernel timer wakes it at the due millisecond
+    sdCaptions = 4,    // labels and buttons paint kept caption layouts
+    sdStencils = 8,    // text rasterised once, then set pixel by pixel
+    sdWidening = 16,   // hand-written widening of pixels into the paint box
+    sdStripes = 32,    // the paint box repaints in stripes of 32 rows
+    sdChanges = 64,    // fills, copies and repaints cover only what changed
+    sdConverters = 128 // text converters opened once and kept
+};
+#ifdef LUME_BENCH_SWITCHES
+bool Without(TSpeedDevice Device);
+void ReadSpeedSwitches();
+#else
+constexpr bool Without(TSpeedDevice)
+{
+    return false;
+}
+inline void ReadSpeedSwitches() {}
+#endif
+
 // The system alert sound (the one-instance guards sound it).
 void SystemAlert();
 
