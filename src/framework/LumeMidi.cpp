@@ -20,7 +20,6 @@ TLumeMidi::TLumeMidi(const QString &Folder) : Claim(Instance)
     LoadLibrary(Folder);
     if (GGSSetDevice)
         GGSSetDevice(-1, 0);
-    Playing = false;
 }
 
 TLumeMidi::~TLumeMidi()
@@ -42,7 +41,6 @@ void TLumeMidi::StopMidi()
 {
     if (GGSStop)
         GGSStop();
-    Playing = false;
 }
 
 QString TLumeMidi::LibraryPath(const QString &Folder)

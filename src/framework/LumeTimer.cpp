@@ -226,11 +226,6 @@ void TLumeTimer::RunTimerLoop()
             waker.Wait();
 }
 
-int64_t TLumeTimer::MsUntilNextDue()
-{
-    return MsUntilDueAt(Now());
-}
-
 void TLumeTimer::SetClock(std::function<uint32_t()> NewClock)
 {
     Clock = std::move(NewClock);
