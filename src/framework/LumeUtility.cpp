@@ -14,8 +14,7 @@
 
 namespace {
 
-// One converter per direction and thread, opened on first use: opening one
-// costs more than converting a dice's few bytes, twenty times a second.
+// An iconv converter, closed with the object.
 class TConverter {
 public:
     TConverter(const char *To, const char *From) : Cd(iconv_open(To, From)) {}
@@ -44,7 +43,6 @@ std::string Convert(TConverter &Cd, std::string_view in, std::string_view bad)
 {
     if (!Cd.Opened())
         return std::string(in);
-    Cd.Reset();
     std::string out;
     out.reserve(in.size() * 2 + 4);
     char *src = const_cast<char *>(in.data());
@@ -70,21 +68,13 @@ std::string Convert(TConverter &Cd, std::string_view in, std::string_view bad)
 
 TSjis ToSjis(std::string_view utf8)
 {
-    if (Without(sdConverters)) {
-        TConverter toSjis("CP932", "UTF-8");
-        return Convert(toSjis, utf8, "?");
-    }
-    thread_local TConverter toSjis("CP932", "UTF-8");
+    TConverter toSjis("CP932", "UTF-8");
     return Convert(toSjis, utf8, "?");
 }
 
 QString FromSjis(std::string_view sjis)
 {
-    if (Without(sdConverters)) {
-        TConverter fromSjis("UTF-8", "CP932");
-        return QString::fromStdString(Convert(fromSjis, sjis, "\xEF\xBF\xBD"));
-    }
-    thread_local TConverter fromSjis("UTF-8", "CP932");
+    TConverter fromSjis("UTF-8", "CP932");
     return QString::fromStdString(Convert(fromSjis, sjis, "\xEF\xBF\xBD"));
 }
 
@@ -101,9 +91,8 @@ bool Without(TSpeedDevice Device)
 void ReadSpeedSwitches()
 {
     static const std::pair<const char *, TSpeedDevice> names[] = {
-        {"waiting", sdWaiting},   {"wakeup", sdWakeup},        {"captions", sdCaptions},
-        {"stencils", sdStencils}, {"widening", sdWidening},    {"stripes", sdStripes},
-        {"changes", sdChanges},   {"converters", sdConverters}};
+        {"waiting", sdWaiting},   {"wakeup", sdWakeup},   {"captions", sdCaptions},
+        {"stencils", sdStencils}, {"stripes", sdStripes}, {"changes", sdChanges}};
     SwitchedOff = 0;
     const QStringList off = qEnvironmentVariable("VANTIK_WITHOUT").split(u',');
     for (const auto &[name, device] : names)
@@ -111,6 +100,17 @@ void ReadSpeedSwitches()
             SwitchedOff |= device;
 }
 #endif
+
+QFont LumeFont(int PixelHeight, bool Bold, bool Italic)
+{
+    QFont font;
+    font.setFamilies({QString::fromUtf8("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                      QStringLiteral("IPAPGothic")});
+    font.setPixelSize(PixelHeight);
+    font.setBold(Bold);
+    font.setItalic(Italic);
+    return font;
+}
 
 TSjis IntToStr(int64_t value)
 {

@@ -19,7 +19,7 @@ TEST(LumePaintBox, ShowsTheBitmapCopiedOntoIt)
     bitmap.NewSurface(30, 20, TPixel{5, 6, 7});
     TLumePaintBox box(nullptr);
     box.resize(30, 20);
-    bitmap.CopyToPaintBox(box);
+    CopyToPaintBox(bitmap, box);
     EXPECT_EQ(box.Canvas().pixelColor(10, 10), QColor(7, 6, 5));
 }
 
