@@ -60,6 +60,8 @@ public:
     const QRect &InkArea() const { return Ink; }
 
 private:
+    QSizeF LayOutLines(const QString &Text, const TLumeCaptionFont &Font, int Height);
+
     QTextLayout Layout;
     std::vector<QPointF> LineOrigins;
     QRect LaidOutArea;

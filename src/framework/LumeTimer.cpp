@@ -105,9 +105,9 @@ void ClearKernelTimer(int) {}
 void CloseKernelTimer(int) {}
 #endif
 
-class TDueWaker {
+class TNextDueWaker {
 public:
-    TDueWaker() : Fd(Without(sdWakeup) ? -1 : OpenKernelTimer())
+    TNextDueWaker() : Fd(Without(sdWakeup) ? -1 : OpenKernelTimer())
     {
         if (Fd < 0)
             return;
@@ -115,14 +115,14 @@ public:
         QObject::connect(Notifier.get(), &QSocketNotifier::activated,
                          [this] { ClearKernelTimer(Fd); });
     }
-    ~TDueWaker()
+    ~TNextDueWaker()
     {
         Notifier.reset();
         if (Fd >= 0)
             CloseKernelTimer(Fd);
     }
-    TDueWaker(const TDueWaker &) = delete;
-    TDueWaker &operator=(const TDueWaker &) = delete;
+    TNextDueWaker(const TNextDueWaker &) = delete;
+    TNextDueWaker &operator=(const TNextDueWaker &) = delete;
 
     void Wait()
     {
@@ -220,7 +220,7 @@ void TLumeTimer::RunTimerLoop()
 {
     if (ManualPasses)
         return;
-    TDueWaker waker;
+    TNextDueWaker waker;
     while (RunTimerPass())
         if (!Without(sdWaiting))
             waker.Wait();
