@@ -4,9 +4,11 @@
 # Installs what is missing, builds the game optimised and runs the
 # benchmarks with the game shown on a private X server: a title frame (drawn,
 # copied, repainted) and the backdrop, then start-up to the first title frame,
-# processor share on the title page and on the idle main page (each next to a
-# build whose loop never waits), processor share and tick gaps of the rolling
-# dice, resident memory, and the floor: a bare Qt window doing as little.
+# processor share on the title page and on the idle main page (each next to
+# the game with a loop that never waits), the title page and the dice again
+# with each speed device switched off (VANTIK_WITHOUT), processor share and
+# tick gaps of the rolling dice, resident memory, and the floor: a bare Qt
+# window doing as little.
 # Extra arguments go to both benchmark programs (--benchmark_filter=Dice, say).
 set -euo pipefail
 cd "$(dirname "$0")/.."
