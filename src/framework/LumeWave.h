@@ -32,9 +32,6 @@ public:
     bool Looping = false; // whether it loops; false when stopped
 
     bool Active() const { return Claim.Owns(); }
-    // Whether any of its sounds plays now, or the last one started will as
-    // soon as its file has loaded.
-    bool Sounding() const;
     // Whether this process has an audio output to play on (asked once).
     static bool HasAudioOutput();
 
