@@ -8,7 +8,9 @@
 // the environment (Xvfb in CI), or offscreen when there is none. The title and
 // main page shares are each measured next to the same program built with a
 // main loop that never waits (the yardstick), in the same run; a bare Qt
-// window doing as little gives the floor under them all.
+// window doing as little gives the floor under them all. The title page and
+// the dice are measured again with each speed device that serves them
+// switched off (VANTIK_WITHOUT), in the same run.
 #include "LumeTimer.h"
 #include "UnitBattle.h"
 #include "UnitBattler.h"
@@ -118,9 +120,18 @@ template <typename TSetup> void RunWindow(TSetup Setup)
     QApplication::exec();
 }
 
-pid_t StartProgram(const char *Program, const QString &WorkDir, const char *Argument = nullptr)
+// Names the speed devices a child switches off (none when empty); the
+// window reads them when it is made.
+void SwitchOff(const char *Devices)
 {
-    return Spawn(WorkDir, [Program, Argument] {
+    setenv("VANTIK_WITHOUT", Devices, 1);
+}
+
+pid_t StartProgram(const char *Program, const QString &WorkDir, const char *Argument = nullptr,
+                   const char *Without = "")
+{
+    return Spawn(WorkDir, [Program, Argument, Without] {
+        SwitchOff(Without);
         execl(Program, "vantik", Argument, static_cast<char *>(nullptr));
     });
 }
@@ -193,7 +204,8 @@ TShare MeasureRunning(pid_t Pid, Clock::duration Window)
     return share;
 }
 
-// The game and its never-waiting build, one after the other, on the same page.
+// The game and the game with a loop that never waits, one after the other,
+// on the same page.
 void MeasureShareSideBySide(benchmark::State &State, bool MainPage)
 {
     QTemporaryDir dir;
@@ -201,7 +213,7 @@ void MeasureShareSideBySide(benchmark::State &State, bool MainPage)
     for (auto _ : State) {
         const TShare game = MeasureRunning(StartProgram(VANTIK_BINARY, work), ShareWindow);
         const TShare yardstick =
-            MeasureRunning(StartProgram(VANTIK_NEVER_WAITS_BINARY, work), NeverWaitsWindow);
+            MeasureRunning(StartProgram(VANTIK_BINARY, work, nullptr, "waiting"), NeverWaitsWindow);
         if (game.Pct < 0 || yardstick.Pct < 0) {
             State.SkipWithError("the game could not be started or measured");
             return;
@@ -223,6 +235,23 @@ void BM_CpuShareTitlePage(benchmark::State &State)
 void BM_CpuShareIdleMainPage(benchmark::State &State)
 {
     MeasureShareSideBySide(State, true);
+}
+
+// The title page with one speed device switched off.
+void BM_TitlePageWithout(benchmark::State &State, const char *Device)
+{
+    QTemporaryDir dir;
+    const QString work = MakeWorkDir(dir, false);
+    for (auto _ : State) {
+        const TShare share =
+            MeasureRunning(StartProgram(VANTIK_BINARY, work, nullptr, Device), ShareWindow);
+        if (share.Pct < 0) {
+            State.SkipWithError("the game could not be started or measured");
+            return;
+        }
+        State.SetIterationTime(share.Seconds);
+        State.counters["cpu_pct"] = share.Pct;
+    }
 }
 
 // A bare Qt window doing what a page does, none of the game: what Qt and the
@@ -278,14 +307,16 @@ double Percentile(const std::vector<uint32_t> &Sorted, double Fraction)
     return Sorted[std::min(Sorted.size() - 1, size_t(Fraction * double(Sorted.size() - 1) + 0.5))];
 }
 
-void BM_DiceRolling(benchmark::State &State)
+// The rolling dice with the speed devices named in Without switched off.
+void MeasureDice(benchmark::State &State, const char *Without)
 {
     QTemporaryDir dir;
     const QString work = MakeWorkDir(dir, true);
     for (auto _ : State) {
         int gapPipe = -1;
-        const pid_t pid = SpawnWithPipe(work, gapPipe, [](int WriteEnd) {
+        const pid_t pid = SpawnWithPipe(work, gapPipe, [Without](int WriteEnd) {
             GapPipe = WriteEnd;
+            SwitchOff(Without);
             RunWindow([](TFormMain &Form) { Form.PostDeferred(&RollPlayersDice); });
         });
         const TShare share = MeasureRunning(pid, ShareWindow);
@@ -312,6 +343,16 @@ void BM_DiceRolling(benchmark::State &State)
         State.counters["gaps_over_51"] =
             double(gaps.end() - std::upper_bound(gaps.begin(), gaps.end(), 51u));
     }
+}
+
+void BM_DiceRolling(benchmark::State &State)
+{
+    MeasureDice(State, "");
+}
+
+void BM_DiceRollingWithout(benchmark::State &State, const char *Device)
+{
+    MeasureDice(State, Device);
 }
 
 // Time from a fresh process's start to the end of its first title frame:
@@ -365,8 +406,16 @@ BENCHMARK(BM_StartupToFirstTitleFrame)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
 BENCHMARK(BM_CpuShareTitlePage)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
+#define VANTIK_ONCE_IN_SECONDS(Benchmark)                                                          \
+    Benchmark->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1)
+VANTIK_ONCE_IN_SECONDS(BENCHMARK_CAPTURE(BM_TitlePageWithout, stencils, "stencils"));
+VANTIK_ONCE_IN_SECONDS(BENCHMARK_CAPTURE(BM_TitlePageWithout, stripes, "stripes"));
+VANTIK_ONCE_IN_SECONDS(BENCHMARK_CAPTURE(BM_TitlePageWithout, changes, "changes"));
+VANTIK_ONCE_IN_SECONDS(BENCHMARK_CAPTURE(BM_TitlePageWithout, nothing, ""));
 BENCHMARK(BM_CpuShareIdleMainPage)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(BM_DiceRolling)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
+VANTIK_ONCE_IN_SECONDS(BENCHMARK_CAPTURE(BM_DiceRollingWithout, captions, "captions"));
+VANTIK_ONCE_IN_SECONDS(BENCHMARK_CAPTURE(BM_DiceRollingWithout, wakeup, "wakeup"));
 BENCHMARK_CAPTURE(BM_QtFloor, idle_timer, "idle")
     ->UseManualTime()
     ->Unit(benchmark::kSecond)

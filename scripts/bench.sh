@@ -4,15 +4,17 @@
 # Installs what is missing, builds the game optimised and runs the
 # benchmarks with the game shown on a private X server: a title frame (drawn,
 # copied, repainted) and the backdrop, then start-up to the first title frame,
-# processor share on the title page and on the idle main page (each next to a
-# build whose loop never waits), processor share and tick gaps of the rolling
-# dice, resident memory, and the floor: a bare Qt window doing as little.
+# processor share on the title page and on the idle main page (each next to
+# the game with a loop that never waits), the title page and the dice again
+# with each speed device switched off (VANTIK_WITHOUT), processor share and
+# tick gaps of the rolling dice, resident memory, and the floor: a bare Qt
+# window doing as little.
 # Extra arguments go to both benchmark programs (--benchmark_filter=Dice, say).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps-bench.sh
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVANTIK_BENCH=ON
-cmake --build build-bench -j"$(nproc)" --target vantik vantik_never_waits vantik_qt_floor vantik_bench vantik_game_bench
+cmake --build build-bench -j"$(nproc)" --target vantik vantik_qt_floor vantik_bench vantik_game_bench
 
 exec {display_fd}<> <(:)
 Xvfb -displayfd "$display_fd" -nolisten tcp -screen 0 1024x768x24 >/dev/null 2>&1 &

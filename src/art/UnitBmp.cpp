@@ -126,7 +126,7 @@ void TitleFrame()
     Q_ASSERT(FormMain);
     const int32_t n = std::clamp(TitleFrameCount, 0, FadeFrames);
     DrawTitleFrame(n);
-    TitleSurface->CopyToPaintBox(FormMain->TitlePaintBox());
+    CopyToPaintBox(*TitleSurface, FormMain->TitlePaintBox());
     if (n < FadeFrames)
         TitleFrameCount = n + 1;
 }
@@ -143,5 +143,5 @@ void BuildBackdrop()
     }
     LightenMessagePanel();
     Q_ASSERT(FormMain);
-    BackdropSurface->CopyToImage(FormMain->BackdropImage());
+    CopyToImage(*BackdropSurface, FormMain->BackdropImage());
 }

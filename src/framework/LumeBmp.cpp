@@ -3,7 +3,6 @@
 
 #include "LumeBmp.h"
 
-#include "LumeControls.h"
 #include "LumeUtility.h"
 
 #include <QFile>
@@ -131,20 +130,14 @@ TPixelRow TPixelTable::operator[](int64_t Y) const
     if (Y < 0 || Y >= int64_t(Table.size()))
         throw std::out_of_range("pixel row " + std::to_string(Y) + " outside the row table of " +
                                 std::to_string(Table.size()));
-    Lent = true;
+    RowsHandedOut = true;
     return TPixelRow(Table[size_t(Y)]);
 }
 
-namespace {
-uint64_t LastSerial = 0;
-}
-
-TLumeBitmap::TLumeBitmap() : Serial(++LastSerial)
+TLumeBitmap::TLumeBitmap()
 {
     SetTextStyle(20, fsBold, QColor(0, 0, 0));
 }
-
-TLumeBitmap::~TLumeBitmap() = default;
 
 void TLumeBitmap::LoadImage(const std::string &FileName)
 {
@@ -198,18 +191,18 @@ void TLumeBitmap::FillSurface(TPixel Fill)
     if (Width() == 0 || Height() == 0)
         return;
     SyncRows();
-    Settle();
-    if (Ground == Fill) {
+    TakeInLinesAndRows();
+    if (FillColour == Fill && !Without(sdChanges)) {
         // Only what was drawn since the last fill differs from it.
-        for (const QRect &area : Drawn)
+        for (const QRect &area : DrawnSinceFill)
             FillRect(area, Fill);
-        Changed += Drawn;
+        ChangedSinceTaken += DrawnSinceFill;
     } else {
         FillRect(Image.rect(), Fill);
-        Changed = Image.rect();
+        ChangedSinceTaken = Image.rect();
     }
-    Drawn = QRegion();
-    Ground = Fill;
+    DrawnSinceFill = QRegion();
+    FillColour = Fill;
 }
 
 void TLumeBitmap::FillRect(const QRect &Area, TPixel Fill)
@@ -225,36 +218,38 @@ void TLumeBitmap::FillRect(const QRect &Area, TPixel Fill)
                     size_t(area.width()) * sizeof(TPixel));
 }
 
-void TLumeBitmap::Touch(const QRect &Area)
+void TLumeBitmap::MarkChanged(const QRect &Area)
 {
     const QRect area = Area.intersected(Image.rect());
     if (area.isEmpty())
         return;
-    Changed += area;
-    Drawn += area;
+    ChangedSinceTaken += area;
+    DrawnSinceFill += area;
 }
 
-void TLumeBitmap::TouchAll()
+void TLumeBitmap::MarkAllChanged()
 {
-    Changed = Image.rect();
-    Drawn = Image.rect();
-    Ground.reset();
-    PathBox = QRect();
+    ChangedSinceTaken = Image.rect();
+    DrawnSinceFill = Image.rect();
+    FillColour.reset();
+    LinesBox = QRect();
 }
 
-void TLumeBitmap::Settle()
+// Lines mark their box when the path ends, not at every segment; rows handed
+// out may have been written anywhere.
+void TLumeBitmap::TakeInLinesAndRows()
 {
-    if (Rows.TakeLent())
-        TouchAll();
+    if (Rows.TakeRowsHandedOut())
+        MarkAllChanged();
     else
-        CommitPath();
+        TakeInLines();
 }
 
-void TLumeBitmap::CommitPath()
+void TLumeBitmap::TakeInLines()
 {
-    if (!PathBox.isNull()) {
-        Touch(PathBox);
-        PathBox = QRect();
+    if (!LinesBox.isNull()) {
+        MarkChanged(LinesBox);
+        LinesBox = QRect();
     }
 }
 
@@ -271,86 +266,77 @@ void TLumeBitmap::WriteText(int X, int Y, const std::string &SjisText)
 {
     if (Image.isNull())
         return;
-    // The title writes the same text twice a frame: convert it once.
-    if (SjisText != WrittenSjis) {
-        WrittenSjis = SjisText;
-        WrittenText = FromSjis(SjisText);
-    }
-    PaintText(X, Y, WrittenText);
+    const QString text = FromSjis(SjisText);
+    if (!Without(sdStencils) && WriteStencil(X, Y, text))
+        return;
+    QPainter painter;
+    BeginCanvas(painter);
+    painter.setFont(TextFont);
+    painter.setPen(TextColour);
+    // The brush is clear: glyphs only, no background box.
+    painter.setBackgroundMode(Qt::TransparentMode);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const QPoint origin(X, Y + metrics.ascent());
+    painter.drawText(origin, text);
+    painter.end();
+    // Slanted glyphs reach past their box: a line's height round it covers them.
+    const int margin = metrics.height();
+    MarkChanged(
+        metrics.boundingRect(text).translated(origin).adjusted(-margin, -margin, margin, margin));
 }
 
-void TLumeBitmap::PaintText(int X, int Y, const QString &Text)
+// Text drawn without antialiasing is a fixed set of pixels whatever its
+// colour: rasterised once for a font and text, then set directly.
+bool TLumeBitmap::WriteStencil(int X, int Y, const QString &Text)
 {
-    const TTextStencil &stencil = StencilFor(Text);
-    if (!stencil.Usable || TextColour.alpha() != 255) {
-        QPainter painter;
-        BeginCanvas(painter);
-        painter.setFont(TextFont);
-        painter.setPen(TextColour);
-        // The brush is clear: glyphs only, no background box.
-        painter.setBackgroundMode(Qt::TransparentMode);
-        painter.drawText(QPoint(X, Y + painter.fontMetrics().ascent()), Text);
-        painter.end();
-        TouchAll();
-        return;
-    }
+    if (TextColour.alpha() != 255)
+        return false;
+    if (!Stencil || Stencil->Text != Text || Stencil->Font != TextFont)
+        Stencil = MakeStencil(TextFont, Text);
+    if (!Stencil->Usable)
+        return false;
     SyncRows();
     const TPixel ink = PixelOf(TextColour);
-    const int width = Width(), height = Height();
-    for (const QPoint &dot : stencil.Ink) {
+    for (const QPoint &dot : Stencil->Ink) {
         const int x = X + dot.x(), y = Y + dot.y();
-        if (x >= 0 && y >= 0 && x < width && y < height)
+        if (x >= 0 && y >= 0 && x < Width() && y < Height())
             Rows.Raw(size_t(y))[x] = ink;
     }
-    Touch(stencil.Bounds.translated(X, Y));
+    MarkChanged(Stencil->Bounds.translated(X, Y));
+    return true;
 }
 
-const TLumeBitmap::TTextStencil &TLumeBitmap::StencilFor(const QString &Text)
+// Draws Text white on black with a line's height of room all round; ink on
+// the border (room too small) or blended pixels make the stencil unusable.
+TLumeBitmap::TTextStencil TLumeBitmap::MakeStencil(const QFont &Font, const QString &Text)
 {
-    if (Stencil && Stencil->Text == Text && Stencil->Font == TextFont)
-        return *Stencil;
-    Stencil = TTextStencil{TextFont, Text, {}, {}, false};
-    // White on black on a scratch surface of the same format, with room all
-    // round; ink on its border means the room was too small.
-    const QFontMetrics metrics(TextFont);
-    for (int pad = metrics.height() + 8; pad <= 4096; pad *= 4) {
-        QImage scratch(metrics.horizontalAdvance(Text) + 2 * pad, metrics.height() + 2 * pad,
-                       QImage::Format_BGR888);
-        if (scratch.isNull())
-            break;
-        scratch.fill(Qt::black);
-        QPainter painter(&scratch);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setRenderHint(QPainter::TextAntialiasing, false);
-        painter.setFont(TextFont);
-        painter.setPen(Qt::white);
-        painter.setBackgroundMode(Qt::TransparentMode);
-        painter.drawText(QPoint(pad, pad + painter.fontMetrics().ascent()), Text);
-        painter.end();
-        bool solid = true, onBorder = false;
-        std::vector<QPoint> ink;
-        for (int y = 0; y < scratch.height(); ++y) {
-            const auto *row = reinterpret_cast<const TPixel *>(scratch.constScanLine(y));
-            for (int x = 0; x < scratch.width(); ++x) {
-                if (row[x] == TPixel{0, 0, 0})
-                    continue;
-                solid = solid && row[x] == TPixel{255, 255, 255};
-                onBorder = onBorder || x == 0 || y == 0 || x == scratch.width() - 1 ||
-                           y == scratch.height() - 1;
-                ink.emplace_back(x - pad, y - pad);
-            }
+    TTextStencil stencil{Font, Text, {}, {}, false};
+    const QFontMetrics metrics(Font);
+    const int pad = metrics.height();
+    QImage scratch(metrics.horizontalAdvance(Text) + 2 * pad, 3 * pad, QImage::Format_BGR888);
+    if (scratch.isNull())
+        return stencil;
+    scratch.fill(Qt::black);
+    QPainter painter(&scratch);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setFont(Font);
+    painter.setPen(Qt::white);
+    painter.drawText(QPoint(pad, pad + metrics.ascent()), Text);
+    painter.end();
+    const QRect inside = scratch.rect().adjusted(1, 1, -1, -1);
+    for (int y = 0; y < scratch.height(); ++y) {
+        const auto *row = reinterpret_cast<const TPixel *>(scratch.constScanLine(y));
+        for (int x = 0; x < scratch.width(); ++x) {
+            if (row[x] == TPixel{0, 0, 0})
+                continue;
+            if (row[x] != TPixel{255, 255, 255} || !inside.contains(x, y))
+                return stencil;
+            stencil.Ink.emplace_back(x - pad, y - pad);
+            stencil.Bounds |= QRect(x - pad, y - pad, 1, 1);
         }
-        if (!solid)
-            break; // blended pixels depend on what lies beneath: draw directly
-        if (onBorder)
-            continue;
-        Stencil->Ink = std::move(ink);
-        for (const QPoint &dot : Stencil->Ink)
-            Stencil->Bounds |= QRect(dot, QSize(1, 1));
-        Stencil->Usable = true;
-        break;
     }
-    return *Stencil;
+    stencil.Usable = true;
+    return stencil;
 }
 
 void TLumeBitmap::BuildRowTable()
@@ -358,8 +344,8 @@ void TLumeBitmap::BuildRowTable()
     if (!Image.isNull() && Image.format() != QImage::Format_BGR888)
         Image.convertTo(QImage::Format_BGR888);
     PointRowsAtImage();
-    TouchAll();
-    CopiedTo = nullptr;
+    MarkAllChanged();
+    LastViewer = nullptr;
 }
 
 void TLumeBitmap::PointRowsAtImage()
@@ -379,16 +365,12 @@ void TLumeBitmap::MoveTo(int X, int Y)
 {
     PenX = X;
     PenY = Y;
-    CommitPath();
+    TakeInLines();
 }
 
-// Bresenham over the pixel memory with the platform's rule for ties: in
-// octants 3, 5, 6 and 8 a tie steps along the minor axis one pixel later, so
-// a line covers the same pixels whichever way it is drawn. The end point is
-// left for the next segment, as the platform's lines do.
 void TLumeBitmap::LineTo(int X, int Y)
 {
-    int64_t x = PenX, y = PenY;
+    const int64_t fromX = PenX, fromY = PenY;
     PenX = X;
     PenY = Y;
     if (Image.isNull())
@@ -397,50 +379,37 @@ void TLumeBitmap::LineTo(int X, int Y)
     // Clamped first: a box must not overflow for a wild coordinate.
     const auto clampX = [this](int64_t V) { return int(std::clamp<int64_t>(V, -1, Width())); };
     const auto clampY = [this](int64_t V) { return int(std::clamp<int64_t>(V, -1, Height())); };
-    PathBox |= QRect(QPoint(clampX(std::min<int64_t>(x, X)), clampY(std::min<int64_t>(y, Y))),
-                     QPoint(clampX(std::max<int64_t>(x, X)), clampY(std::max<int64_t>(y, Y))));
-    uchar *const bits = Image.bits();
-    const qsizetype stride = Image.bytesPerLine();
-    const int64_t width = Image.width(), height = Image.height();
-    int64_t dx = int64_t(X) - x, dy = int64_t(Y) - y;
+    LinesBox |=
+        QRect(QPoint(clampX(std::min<int64_t>(fromX, X)), clampY(std::min<int64_t>(fromY, Y))),
+              QPoint(clampX(std::max<int64_t>(fromX, X)), clampY(std::max<int64_t>(fromY, Y))));
+    WalkLine(fromX, fromY, X, Y);
+}
+
+// Bresenham with the platform's rule for ties: in octants 3, 5, 6 and 8 a
+// tie steps along the minor axis one pixel later, so a line covers the same
+// pixels whichever way it is drawn. The end point is left for the next
+// segment, as the platform's lines do; pixels off the surface are skipped.
+void TLumeBitmap::WalkLine(int64_t X, int64_t Y, int64_t ToX, int64_t ToY)
+{
+    int64_t dx = ToX - X, dy = ToY - Y;
     const int octant = LineOctant(dx, dy);
     const int64_t bias = (octant == 3 || octant == 5 || octant == 6 || octant == 8) ? 1 : 0;
-    const int stepX = dx < 0 ? -1 : 1;
-    const int stepY = dy < 0 ? -1 : 1;
+    const bool xMajor = std::abs(dx) > std::abs(dy);
+    int64_t &along = xMajor ? X : Y, &across = xMajor ? Y : X;
+    const int64_t alongStep = (xMajor ? dx : dy) < 0 ? -1 : 1;
+    const int64_t acrossStep = (xMajor ? dy : dx) < 0 ? -1 : 1;
     dx = std::abs(dx);
     dy = std::abs(dy);
-    const bool xMajor = dx > dy;
-    const int64_t major = xMajor ? dx : dy;
-    const int64_t minor = xMajor ? dy : dx;
+    const int64_t major = std::max(dx, dy), minor = std::min(dx, dy);
     int64_t error = 2 * minor - major;
-    if (x >= 0 && y >= 0 && x < width && y < height && X >= 0 && Y >= 0 && X < width &&
-        Y < height) {
-        // Both ends on the surface, so every pixel between is: the walk moves
-        // a pointer with no bounds check (a title frame has 1 300 segments).
-        const qsizetype alongX = stepX * qsizetype(sizeof(TPixel)), alongY = stepY * stride;
-        const qsizetype majorStep = xMajor ? alongX : alongY, minorStep = xMajor ? alongY : alongX;
-        uchar *pixel = bits + y * stride + x * qsizetype(sizeof(TPixel));
-        for (int64_t i = 0; i < major; ++i, pixel += majorStep) {
-            *reinterpret_cast<TPixel *>(pixel) = PenPixel;
-            if (error + bias > 0) {
-                pixel += minorStep;
-                error += 2 * minor - 2 * major;
-            } else {
-                error += 2 * minor;
-            }
-        }
-        return;
-    }
-    for (int64_t i = 0; i < major; ++i) {
-        if (x >= 0 && y >= 0 && x < width && y < height)
-            reinterpret_cast<TPixel *>(bits + y * stride)[x] = PenPixel;
+    for (int64_t i = 0; i < major; ++i, along += alongStep) {
+        if (X >= 0 && Y >= 0 && X < Width() && Y < Height())
+            Rows.Raw(size_t(Y))[X] = PenPixel;
         if (error + bias > 0) {
-            (xMajor ? y : x) += xMajor ? stepY : stepX;
-            error += 2 * minor - 2 * major;
-        } else {
-            error += 2 * minor;
+            across += acrossStep;
+            error -= 2 * major;
         }
-        (xMajor ? x : y) += xMajor ? stepX : stepY;
+        error += 2 * minor;
     }
 }
 
@@ -452,41 +421,19 @@ void TLumeBitmap::DrawOnto(TLumeBitmap &Destination, int X, int Y) const
     const QImage source = &Destination == this ? Image.copy() : Image;
     QPainter painter;
     Destination.BeginCanvas(painter);
-    Destination.Touch(QRect(X, Y, Width(), Height()));
-    if (!Mask) {
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(X, Y, source);
-        return;
-    }
-    painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    painter.drawImage(X, Y, *Mask, 0, 0, Width(), Height());
-    painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+    Destination.MarkChanged(QRect(X, Y, Width(), Height()));
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(X, Y, source);
 }
 
-void TLumeBitmap::CopyToPaintBox(TLumePaintBox &Box)
+QRegion TLumeBitmap::TakeChanges(const void *Viewer)
 {
-    if (Image.isNull())
-        return;
-    Settle();
-    Box.CopyChanged(Image, CopiedTo == &Box ? &Changed : nullptr, Serial);
-    CopiedTo = &Box;
-    Changed = QRegion();
-}
-
-void TLumeBitmap::CopyToImage(TLumeImage &Target) const
-{
-    if (Target.Picture.isNull()) {
-        Target.Picture = QImage(Target.size(), QImage::Format_RGB32);
-        Target.Picture.fill(Qt::white);
-    }
-    if (Target.Picture.isNull() || Image.isNull())
-        return;
-    QPainter painter(&Target.Picture);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(0, 0, Image);
-    painter.end();
-    Target.update();
+    TakeInLinesAndRows();
+    const bool known = Viewer == LastViewer && !Without(sdChanges);
+    const QRegion changed = known ? ChangedSinceTaken : QRegion(Image.rect());
+    LastViewer = Viewer;
+    ChangedSinceTaken = QRegion();
+    return changed;
 }
 
 void TLumeBitmap::BeginCanvas(QPainter &Painter)

@@ -8,15 +8,12 @@
 #include <QRegion>
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 class QPainter;
-class TLumeImage;
-class TLumePaintBox;
 
 // One pixel in memory order blue, green, red.
 struct TPixel {
@@ -49,12 +46,12 @@ private:
     friend class TLumeBitmap;
     // The surface's own access: it knows what it writes.
     TPixel *Raw(size_t Y) const { return Table[Y]; }
-    // Whether a row was handed out since the surface last looked: what was
+    // Whether a row was handed out since the surface last asked: what was
     // written through it is not known, so the whole surface counts as changed.
-    bool TakeLent() const { return std::exchange(Lent, false); }
+    bool TakeRowsHandedOut() const { return std::exchange(RowsHandedOut, false); }
 
     std::vector<TPixel *> Table;
-    mutable bool Lent = false;
+    mutable bool RowsHandedOut = false;
 };
 
 // Style bits of SetTextStyle.
@@ -62,10 +59,10 @@ enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrike
 
 // An off-screen 24-bit surface (QImage::Format_BGR888) with a row table for
 // direct pixel work and a canvas (pen, lines, text) drawn without antialiasing.
+// It keeps track of where it changed, so that whoever shows it copies only that.
 class TLumeBitmap {
 public:
     TLumeBitmap();
-    ~TLumeBitmap();
     TLumeBitmap(const TLumeBitmap &) = delete;
     TLumeBitmap &operator=(const TLumeBitmap &) = delete;
 
@@ -87,22 +84,22 @@ public:
     void LineTo(int X, int Y);
 
     void DrawOnto(TLumeBitmap &Destination, int X, int Y) const;
-    // After the first copy to a box, copies only what changed since the last.
-    void CopyToPaintBox(TLumePaintBox &Box);
-    void CopyToImage(TLumeImage &Image) const;
+
+    // Where the surface changed since Viewer last took its changes: all of it
+    // when another viewer took them last, or none did.
+    QRegion TakeChanges(const void *Viewer);
 
     int Width() const { return Image.width(); }
     int Height() const { return Image.height(); }
     // Whatever is drawn through the returned picture counts as a change of all.
     QImage &Picture()
     {
-        Rows.Lent = true;
+        Rows.RowsHandedOut = true;
         return Image;
     }
     const QImage &Picture() const { return Image; }
 
     TPixelTable Rows;
-    std::unique_ptr<QImage> Mask; // optional transparency mask; never set by the game
 
 private:
     // Painting on an image whose pixels are shared makes Qt copy them first;
@@ -111,41 +108,37 @@ private:
     void SyncRows();
     void PointRowsAtImage();
 
-    // Where pixels may have changed since the last copy to a paint box, and
-    // where they may differ from the last fill's colour: a frame drawn anew
-    // over the same ground then clears, copies and repaints only what was
-    // drawn, not the whole surface.
-    void Touch(const QRect &Area);
-    void TouchAll();
-    void Settle(); // takes in the open line path and any lent rows
-    void CommitPath();
+    // Where pixels may have changed since the last viewer took the changes,
+    // and where they may differ from the last fill's colour: a frame drawn
+    // anew over the same fill then clears and is shown again only where it
+    // was drawn, not as a whole.
+    void MarkChanged(const QRect &Area);
+    void MarkAllChanged();
+    void TakeInLinesAndRows();
+    void TakeInLines();
     void FillRect(const QRect &Area, TPixel Fill);
+    void WalkLine(int64_t X, int64_t Y, int64_t ToX, int64_t ToY);
 
-    QRegion Changed;
-    QRegion Drawn;
-    std::optional<TPixel> Ground; // every pixel outside Drawn has this colour
-    QRect PathBox;                // covers the line path since the last MoveTo
-    const TLumePaintBox *CopiedTo = nullptr;
-    uint64_t Serial;
+    QRegion ChangedSinceTaken;
+    QRegion DrawnSinceFill;
+    std::optional<TPixel> FillColour; // every pixel outside DrawnSinceFill has it
+    QRect LinesBox;                   // covers the lines since the last MoveTo
+    const void *LastViewer = nullptr;
 
-    // Text drawn without antialiasing is a fixed set of pixels whatever its
-    // colour: laid out and rasterised once, then set directly.
     struct TTextStencil {
         QFont Font;
         QString Text;
         std::vector<QPoint> Ink; // from the text's top left
         QRect Bounds;
-        bool Usable = false;
+        bool Usable;
     };
-    const TTextStencil &StencilFor(const QString &Text);
-    void PaintText(int X, int Y, const QString &Text);
+    bool WriteStencil(int X, int Y, const QString &Text);
+    static TTextStencil MakeStencil(const QFont &Font, const QString &Text);
     std::optional<TTextStencil> Stencil;
 
     QImage Image;
     QFont TextFont;
     QColor TextColour;
-    std::string WrittenSjis; // the last text written, and its conversion
-    QString WrittenText;
     TPixel PenPixel{0, 0, 0};
     int PenX = 0, PenY = 0;
 };

@@ -8,57 +8,29 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QtMath>
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
-
-#if defined(__x86_64__)
-#include <immintrin.h>
-#endif
 
 namespace {
 
-#if defined(__x86_64__)
-// Widens pixels four at a time with one byte shuffle; returns how many it
-// widened. Each step reads 16 bytes but uses 12, so it stops where a read
-// would pass the end of the row.
-__attribute__((target("ssse3"))) int WidenBgrSsse3(const uchar *Source, uint32_t *Target, int Count)
+// The style whose painting the kept captions follow, which the controls that
+// keep them take whatever the desktop's style: a test of the style's name
+// would leave them to chance.
+QStyle *CaptionStyle()
 {
-    const __m128i spread = _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
-    const __m128i opaque = _mm_set1_epi32(int(0xff000000u));
-    int x = 0;
-    for (; x + 6 <= Count; x += 4) {
-        const __m128i pixels = _mm_loadu_si128(reinterpret_cast<const __m128i *>(Source + 3 * x));
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(Target + x),
-                         _mm_or_si128(_mm_shuffle_epi8(pixels, spread), opaque));
-    }
-    return x;
-}
-#endif
-
-// Widens a row of 24-bit pixels (bytes blue, green, red) to opaque 0xffRRGGBB
-// words. A title frame is 200 000 pixels every 51 ms: the shuffle copies it
-// in about a third of the time a pixel-by-pixel loop takes.
-void WidenBgrRow(const uchar *Source, uint32_t *Target, int Count)
-{
-    int x = 0;
-#if defined(__x86_64__)
-    static const bool ssse3 = __builtin_cpu_supports("ssse3");
-    if (ssse3)
-        x = WidenBgrSsse3(Source, Target, Count);
-#endif
-    for (const uchar *pixel = Source + 3 * x; x < Count; ++x, pixel += 3)
-        Target[x] = 0xff000000u | uint32_t(pixel[2]) << 16 | uint32_t(pixel[1]) << 8 | pixel[0];
+    static QStyle *const style = QStyleFactory::create(QStringLiteral("Fusion"));
+    return style;
 }
 
-// Whether Control is drawn by the style the kept layouts follow, left to right.
-bool KeptLayoutFits(const QWidget &Control)
+// Whether Control draws its caption from a kept layout.
+bool DrawsKeptCaption(const QWidget &Control)
 {
-    return std::strcmp(Control.style()->metaObject()->className(), "QFusionStyle") == 0 &&
+    return !Without(sdCaptions) && Control.style() == CaptionStyle() &&
            Control.layoutDirection() == Qt::LeftToRight;
 }
 
@@ -81,6 +53,16 @@ void ShowFocusFrames(QWidget &Control, bool Shown)
         focused->update();
 }
 
+// Widens 24-bit pixels (bytes blue, green, red) to opaque 0xffRRGGBB words.
+// Half the time Qt's conversion of the same parts takes, a third of a
+// painter's drawing of them; read through constScanLine, the surface's pixels
+// stay unshared and its next drawing does not copy them first.
+void WidenRow(const uchar *Source, uint32_t *Target, int Count)
+{
+    for (int x = 0; x < Count; ++x, Source += 3)
+        Target[x] = 0xff000000u | uint32_t(Source[2]) << 16 | uint32_t(Source[1]) << 8 | Source[0];
+}
+
 } // namespace
 
 TLumeCaptionLayout::TLumeCaptionLayout(const QString &Text, const TLumeCaptionFont &Font,
@@ -88,9 +70,43 @@ TLumeCaptionLayout::TLumeCaptionLayout(const QString &Text, const TLumeCaptionFo
     : LaidOutArea(Area), LaidOutFlags(Flags),
       PlainText(!Text.isRightToLeft() && !Text.contains(u'&') && !Text.contains(QChar(0x9c)))
 {
-    // As drawText takes plain text: a line feed breaks the line, a carriage
-    // return or a tab is a space, no line wraps, and lines stop once they
-    // fill the area's height.
+    const QSizeF block = LayOutLines(Text, Font, Area.height());
+    // A centred block starts on a whole pixel; each line is centred on its own.
+    qreal blockX = 0;
+    qreal blockY = 0;
+    if (Flags & Qt::AlignBottom)
+        blockY = Area.height() - block.height();
+    else if (Flags & Qt::AlignVCenter)
+        blockY = -qRound(-(Area.height() - block.height()) / 2);
+    if (Flags & Qt::AlignRight)
+        blockX = Area.width() - block.width();
+    else if (Flags & Qt::AlignHCenter)
+        blockX = qRound((Area.width() - block.width()) / 2);
+    const QRectF bounds(QPointF(Area.x() + blockX, Area.y() + blockY), block);
+    Overflows = !QRectF(Area).contains(bounds);
+    // Glyphs may reach a little past their advance and line box; a whole
+    // line height is far more than any glyph of the controls' font does.
+    const int margin = Font.LineHeight;
+    if (!Text.isEmpty())
+        Ink = bounds.toAlignedRect().adjusted(-margin, -margin, margin, margin);
+
+    for (int i = 0; !Text.isEmpty() && i < Layout.lineCount(); ++i) {
+        const qreal advance = Layout.lineAt(i).horizontalAdvance();
+        qreal x = 0;
+        if (Flags & Qt::AlignRight)
+            x = Area.width() - advance;
+        else if (Flags & Qt::AlignHCenter)
+            x = (Area.width() - advance) / 2;
+        LineOrigins.emplace_back(Area.x() + x, Area.y() + blockY);
+    }
+}
+
+// Lays out the lines as drawText takes plain text: a line feed breaks the
+// line, a carriage return or a tab is a space, no line wraps, and lines stop
+// once they fill Height. Returns the size of the block of lines.
+QSizeF TLumeCaptionLayout::LayOutLines(const QString &Text, const TLumeCaptionFont &Font,
+                                       int Height)
+{
     QString shown = Text;
     for (QChar &c : shown) {
         if (c == u'\n')
@@ -106,49 +122,20 @@ TLumeCaptionLayout::TLumeCaptionLayout(const QString &Text, const TLumeCaptionFo
     Layout.setTextOption(option);
     Layout.setCacheEnabled(true);
 
-    const qreal leading = Font.Leading;
-    qreal height = -leading;
+    qreal height = -Font.Leading;
     qreal width = 0;
     Layout.beginLayout();
     for (QTextLine line = Layout.createLine(); line.isValid(); line = Layout.createLine()) {
         line.setLineWidth(0x01000000);
-        height = qCeil(height + leading);
+        height = qCeil(height + Font.Leading);
         line.setPosition(QPointF(0, height));
         height += line.height();
         width = qMax(width, line.naturalTextWidth());
-        if (height >= Area.height())
+        if (height >= Height)
             break;
     }
     Layout.endLayout();
-
-    // A centred block starts on a whole pixel; each line is centred on its own.
-    qreal blockX = 0;
-    qreal blockY = 0;
-    if (Flags & Qt::AlignBottom)
-        blockY = Area.height() - height;
-    else if (Flags & Qt::AlignVCenter)
-        blockY = -qRound(-(Area.height() - height) / 2);
-    if (Flags & Qt::AlignRight)
-        blockX = Area.width() - width;
-    else if (Flags & Qt::AlignHCenter)
-        blockX = qRound((Area.width() - width) / 2);
-    const QRectF bounds(Area.x() + blockX, Area.y() + blockY, width, height);
-    Overflows = !QRectF(Area).contains(bounds);
-    // Glyphs may reach a little past their advance and line box; a whole
-    // line height is far more than any glyph of the controls' font does.
-    const int margin = Font.LineHeight;
-    if (!Text.isEmpty())
-        Ink = bounds.toAlignedRect().adjusted(-margin, -margin, margin, margin);
-
-    for (int i = 0; !shown.isEmpty() && i < Layout.lineCount(); ++i) {
-        const qreal advance = Layout.lineAt(i).horizontalAdvance();
-        qreal x = 0;
-        if (Flags & Qt::AlignRight)
-            x = Area.width() - advance;
-        else if (Flags & Qt::AlignHCenter)
-            x = (Area.width() - advance) / 2;
-        LineOrigins.emplace_back(Area.x() + x, Area.y() + blockY);
-    }
+    return {width, height};
 }
 
 void TLumeCaptionLayout::Draw(QPainter &Painter, const QBrush &Brush) const
@@ -188,17 +175,6 @@ const TLumeCaptionLayout &TLumeCaptionCache::Get(const QWidget &Control, const Q
     return *layout;
 }
 
-QFont LumeFont(int PixelHeight, bool Bold, bool Italic)
-{
-    QFont font;
-    font.setFamilies({QString::fromUtf8("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic")});
-    font.setPixelSize(PixelHeight);
-    font.setBold(Bold);
-    font.setItalic(Italic);
-    return font;
-}
-
 TLumePanel::TLumePanel(QWidget *Parent, const QColor &Colour) : QWidget(Parent)
 {
     QPalette pal = palette();
@@ -220,6 +196,7 @@ TLumeLabel::TLumeLabel(QWidget *Parent, const QRect &Bounds, Qt::Alignment HAlig
     setAutoFillBackground(false);
     setAttribute(Qt::WA_TranslucentBackground);
     setTextFormat(Qt::PlainText);
+    setStyle(CaptionStyle());
     SetFontColour(Colour);
     SetCaption(Caption);
 }
@@ -241,7 +218,8 @@ void TLumeLabel::paintEvent(QPaintEvent *Event)
     // A transparent label is painted again wherever a control above or below
     // it changes: the message under the rolling dice, say. Where its caption
     // puts no ink there is nothing to draw.
-    if (!Event->rect().contains(rect()) && !Event->region().intersects(InkArea()))
+    if (!Without(sdCaptions) && !Event->rect().contains(rect()) &&
+        !Event->region().intersects(InkArea()))
         return;
     const TLumeCaptionLayout &layout = CaptionLayout();
     if (!DrawsCaptionItself() || !layout.Plain()) {
@@ -260,7 +238,7 @@ bool TLumeLabel::DrawsCaptionItself() const
     return isEnabled() && frameWidth() == 0 && margin() == 0 && indent() <= 0 &&
            textFormat() == Qt::PlainText && !wordWrap() && !(alignment() & Qt::AlignJustify) &&
            !(textInteractionFlags() & (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard)) &&
-           KeptLayoutFits(*this);
+           DrawsKeptCaption(*this);
 }
 
 const TLumeCaptionLayout &TLumeLabel::CaptionLayout() const
@@ -328,33 +306,23 @@ TLumePaintBox::TLumePaintBox(QWidget *Parent) : QWidget(Parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TLumePaintBox::CopyChanged(const QImage &Image, const QRegion *Changed, uint64_t Source)
+void TLumePaintBox::Show(const QImage &Picture, const QRegion &Changed, const void *Source)
 {
-    const bool same = Changed && Source != 0 && Source == ShownSource && Shown.size() == size();
+    Q_ASSERT(Picture.format() == QImage::Format_BGR888);
+    QRegion target = Source == ShownSource ? Changed : QRegion(Picture.rect());
     ShownSource = Source;
     // Made once: every later copy writes into the same pixels.
-    if (Shown.size() != size())
+    if (Shown.size() != size()) {
         Shown = QImage(size(), QImage::Format_RGB32);
-    const QRegion target =
-        (same ? *Changed : QRegion(Image.rect())).intersected(Image.rect() & Shown.rect());
+        target = Picture.rect();
+    }
+    target &= Picture.rect() & Shown.rect();
     if (target.isEmpty())
         return;
-    if (Image.format() == QImage::Format_BGR888) {
-        // Read through constScanLine, so the source's pixels stay unshared and
-        // its next drawing does not copy them first.
-        uchar *const shown = Shown.bits();
-        for (const QRect &part : target)
-            for (int y = part.top(); y <= part.bottom(); ++y)
-                WidenBgrRow(Image.constScanLine(y) + 3 * part.left(),
-                            reinterpret_cast<uint32_t *>(shown + y * Shown.bytesPerLine()) +
-                                part.left(),
-                            part.width());
-    } else {
-        QPainter painter(&Shown);
-        painter.setClipRegion(target);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, Image);
-    }
+    for (const QRect &part : target)
+        for (int y = part.top(); y <= part.bottom(); ++y)
+            WidenRow(Picture.constScanLine(y) + 3 * part.left(),
+                     reinterpret_cast<uint32_t *>(Shown.scanLine(y)) + part.left(), part.width());
     update(target);
 }
 
@@ -370,12 +338,12 @@ void TLumePaintBox::paintEvent(QPaintEvent *Event)
     // Part by part: the parts a title frame changes span the whole box. Qt
     // hands a blit of many rows to its thread pool, and waking those threads
     // costs more than the copy: a few rows at a time stay on this thread.
-    constexpr int Stripe = 32;
+    const int stripe = Without(sdStripes) ? Shown.height() : 32;
     for (const QRect &part : Event->region())
-        for (int top = part.top(); top <= part.bottom(); top += Stripe) {
-            const QRect stripe(part.left(), top, part.width(),
-                               std::min(Stripe, part.bottom() + 1 - top));
-            painter.drawImage(stripe, Shown, stripe);
+        for (int top = part.top(); top <= part.bottom(); top += stripe) {
+            const QRect rows(part.left(), top, part.width(),
+                             std::min(stripe, part.bottom() + 1 - top));
+            painter.drawImage(rows, Shown, rows);
         }
 }
 
@@ -405,6 +373,7 @@ TLumeButton::TLumeButton(QWidget *Parent, const QRect &Bounds, const QFont &Font
     setGeometry(Bounds);
     setFixedSize(Bounds.size());
     setFont(Font);
+    setStyle(CaptionStyle());
     SetCaption(Caption);
     // Checked as the click arrives, not when it began: a key press, an
     // accessibility action or an animated click may end after a game step
@@ -481,7 +450,7 @@ void TLumeButton::paintEvent(QPaintEvent *Event)
     // keep QPushButton's own painting.
     if (!(option.state & QStyle::State_Enabled) || (option.state & QStyle::State_HasFocus) ||
         !option.icon.isNull() || (option.features & QStyleOptionButton::HasMenu) ||
-        !KeptLayoutFits(*this)) {
+        !DrawsKeptCaption(*this)) {
         QPushButton::paintEvent(Event);
         return;
     }
@@ -503,4 +472,24 @@ void TLumeButton::changeEvent(QEvent *Event)
     if (Event->type() == QEvent::FontChange)
         Layouts.Clear();
     QPushButton::changeEvent(Event);
+}
+
+void CopyToPaintBox(TLumeBitmap &Surface, TLumePaintBox &Box)
+{
+    Box.Show(std::as_const(Surface).Picture(), Surface.TakeChanges(&Box), &Surface);
+}
+
+void CopyToImage(const TLumeBitmap &Surface, TLumeImage &Target)
+{
+    if (Target.Picture.isNull()) {
+        Target.Picture = QImage(Target.size(), QImage::Format_RGB32);
+        Target.Picture.fill(Qt::white);
+    }
+    if (Target.Picture.isNull() || Surface.Picture().isNull())
+        return;
+    QPainter painter(&Target.Picture);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(0, 0, Surface.Picture());
+    painter.end();
+    Target.update();
 }

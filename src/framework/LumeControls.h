@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "LumeBmp.h"
 #include "LumeUtility.h"
 
 #include <QImage>
@@ -19,9 +20,6 @@
 // The standard controls of a form. Captions are kept as Shift-JIS bytes and
 // converted only when the control shows them; all are plain Qt widgets, so
 // their texts reach the accessibility interface as standard controls do.
-
-// The control font: the face the layout was drawn for, then its metric twin.
-QFont LumeFont(int PixelHeight, bool Bold = false, bool Italic = false);
 
 // A panel without bevel, filled with its colour.
 class TLumePanel : public QWidget {
@@ -62,6 +60,8 @@ public:
     const QRect &InkArea() const { return Ink; }
 
 private:
+    QSizeF LayOutLines(const QString &Text, const TLumeCaptionFont &Font, int Height);
+
     QTextLayout Layout;
     std::vector<QPointF> LineOrigins;
     QRect LaidOutArea;
@@ -145,17 +145,16 @@ protected:
 };
 
 // A paint box: shows what was last copied onto it and raises Clicked. The
-// copy is kept in a buffer of its own, made once, in the pixel format of the
+// copy is kept in a picture of its own, made once, in the pixel format of the
 // window's backing store on X11 (24- and 32-bit visuals) and offscreen, so a
 // repaint draws it without conversion.
 class TLumePaintBox : public QWidget {
     Q_OBJECT
 public:
     explicit TLumePaintBox(QWidget *Parent);
-    // Shows Image, from picture Source (a number other than 0), at (0, 0).
-    // When Changed is given and the box still shows what Source last gave
-    // it, only Changed is copied and repainted.
-    void CopyChanged(const QImage &Image, const QRegion *Changed, uint64_t Source);
+    // Copies the Changed part of Picture onto the box at (0, 0) and repaints
+    // it; all of Picture when the box showed another Source last.
+    void Show(const QImage &Picture, const QRegion &Changed, const void *Source);
     const QImage &Canvas() const { return Shown; }
 
 signals:
@@ -169,8 +168,13 @@ protected:
 
 private:
     QImage Shown;
-    uint64_t ShownSource = 0;
+    const void *ShownSource = nullptr;
 };
+
+// Shows what changed on Surface since Box last showed it.
+void CopyToPaintBox(TLumeBitmap &Surface, TLumePaintBox &Box);
+// Copies Surface onto Image's picture at (0, 0); a new picture is white.
+void CopyToImage(const TLumeBitmap &Surface, TLumeImage &Image);
 
 // A push button with an integer tag. Chosen is its click as the game takes
 // it: only a button that is shown and enabled is ever chosen, however the

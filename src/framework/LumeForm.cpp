@@ -3,6 +3,8 @@
 
 #include "LumeForm.h"
 
+#include "LumeUtility.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -65,6 +67,7 @@ TLumeForm::TLumeForm(int32_t ClientWidth, int32_t ClientHeight, QWidget *Owner)
                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                          Qt::WindowCloseButtonHint)
 {
+    ReadSpeedSwitches();
     InstallKeyFilter();
     SetClientSize(ClientWidth, ClientHeight);
     CentreOnScreen();

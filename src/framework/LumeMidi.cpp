@@ -50,7 +50,6 @@ TLumeMidi::TLumeMidi(const QString &Folder) : Claim(Instance)
     LoadLibrary(Folder);
     if (GGSSetDevice)
         GGSSetDevice(-1, 0);
-    Playing = false;
 }
 
 TLumeMidi::~TLumeMidi()
@@ -72,7 +71,6 @@ void TLumeMidi::StopMidi()
 {
     if (GGSStop)
         GGSStop();
-    Playing = false;
 }
 
 QString TLumeMidi::LibraryPath(const QString &Folder)

@@ -23,7 +23,6 @@ public:
 
     void StopMidi();
 
-    bool Playing = false;
     bool Active() const { return Claim.Owns(); }
     // Whether the library was found and loaded.
     bool Loaded() const { return Library != nullptr; }

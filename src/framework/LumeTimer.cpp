@@ -58,7 +58,6 @@ int64_t MsUntilDueAt(uint32_t Now)
     return best;
 }
 
-#ifndef LUME_LOOP_NEVER_WAITS
 // Lets the loop sleep until a window event arrives or the earliest running
 // timer becomes due, instead of spinning between passes, which would keep a
 // core busy for as long as the game runs; the firing rules of a pass are
@@ -106,9 +105,9 @@ void ClearKernelTimer(int) {}
 void CloseKernelTimer(int) {}
 #endif
 
-class TDueWaker {
+class TNextDueWaker {
 public:
-    TDueWaker() : Fd(OpenKernelTimer())
+    TNextDueWaker() : Fd(Without(sdWakeup) ? -1 : OpenKernelTimer())
     {
         if (Fd < 0)
             return;
@@ -116,14 +115,14 @@ public:
         QObject::connect(Notifier.get(), &QSocketNotifier::activated,
                          [this] { ClearKernelTimer(Fd); });
     }
-    ~TDueWaker()
+    ~TNextDueWaker()
     {
         Notifier.reset();
         if (Fd >= 0)
             CloseKernelTimer(Fd);
     }
-    TDueWaker(const TDueWaker &) = delete;
-    TDueWaker &operator=(const TDueWaker &) = delete;
+    TNextDueWaker(const TNextDueWaker &) = delete;
+    TNextDueWaker &operator=(const TNextDueWaker &) = delete;
 
     void Wait()
     {
@@ -158,7 +157,6 @@ private:
     int Fd;
     std::unique_ptr<QSocketNotifier> Notifier;
 };
-#endif
 
 } // namespace
 
@@ -222,21 +220,10 @@ void TLumeTimer::RunTimerLoop()
 {
     if (ManualPasses)
         return;
-#ifdef LUME_LOOP_NEVER_WAITS
-    // A build for the benchmarks only: passes back to back, a core kept busy,
-    // as the yardstick the waiting loop is measured against.
-    while (RunTimerPass()) {
-    }
-#else
-    TDueWaker waker;
+    TNextDueWaker waker;
     while (RunTimerPass())
-        waker.Wait();
-#endif
-}
-
-int64_t TLumeTimer::MsUntilNextDue()
-{
-    return MsUntilDueAt(Now());
+        if (!Without(sdWaiting))
+            waker.Wait();
 }
 
 void TLumeTimer::SetClock(std::function<uint32_t()> NewClock)

@@ -53,10 +53,6 @@ public:
     // deferred start of the loop returns at once.
     static void SetManualPasses(bool Manual);
 
-    // Milliseconds until the earliest running timer is due (0 when one is due
-    // now), or -1 when no timer runs.
-    static int64_t MsUntilNextDue();
-
     bool Active() const { return Claim.Owns(); }
 
 private:

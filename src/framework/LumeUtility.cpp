@@ -4,16 +4,17 @@
 #include "LumeUtility.h"
 
 #include <QApplication>
+#include <QStringList>
 
 #include <chrono>
 #include <cstdio>
 #include <iconv.h>
 #include <iostream>
+#include <utility>
 
 namespace {
 
-// One converter per direction and thread, opened on first use: opening one
-// costs more than converting a dice's few bytes, twenty times a second.
+// An iconv converter, closed with the object.
 class TConverter {
 public:
     TConverter(const char *To, const char *From) : Cd(iconv_open(To, From)) {}
@@ -42,7 +43,6 @@ std::string Convert(TConverter &Cd, std::string_view in, std::string_view bad)
 {
     if (!Cd.Opened())
         return std::string(in);
-    Cd.Reset();
     std::string out;
     out.reserve(in.size() * 2 + 4);
     char *src = const_cast<char *>(in.data());
@@ -68,14 +68,48 @@ std::string Convert(TConverter &Cd, std::string_view in, std::string_view bad)
 
 TSjis ToSjis(std::string_view utf8)
 {
-    thread_local TConverter toSjis("CP932", "UTF-8");
+    TConverter toSjis("CP932", "UTF-8");
     return Convert(toSjis, utf8, "?");
 }
 
 QString FromSjis(std::string_view sjis)
 {
-    thread_local TConverter fromSjis("UTF-8", "CP932");
+    TConverter fromSjis("UTF-8", "CP932");
     return QString::fromStdString(Convert(fromSjis, sjis, "\xEF\xBF\xBD"));
+}
+
+#ifdef LUME_BENCH_SWITCHES
+namespace {
+unsigned SwitchedOff = 0;
+}
+
+bool Without(TSpeedDevice Device)
+{
+    return (SwitchedOff & Device) != 0;
+}
+
+void ReadSpeedSwitches()
+{
+    static const std::pair<const char *, TSpeedDevice> names[] = {
+        {"waiting", sdWaiting},   {"wakeup", sdWakeup},   {"captions", sdCaptions},
+        {"stencils", sdStencils}, {"stripes", sdStripes}, {"changes", sdChanges}};
+    SwitchedOff = 0;
+    const QStringList off = qEnvironmentVariable("VANTIK_WITHOUT").split(u',');
+    for (const auto &[name, device] : names)
+        if (off.contains(QLatin1String(name)))
+            SwitchedOff |= device;
+}
+#endif
+
+QFont LumeFont(int PixelHeight, bool Bold, bool Italic)
+{
+    QFont font;
+    font.setFamilies({QString::fromUtf8("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                      QStringLiteral("IPAPGothic")});
+    font.setPixelSize(PixelHeight);
+    font.setBold(Bold);
+    font.setItalic(Italic);
+    return font;
 }
 
 TSjis IntToStr(int64_t value)

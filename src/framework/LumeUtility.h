@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 #include <cstdint>
@@ -20,6 +21,9 @@ TSjis ToSjis(std::string_view utf8);
 
 // Converts CP932 bytes to a QString for display. Invalid bytes become U+FFFD.
 QString FromSjis(std::string_view sjis);
+
+// The control font: the face the layout was drawn for, then its metric twin.
+QFont LumeFont(int PixelHeight, bool Bold = false, bool Italic = false);
 
 // Plain decimal digits, with a leading minus sign when negative.
 TSjis IntToStr(int64_t value);
@@ -44,6 +48,28 @@ void FixRandomizeSeed(std::optional<uint32_t> Seed);
 // it is written to standard output, one line is read from standard input,
 // and a space is returned.
 char IntToAlf(int32_t n);
+
+// The speed devices a benchmark build can switch off one at a time, to
+// measure what each saves: VANTIK_WITHOUT=stencils,stripes,... names them,
+// read when the window is made. Other builds keep every device on.
+enum TSpeedDevice : unsigned {
+    sdWaiting = 1,  // the main loop sleeps between passes
+    sdWakeup = 2,   // a kernel timer wakes it at the due millisecond
+    sdCaptions = 4, // labels and buttons paint kept caption layouts
+    sdStencils = 8, // text rasterised once, then set pixel by pixel
+    sdStripes = 16, // the paint box repaints in stripes of 32 rows
+    sdChanges = 32  // fills, copies and repaints cover only what changed
+};
+#ifdef LUME_BENCH_SWITCHES
+bool Without(TSpeedDevice Device);
+void ReadSpeedSwitches();
+#else
+constexpr bool Without(TSpeedDevice)
+{
+    return false;
+}
+inline void ReadSpeedSwitches() {}
+#endif
 
 // The system alert sound (the one-instance guards sound it).
 void SystemAlert();

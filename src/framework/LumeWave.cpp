@@ -112,16 +112,6 @@ void TLumeWave::StopWave()
     FileName.clear();
 }
 
-bool TLumeWave::Sounding() const
-{
-    if (Current && Current->status() == QSoundEffect::Loading)
-        return true;
-    for (const auto &entry : Effects)
-        if (entry.second->isPlaying())
-            return true;
-    return false;
-}
-
 // Asked at the first sound rather than at construction, which the first
 // frame waits for. Without an output every effect would only warn that there
 // is none, so none is created. An output plugged in later is not noticed.

@@ -40,9 +40,6 @@ public:
     void SetSoundOn(bool SoundOn);
 
     bool Active() const { return Claim.Owns(); }
-    // Whether any of its sounds plays now, or the last one started will as
-    // soon as its file has loaded.
-    bool Sounding() const;
     // Whether this process has an audio output to play on (asked once).
     static bool HasAudioOutput();
 

@@ -253,22 +253,6 @@ TEST(LumeBmp, DrawOntoCopiesAndClipsAtTheEdges)
     }
 }
 
-TEST(LumeBmp, DrawOntoWithMaskKeepsTheGroundAroundTheSprite)
-{
-    TLumeBitmap sprite;
-    sprite.NewSurface(4, 1, TPixel{0, 0, 0});
-    sprite.Rows[0][1] = TPixel{0, 0, 200};
-    sprite.Mask = std::make_unique<QImage>(4, 1, QImage::Format_RGB32);
-    sprite.Mask->fill(Qt::white);
-    sprite.Mask->setPixelColor(1, 0, Qt::black);
-    TLumeBitmap page;
-    page.NewSurface(6, 1, TPixel{90, 80, 70});
-    sprite.DrawOnto(page, 1, 0);
-    EXPECT_EQ(PixelAt(page, 1, 0), QColor(70, 80, 90));
-    EXPECT_EQ(PixelAt(page, 2, 0), QColor(200, 0, 0));
-    EXPECT_EQ(PixelAt(page, 3, 0), QColor(70, 80, 90));
-}
-
 TEST(LumeBmp, TextHasNoBackgroundAndNoBlending)
 {
     TLumeBitmap bitmap;
@@ -391,7 +375,7 @@ TEST(LumeBmp, PaintBoxesShowEveryChangeThoughOnlyChangesAreCopied)
             break;
         default: {
             const int which = pick(0, 3) == 0 ? 1 : 0;
-            bitmap.CopyToPaintBox(boxes[which]);
+            CopyToPaintBox(bitmap, boxes[which]);
             ASSERT_EQ(boxes[which].Canvas().convertToFormat(QImage::Format_BGR888),
                       std::as_const(bitmap).Picture())
                 << "box " << which;
@@ -436,7 +420,7 @@ TEST(LumeBmp, CopiesReachAnImageWhiteBeyondTheBitmap)
     bitmap.NewSurface(30, 20, TPixel{5, 6, 7});
     TLumeImage image(nullptr);
     image.resize(40, 25);
-    bitmap.CopyToImage(image);
+    CopyToImage(bitmap, image);
     ASSERT_EQ(image.Picture.size(), QSize(40, 25));
     EXPECT_EQ(image.Picture.pixelColor(29, 19), QColor(7, 6, 5));
     EXPECT_EQ(image.Picture.pixelColor(35, 22), QColor(255, 255, 255));
@@ -456,7 +440,7 @@ TEST(LumeBmp, PaintBoxShowsEveryPixelOfTheCopyExactly)
     page.resize(50, 80);
     TLumePaintBox box(&page);
     box.setGeometry(7, 4, 37, 70);
-    bitmap.CopyToPaintBox(box);
+    CopyToPaintBox(bitmap, box);
     const QImage expected = std::as_const(bitmap).Picture().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(box.Canvas(), expected);
     // Painted into an image of its own format (as the window's backing store

@@ -37,10 +37,8 @@ TEST(MidiHolderTest, SelectsTheDefaultDeviceAndUnloadsAtTheEnd)
         TLumeMidi midi(QStringLiteral(VANTIK_MIDI_FOLDER));
         ASSERT_TRUE(midi.Active());
         ASSERT_TRUE(midi.Loaded());
-        EXPECT_FALSE(midi.Playing);
         EXPECT_EQ(MidiLibraryDevice(), -1);
         midi.StopMidi();
-        EXPECT_FALSE(midi.Playing);
     }
     EXPECT_EQ(MidiLibraryDevice(), std::nullopt);
     TLumeMidi again;
@@ -54,7 +52,6 @@ TEST(MidiHolderTest, MissingLibraryLeavesAnInertHolder)
         TLumeMidi midi;
         EXPECT_TRUE(midi.Active());
         EXPECT_FALSE(midi.Loaded());
-        EXPECT_FALSE(midi.Playing);
         midi.StopMidi();
     }
     TLumeMidi again;

@@ -179,17 +179,6 @@ TEST_F(TimerTest, TerminateEndsThePassAfterItsTimersRan)
     EXPECT_EQ(Fired, (std::vector<std::string>{"terminator", "A"}));
 }
 
-TEST_F(TimerTest, ReportsTheWaitUntilTheEarliestRunningTimer)
-{
-    EXPECT_EQ(TLumeTimer::MsUntilNextDue(), -1);
-    Timer->AddTimer(&ProcA, 50, "A");
-    Timer->AddTimer(&ProcB, 0, "B");
-    Clock = 1020;
-    EXPECT_EQ(TLumeTimer::MsUntilNextDue(), 31);
-    Clock = 1060;
-    EXPECT_EQ(TLumeTimer::MsUntilNextDue(), 0);
-}
-
 TEST_F(TimerTest, ASecondSchedulerIsInertAndKeepsTheTable)
 {
     Timer->AddTimer(&ProcA, 50, "A");

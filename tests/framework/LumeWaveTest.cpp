@@ -3,6 +3,7 @@
 
 #include "LumeWave.h"
 #include "Needs.h"
+#include "SoundServer.h"
 #include "WorkingFolder.h"
 
 #include <QFile>
@@ -35,10 +36,10 @@ private:
 };
 QStringList MessageCatcher::Caught;
 
-// Waits, pumping events, until the player's sound state is Expected.
-bool SoundingBecomes(const TLumeWave &Wave, bool Expected, int TimeoutMs)
+// Waits, pumping events, until the sound server's state for this process is Expected.
+bool SoundingBecomes(bool Expected, int TimeoutMs)
 {
-    return QTest::qWaitFor([&] { return Wave.Sounding() == Expected; }, TimeoutMs);
+    return QTest::qWaitFor([&] { return ThisProcessSounds() == Expected; }, TimeoutMs);
 }
 
 // ---- Wave player: state ----------------------------------------------------
@@ -54,7 +55,7 @@ TEST_F(WavePlayerTest, FieldsFollowPlayAndStop)
     ASSERT_TRUE(wave.Active());
     EXPECT_EQ(wave.FileName, "");
     EXPECT_FALSE(wave.Looping);
-    EXPECT_FALSE(wave.Sounding());
+    EXPECT_FALSE(ThisProcessSounds());
 
     wave.PlayWave("dat/04b.wav", true);
     EXPECT_EQ(wave.FileName, "dat/04b.wav");
@@ -67,7 +68,7 @@ TEST_F(WavePlayerTest, FieldsFollowPlayAndStop)
     wave.StopWave();
     EXPECT_EQ(wave.FileName, "");
     EXPECT_FALSE(wave.Looping);
-    EXPECT_FALSE(wave.Sounding());
+    EXPECT_FALSE(ThisProcessSounds());
 
     wave.StopWave(); // nothing plays: harmless
     EXPECT_EQ(wave.FileName, "");
@@ -82,7 +83,7 @@ TEST_F(WavePlayerTest, MissingFileIsSilentAndUnreported)
     EXPECT_EQ(wave.FileName, "dat/missing.wav");
     EXPECT_TRUE(wave.Looping);
     QTest::qWait(100);
-    EXPECT_FALSE(wave.Sounding());
+    EXPECT_FALSE(ThisProcessSounds());
     wave.StopWave();
     EXPECT_TRUE(MessageCatcher::Caught.isEmpty())
         << MessageCatcher::Caught.join('\n').toStdString();
@@ -105,7 +106,7 @@ TEST_F(WavePlayerTest, SecondInstanceIsGuardedAndLeavesTheFirstAlone)
     EXPECT_EQ(first->FileName, "dat/04b.wav");
     EXPECT_TRUE(first->Looping);
     if (TLumeWave::HasAudioOutput()) {
-        EXPECT_TRUE(first->Sounding()) << "the second one stopped the music";
+        EXPECT_TRUE(ThisProcessSounds()) << "the second one stopped the music";
     }
 
     TLumeWave third; // the second one's end did not clear the flag
@@ -138,10 +139,10 @@ TEST_F(WaveSoundTest, EffectStopsTheLoopingMusicForGood)
 {
     TLumeWave wave;
     PlaySettled(wave, "dat/04b.wav", true);
-    ASSERT_TRUE(wave.Sounding());
+    ASSERT_TRUE(ThisProcessSounds());
     wave.PlayWave("dat/up.wav", false);
     // Had the music gone on, or come back after the effect, this would stay true.
-    EXPECT_TRUE(SoundingBecomes(wave, false, 5000));
+    EXPECT_TRUE(SoundingBecomes(false, 5000));
 }
 
 TEST_F(WaveSoundTest, LoopingPlaysUntilStopped)
@@ -149,9 +150,9 @@ TEST_F(WaveSoundTest, LoopingPlaysUntilStopped)
     TLumeWave wave;
     PlaySettled(wave, "dat/dun.wav", true); // 0.32 s a round
     QTest::qWait(3000);
-    EXPECT_TRUE(wave.Sounding());
+    EXPECT_TRUE(ThisProcessSounds());
     wave.StopWave();
-    EXPECT_FALSE(wave.Sounding());
+    EXPECT_FALSE(ThisProcessSounds());
 }
 
 TEST_F(WaveSoundTest, SameFileAgainRestartsFromItsBeginning)
@@ -162,7 +163,7 @@ TEST_F(WaveSoundTest, SameFileAgainRestartsFromItsBeginning)
     wave.PlayWave("dat/04b.wav", false);
     QTest::qWait(5000);
     // 8 s after the first start only a restarted sound still plays.
-    EXPECT_TRUE(wave.Sounding());
+    EXPECT_TRUE(ThisProcessSounds());
     wave.StopWave();
 }
 
@@ -174,22 +175,22 @@ TEST_F(WaveSoundTest, SoundReplacedWhileLoadingNeverStarts)
     wave.PlayWave("fresh.wav", false); // 6 s, still loading
     wave.PlayWave("dat/dun.wav", false);
     // Had the music started once loaded, it would play for six seconds.
-    EXPECT_TRUE(SoundingBecomes(wave, false, 4000));
+    EXPECT_TRUE(SoundingBecomes(false, 4000));
 }
 
 TEST_F(WaveSoundTest, SwitchStopsTheMusicAtOnceAndOnAgainStartsItAgain)
 {
     TLumeWave wave;
     PlaySettled(wave, "dat/04b.wav", true);
-    ASSERT_TRUE(wave.Sounding());
+    ASSERT_TRUE(SoundingBecomes(true, 3000));
     wave.SetSoundOn(false);
-    EXPECT_FALSE(wave.Sounding());
+    EXPECT_TRUE(SoundingBecomes(false, 1000));
     wave.PlayWave("dat/up.wav", false);
     QTest::qWait(300);
-    EXPECT_FALSE(wave.Sounding()) << "an effect started while sound is off";
+    EXPECT_FALSE(ThisProcessSounds()) << "an effect started while sound is off";
     wave.PlayWave("dat/04b.wav", true);
     wave.SetSoundOn(true);
-    EXPECT_TRUE(SoundingBecomes(wave, true, 3000)) << "the looped music did not come back";
+    EXPECT_TRUE(SoundingBecomes(true, 3000)) << "the looped music did not come back";
     wave.StopWave();
 }
 
