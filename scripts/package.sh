@@ -6,9 +6,10 @@
 # unless DEB_BUILD_OPTIONS holds nocheck.
 # Usage: scripts/package.sh [folder]; the folder, build-package/ by default,
 # receives a copy of the tree's files (those git tracks or would track) as
-# vantik-<version>/, the upstream tarball made from it, and what
-# dpkg-buildpackage makes: vantik_<version>-<revision>_<architecture>.deb,
-# the .dsc, .changes and .buildinfo files.
+# vantik-<version>/, so that build folders and other leftovers stay out of
+# the source package, and what dpkg-buildpackage makes beside it: the
+# upstream tarball, the .dsc, .changes and .buildinfo files and
+# vantik_<version>-<revision>_<architecture>.deb.
 set -euo pipefail
 source="$(realpath "$(dirname "$0")/..")"
 out="$(realpath -m "${1:-$source/build-package}")"
@@ -17,18 +18,12 @@ scripts/install-deps.sh debhelper dpkg-dev git libgtest-dev
 
 name="$(dpkg-parsechangelog -S Source)"
 version="$(dpkg-parsechangelog -S Version)"
-upstream="${version%-*}"
-# The upstream tarball's file times are those of the release in the change
-# log, as dpkg-buildpackage takes them for the build.
-epoch="$(dpkg-parsechangelog -S Timestamp)"
-tree="$out/$name-$upstream"
-rm -rf "$tree" "$out/${name}"_*
+tree="$out/$name-${version%-*}"
+rm -rf "$tree" "$out/${name}"_* "$out/${name}"-dbgsym_*
 mkdir -p "$tree"
 # Only files that exist: a tracked file may have been deleted in the tree.
 git ls-files -z --cached --others --exclude-standard |
   while IFS= read -r -d '' file; do [ -e "$file" ] && printf '%s\0' "$file"; done |
   tar --null -T - -cf - | tar -xf - -C "$tree"
-tar -C "$out" --sort=name --mtime="@$epoch" --owner=0 --group=0 --numeric-owner \
-  --exclude="$name-$upstream/debian" -cf - "$name-$upstream" | xz -9 >"$out/${name}_$upstream.orig.tar.xz"
 cd "$tree"
 dpkg-buildpackage -us -uc -J"$(nproc)"
