@@ -59,10 +59,15 @@ class WaylandSession:
     def _start(self, program, dat, save_bytes):
         self.workdir = os.path.join(self.folder, "work")
         os.makedirs(self.workdir)
+        # An installed game's launcher finds its data itself and runs in the
+        # player's folder, where its save is kept.
+        saves = os.path.join(self.folder, ".local", "share", "vantik")
         if dat is not None:
             os.symlink(os.path.abspath(dat), os.path.join(self.workdir, "dat"))
+            saves = self.workdir
         if save_bytes is not None:
-            with open(os.path.join(self.workdir, "save.dat"), "wb") as out:
+            os.makedirs(saves, exist_ok=True)
+            with open(os.path.join(saves, "save.dat"), "wb") as out:
                 out.write(save_bytes)
         runtime = os.path.join(self.folder, "runtime")
         os.makedirs(runtime, mode=0o700)
