@@ -1,13 +1,17 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Vantik developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Builds the Debian package from the tree and has lintian,
-desktop-file-validate and appstreamcli check it; installs it on this machine
-with apt-get, starts the installed launcher from a clean home on a private X
-server, rolls a character and closes the window; removes the package and
-expects none of its files left. Then installs the same build with
-`cmake --install --prefix`, and with DESTDIR into a tree that is moved
-elsewhere, and starts the game from each.
+"""Builds the Debian source and binary packages from the tree with
+scripts/package.sh (whose build runs the offscreen tests) and has lintian
+(pedantic, failing on any warning), reuse, desktop-file-validate and
+appstreamcli check them; installs the package on this machine with apt-get,
+starts the installed launcher from a clean home on a private X server, rolls
+a character and closes the window, then starts it on Wayland under a
+headless Weston; removes the package and expects none of its files left.
+Then installs the tree's own build with `cmake --install --prefix`, and with
+DESTDIR into a tree that is moved elsewhere, and starts the game from each.
+Last, builds the package again without its tests, in another folder and
+another time zone, and expects the same .deb byte for byte.
 
 Installing system-wide needs root (sudo otherwise). A lock shared by every
 checkout on the machine keeps test runs side by side from installing at the
@@ -16,6 +20,7 @@ remove it should this one be killed before it could."""
 
 import argparse
 import fcntl
+import filecmp
 import glob
 import os
 import shutil
@@ -28,6 +33,7 @@ import traceback
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from gamesession import AccessibleGame, GameSession, TestFailure, check, run_test
+from wayland_test import play_on_wayland
 from window_flow_test import check_status_pick, check_title_page
 
 PACKAGE = "vantik"
@@ -61,14 +67,42 @@ def installed():
     return status.returncode == 0 and status.stdout not in ("", "not-installed", "config-files")
 
 
-def build_package(args):
-    for old in glob.glob(os.path.join(args.build, "*.deb")):
-        os.remove(old)
-    run([os.path.join(args.source, "scripts", "package.sh"), args.build] + args.cmake_option,
-        "building the package")
-    debs = glob.glob(os.path.join(args.build, PACKAGE + "_*.deb"))
-    check(len(debs) == 1, "the build made %s, not one package" % debs)
-    return debs[0]
+def build_package(source, folder, **changes):
+    """Builds the packages in folder with the environment changed by changes;
+    returns the .deb and the .changes file."""
+    env = dict(os.environ, **changes)
+    run([os.path.join(source, "scripts", "package.sh"), folder], "building the package in " + folder, env=env)
+    made = {}
+    for kind in ("deb", "changes"):
+        found = glob.glob(os.path.join(folder, "%s_*.%s" % (PACKAGE, kind)))
+        check(len(found) == 1, "the build in %s made %s, not one .%s file" % (folder, found, kind))
+        made[kind] = found[0]
+    return made["deb"], made["changes"]
+
+
+def check_reproducible(args, first):
+    """A second build, later, elsewhere, without the tests, gives the same bytes."""
+    options = " ".join(filter(None, [os.environ.get("DEB_BUILD_OPTIONS"), "nocheck"]))
+    second, _ = build_package(args.source, os.path.join(args.build, "second"),
+                              DEB_BUILD_OPTIONS=options, TZ="Pacific/Kiritimati")
+    if filecmp.cmp(first, second, shallow=False):
+        return
+    with tempfile.TemporaryDirectory(prefix="vantik-reproducible-") as folder:
+        trees = []
+        for number, deb in enumerate((first, second)):
+            tree = os.path.join(folder, str(number))
+            run(["dpkg-deb", "-R", deb, tree], "unpacking " + deb)
+            trees.append(tree)
+        differ = []
+
+        def compare(listing, path):
+            differ.extend(os.path.join(path, name)
+                          for name in listing.diff_files + listing.left_only + listing.right_only)
+            for name, below in listing.subdirs.items():
+                compare(below, os.path.join(path, name))
+        compare(filecmp.dircmp(*trees), "/")
+        raise TestFailure("two builds of the same tree differ: %s and %s; in %s"
+                          % (first, second, differ or "their archives' headers"))
 
 
 class Report:
@@ -95,7 +129,8 @@ def check_installed_files(files):
                 "/usr/share/vantik/dat/vuraviv.bmp", "/usr/share/vantik/dat/04b.wav",
                 "/usr/share/vantik/dat/vantik.png",
                 "/usr/share/applications/%s.desktop" % APP_ID, "/usr/share/metainfo/%s.metainfo.xml" % APP_ID,
-                "/usr/share/man/man6/vantik.6.gz", "/usr/share/doc/vantik/copyright"]
+                "/usr/share/man/man6/vantik.6.gz", "/usr/share/doc/vantik/copyright",
+                "/usr/share/doc/vantik/changelog.Debian.gz"]
     expected += ["/usr/share/icons/hicolor/%dx%d/apps/%s.png" % (size, size, APP_ID) for size in ICON_SIZES]
     missing = [path for path in expected if path not in files or not os.path.exists(path)]
     check(not missing, "the package does not install %s" % missing)
@@ -114,13 +149,17 @@ def menu_command():
 
 
 def play_installed(launcher, prefix):
+    play_in_child(lambda: play_opening(launcher, prefix), "the game installed in " + prefix)
+
+
+def play_in_child(play, what):
     """Plays in a child process: the accessibility client stays bound to the
     first session bus it met, and each game session has a bus of its own."""
     child = os.fork()
     if child == 0:
         status = 1
         try:
-            play_opening(launcher, prefix)
+            play()
             status = 0
         except TestFailure as failure:
             print("FAIL:", failure, file=sys.stderr)
@@ -137,7 +176,7 @@ def play_installed(launcher, prefix):
         os.kill(child, signal.SIGTERM)
         os.waitpid(child, 0)
         raise
-    check(os.waitstatus_to_exitcode(status) == 0, "the game installed in %s failed (see above)" % prefix)
+    check(os.waitstatus_to_exitcode(status) == 0, "%s failed (see above)" % what)
 
 
 def play_opening(launcher, prefix):
@@ -194,6 +233,7 @@ def system_install(args, deb, report):
             report.checker(["appstreamcli", "validate", "--no-net",
                             "/usr/share/metainfo/%s.metainfo.xml" % APP_ID])
             play_installed(menu_command(), "/usr")
+            play_in_child(lambda: play_on_wayland(menu_command(), None), "the installed game on Wayland")
             remove_package(files)
         finally:
             if installed():
@@ -217,14 +257,16 @@ def relocated_installs(args):
 
 
 def package_test(args):
-    deb = build_package(args)
+    deb, changes = build_package(args.source, os.path.join(args.build, "first"))
     report = Report(args.report)
     try:
-        report.checker(["lintian", "--fail-on", "error", "--display-info", deb])
+        report.checker(["lintian", "--pedantic", "--fail-on", "error,warning", "--display-info", changes])
+        report.checker(["reuse", "--root", args.source, "lint"])
         system_install(args, deb, report)
     finally:
         report.close()
     relocated_installs(args)
+    check_reproducible(args, deb)
 
 
 def end_on_signal(number, frame):
@@ -240,7 +282,6 @@ if __name__ == "__main__":
     parser.add_argument("--report", required=True, help="where the checkers' output is kept")
     parser.add_argument("--install-build", required=True, help="a build to install into temporary folders")
     parser.add_argument("--install-prefix", required=True, help="the prefix that build was configured for")
-    parser.add_argument("--cmake-option", action="append", default=[], help="passed to the configuration")
     arguments = parser.parse_args()
     if AS_ROOT:
         check_sudo = subprocess.run(["sudo", "-n", "true"], capture_output=True)
