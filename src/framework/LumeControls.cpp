@@ -3,6 +3,7 @@
 
 #include "LumeControls.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -61,6 +62,30 @@ void WidenRow(const uchar *Source, uint32_t *Target, int Count)
 {
     for (int x = 0; x < Count; ++x, Source += 3)
         Target[x] = 0xff000000u | uint32_t(Source[2]) << 16 | uint32_t(Source[1]) << 8 | Source[0];
+}
+
+// A paint box offers its click as the accessible Press action, so that a
+// screen reader's user, or anything driving the accessibility interface, can
+// do what a click does.
+class TPaintBoxAccessible : public QAccessibleWidget {
+public:
+    explicit TPaintBoxAccessible(TLumePaintBox *Box) : QAccessibleWidget(Box, QAccessible::Graphic)
+    {
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &Name) override
+    {
+        auto *box = static_cast<TLumePaintBox *>(widget());
+        if (Name == pressAction() && box->isEnabled() && box->isVisibleTo(box->window()))
+            emit box->Clicked();
+    }
+};
+
+QAccessibleInterface *PaintBoxAccessible(const QString &, QObject *Object)
+{
+    if (auto *box = qobject_cast<TLumePaintBox *>(Object))
+        return new TPaintBoxAccessible(box);
+    return nullptr;
 }
 
 } // namespace
@@ -304,6 +329,8 @@ TLumePaintBox::TLumePaintBox(QWidget *Parent) : QWidget(Parent)
     // Once something was copied the box paints every pixel itself, so the
     // page behind it need not be filled first on each of the title's frames.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    static const bool accessible = (QAccessible::installFactory(PaintBoxAccessible), true);
+    Q_UNUSED(accessible);
 }
 
 void TLumePaintBox::Show(const QImage &Picture, const QRegion &Changed, const void *Source)

@@ -9,10 +9,51 @@
 #include "UnitSaveLoad.h"
 
 #include <QApplication>
+#include <QSocketNotifier>
 
+#include <csignal>
 #include <cstdio>
 #include <exception>
 #include <memory>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+int TerminationPipe[2] = {-1, -1};
+
+void NoteTermination(int)
+{
+    const char byte = 0;
+    [[maybe_unused]] const ssize_t written = write(TerminationPipe[1], &byte, 1);
+}
+
+// The session's end (SIGTERM) or Ctrl+C on a terminal closes the game as its
+// close box does: the main loop ends in order and the status is 0. Where
+// nothing can click (a compositor with no seat), it is also how the game is
+// asked to close.
+void CloseOnTermination(QWidget &Window)
+{
+    if (pipe2(TerminationPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(TerminationPipe[0], QSocketNotifier::Read, &Window);
+    QObject::connect(notifier, &QSocketNotifier::activated, &Window, [&Window] {
+        char byte;
+        while (read(TerminationPipe[0], &byte, 1) > 0) {
+        }
+        QApplication::closeAllWindows();
+        Window.close();
+    });
+    struct sigaction action = {};
+    action.sa_handler = NoteTermination;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -45,6 +86,7 @@ int main(int argc, char **argv)
             return 1;
         }
         guard.SetWindow(form.get());
+        CloseOnTermination(*form);
         form->show();
         status = QApplication::exec();
         form.reset();

@@ -5,13 +5,15 @@
 no X server to fall back on, and checks it through AT-SPI: it runs on the
 Wayland platform, its window shows under its caption at its fixed size, and
 the title page shows none of the main page's controls. Headless Weston has
-no seat, so nothing can click; what the accessibility interface can press, a
-message box's OK, is pressed there: started over a damaged save, the game
-must say so in one box, and pressing its OK through AT-SPI must close it and
-leave the title page running."""
+no seat, so nothing can click or type: the game is played through the
+accessibility interface alone. Started over a damaged save, the game must say
+so in one box; its OK, the title picture, "noar" and "yest" are pressed
+through AT-SPI, and asked to end as a session's end asks (SIGTERM), the game
+closes with status 0."""
 
 import os
 import random
+import signal
 import shutil
 import subprocess
 import sys
@@ -27,6 +29,8 @@ SOCKET = "wayland-vantik"
 # Not a valid save: its check code cannot match (see damaged_save_test.py).
 DAMAGED_SAVE = random.Random(20240607).randbytes(100)
 DAMAGED_TEXT = "（save.datの内容が不適切です。）"
+PROMPT = "あなたが落としたのはこのステータスですか？"
+INTRO_FIRST_CHOICE = "≫"
 
 
 class WaylandSession:
@@ -168,6 +172,19 @@ class AccessibleWindows:
                 found.append(child)
         return found
 
+    def find_by_role(self, window, role):
+        """The first showing node of this role under a window, or None."""
+        for index in range(window.get_child_count()):
+            child = window.get_child_at_index(index)
+            if child is None or not self._showing(child):
+                continue
+            if child.get_role() == role:
+                return child
+            found = self.find_by_role(child, role)
+            if found is not None:
+                return found
+        return None
+
     def controls(self, window):
         """The showing labels and push buttons in a window, as (role, text, node)."""
         roles = {self.Atspi.Role.LABEL: "label", self.Atspi.Role.PUSH_BUTTON: "button"}
@@ -226,7 +243,30 @@ def play_on_wayland(program, dat):
               "the window is %dx%d, not %dx%d" % (size.x, size.y, CLIENT_WIDTH, CLIENT_HEIGHT))
         shown = accessible.controls(windows[0])
         check(not shown, "the title page shows controls of the main page: %s" % shown)
+
+        # The status pick, played through accessible actions alone.
+        title = accessible.find_by_role(windows[0], accessible.Atspi.Role.IMAGE)
+        check(title is not None, "the title page offers no picture to press")
+        accessible.press(title)
+
+        def choices(expected):
+            def probe():
+                found = {text: node for role, text, node in accessible.controls(windows[0])
+                         if role == "button"}
+                return found if expected(found) else None
+            return probe
+        buttons = wait_for("the status pick's choices", choices(lambda b: set(b) == {"noar", "yest"}))
+        labels = [text for role, text, _ in accessible.controls(windows[0]) if role == "label"]
+        check(PROMPT in labels, "the status pick asks %s" % labels)
+        accessible.press(buttons["noar"])
+        buttons = wait_for("the choices after noar", choices(lambda b: set(b) == {"noar", "yest"}))
+        accessible.press(buttons["yest"])
+        wait_for("the intro after yest", choices(lambda b: INTRO_FIRST_CHOICE in b))
         session.check_running()
+
+        session.game.send_signal(signal.SIGTERM)
+        status = session.game.wait(timeout=10)
+        check(status == 0, "asked to end, the game ended with status %d" % status)
 
 
 if __name__ == "__main__":
