@@ -1,13 +1,15 @@
 # SPDX-FileCopyrightText: 2026 The Vantik developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Runs the built game on a private X server and drives it from outside.
+"""Runs the built game on a private X server, or a headless Weston, and
+drives it from outside.
 
-A GameSession owns everything it starts (Xvfb, a session D-Bus with the
-accessibility bus behind it, optionally a PulseAudio server with a null sink,
-and the game itself), each in its own process group, and ends them all when
-the session closes. The game sees only real X events (XTest pointer clicks,
-a WM_DELETE_WINDOW client message); its texts are read back through AT-SPI,
-its pictures from the X server's screen.
+A GameSession owns everything it starts (Xvfb or Weston, a session D-Bus with
+the accessibility bus behind it, optionally a PulseAudio server with a null
+sink, and the game itself), each in its own process group, and ends them all
+when the session closes. On X the game sees only real X events (XTest pointer
+clicks, a WM_DELETE_WINDOW client message); its texts are read back through
+AT-SPI, its pictures from the X server's screen. Headless Weston has no seat,
+so there the game is played through AT-SPI's actions alone.
 """
 
 import argparse
@@ -21,6 +23,8 @@ import sys
 import tempfile
 import threading
 import time
+import traceback
+import warnings
 import zlib
 
 import numpy as np
@@ -33,6 +37,7 @@ CLIENT_WIDTH = 500
 CLIENT_HEIGHT = 400
 SCREEN_WIDTH = 1024
 SCREEN_HEIGHT = 768
+WAYLAND_SOCKET = "wayland-vantik"
 
 # Choice buttons share one row; slot 0 is the right-most.
 BUTTON_TOP = 352
@@ -102,6 +107,34 @@ def write_png(path, rgb):
         out.write(chunk(b"IHDR", header))
         out.write(chunk(b"IDAT", zlib.compress(rows, 6)))
         out.write(chunk(b"IEND", b""))
+
+
+def in_child(play):
+    """Runs play in a forked child and returns its exit status: play's
+    number, 0 when it returns none, 1 when it fails. The accessibility client
+    stays bound to the first session bus it met, and each game session has a
+    bus of its own, so a process plays one session."""
+    child = os.fork()
+    if child == 0:
+        status = 1
+        try:
+            status = play() or 0
+        except TestFailure as failure:
+            print("FAIL:", failure, file=sys.stderr)
+        except BaseException:
+            traceback.print_exc()
+        finally:
+            sys.stdout.flush()
+            sys.stderr.flush()
+            os._exit(status)
+    try:
+        _, status = os.waitpid(child, 0)
+    except BaseException:
+        # Ended from outside: the child closes its game session too.
+        os.kill(child, signal.SIGTERM)
+        os.waitpid(child, 0)
+        raise
+    return os.waitstatus_to_exitcode(status)
 
 
 def spawn(command, **options):
@@ -225,7 +258,7 @@ def end_group(process):
 
 class GameSession:
     def __init__(self, program, dat, save_bytes=None, accessibility=False, sound=False,
-                 arguments=()):
+                 arguments=(), wayland=False):
         self.folder = tempfile.mkdtemp(prefix="vantik-system-")
         self.processes = []
         self.pulse = None
@@ -234,7 +267,7 @@ class GameSession:
         self.x = None
         try:
             self._start([os.path.abspath(program)] + list(arguments), dat, save_bytes,
-                        accessibility, sound)
+                        accessibility, sound, wayland)
         except BaseException:
             self.close()
             raise
@@ -248,28 +281,38 @@ class GameSession:
             output = self.game_output().strip()
             if output:
                 print("The game's output:\n" + output, file=sys.stderr)
+            if os.path.exists(os.path.join(self.folder, "weston.log")):
+                print("Weston's log:\n" + self._log("weston.log"), file=sys.stderr)
         self.close()
 
     # -- start and stop --------------------------------------------------
 
-    def _start(self, command, dat, save_bytes, accessibility, sound):
+    def _start(self, command, dat, save_bytes, accessibility, sound, wayland):
         self.workdir = os.path.join(self.folder, "work")
         os.makedirs(self.workdir)
-        # An installed game's launcher finds its data itself.
+        # An installed game's launcher finds its data itself and runs in the
+        # player's folder, where its save is kept.
+        saves = os.path.join(self.folder, ".local", "share", "vantik")
         if dat is not None:
             os.symlink(os.path.abspath(dat), os.path.join(self.workdir, "dat"))
+            saves = self.workdir
         if save_bytes is not None:
-            with open(os.path.join(self.workdir, "save.dat"), "wb") as out:
+            os.makedirs(saves, exist_ok=True)
+            with open(os.path.join(saves, "save.dat"), "wb") as out:
                 out.write(save_bytes)
         runtime = os.path.join(self.folder, "runtime")
         os.makedirs(runtime, mode=0o700)
 
-        self.display_name = self._start_x_server()
-        env = dict(os.environ, DISPLAY=self.display_name, XDG_RUNTIME_DIR=runtime,
-                   HOME=self.folder, QT_QPA_PLATFORM="xcb")
-        for inherited in ("WAYLAND_DISPLAY", "QT_ACCESSIBILITY", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON",
-                          "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "XDG_DATA_HOME"):
+        env = dict(os.environ, XDG_RUNTIME_DIR=runtime, HOME=self.folder)
+        for inherited in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_ACCESSIBILITY",
+                          "QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "DBUS_SESSION_BUS_ADDRESS",
+                          "AT_SPI_BUS_ADDRESS", "XDG_DATA_HOME"):
             env.pop(inherited, None)
+        if wayland:
+            # No X server to fall back on.
+            env.update(WAYLAND_DISPLAY=self._start_weston(env), QT_QPA_PLATFORM="wayland")
+        else:
+            env.update(DISPLAY=self._start_x_server(), QT_QPA_PLATFORM="xcb")
         # Without a sound server of its own the game must not find the
         # machine's one, nor start one.
         env["PULSE_SERVER"] = "unix:" + os.path.join(self.folder, "no-sound-server")
@@ -282,11 +325,14 @@ class GameSession:
             env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
             # The AT-SPI client in this process finds the accessibility bus
             # through the same session bus as the game.
-            os.environ["DBUS_SESSION_BUS_ADDRESS"] = env["DBUS_SESSION_BUS_ADDRESS"]
-            os.environ["DISPLAY"] = self.display_name
+            for name in ("DBUS_SESSION_BUS_ADDRESS", "DISPLAY"):
+                os.environ.pop(name, None)
+                if name in env:
+                    os.environ[name] = env[name]
 
-        self.x = xdisplay.Display(self.display_name)
-        self.root = self.x.screen().root
+        if not wayland:
+            self.x = xdisplay.Display(env["DISPLAY"])
+            self.root = self.x.screen().root
         self.game_log = open(os.path.join(self.folder, "game.log"), "wb")
         self.game = spawn(command, cwd=self.workdir, env=env,
                           stdout=self.game_log, stderr=subprocess.STDOUT)
@@ -316,6 +362,21 @@ class GameSession:
             if report >= 0:
                 os.close(report)
 
+    def _start_weston(self, env):
+        log = open(os.path.join(self.folder, "weston.log"), "wb")
+        weston = spawn(["weston", "--backend=headless-backend.so", "--socket=" + WAYLAND_SOCKET,
+                        "--idle-time=0", "--width=%d" % SCREEN_WIDTH, "--height=%d" % SCREEN_HEIGHT],
+                       env=env, stdout=log, stderr=subprocess.STDOUT)
+        log.close()
+        self.processes.append(weston)
+
+        def listens():
+            check(weston.poll() is None, "weston ended with status %s:\n%s"
+                  % (weston.returncode, self._log("weston.log")))
+            return os.path.exists(os.path.join(env["XDG_RUNTIME_DIR"], WAYLAND_SOCKET))
+        wait_for("weston's socket", listens, timeout=20.0)
+        return WAYLAND_SOCKET
+
     def _start_session_bus(self, env):
         # The accessibility bus launcher that this bus starts puts its socket
         # under the runtime folder, or under the home folder without one; both
@@ -341,10 +402,13 @@ class GameSession:
             end_group(process)
         shutil.rmtree(self.folder, ignore_errors=True)
 
+    def _log(self, name):
+        with open(os.path.join(self.folder, name), "rb") as log:
+            return log.read().decode(errors="replace")
+
     def game_output(self):
         self.game_log.flush()
-        with open(self.game_log.name, "rb") as log:
-            return log.read().decode(errors="replace")
+        return self._log("game.log")
 
     def wait_for_exit(self, timeout=15.0):
         try:
@@ -483,8 +547,8 @@ class Control:
     """One label or button as the accessibility interface reports it; x and
     y are relative to the game window's client area."""
 
-    def __init__(self, role, name, x, y, width, height):
-        self.role, self.name = role, name
+    def __init__(self, role, name, x, y, width, height, node=None):
+        self.role, self.name, self.node = role, name, node
         self.x, self.y, self.width, self.height = x, y, width, height
 
     def __repr__(self):
@@ -537,60 +601,73 @@ class AccessibleGame:
                 time.sleep(0.05)
         raise TestFailure("the accessibility tree kept changing")
 
-    def controls(self, window):
-        """Showing labels and push buttons of the game window."""
+    def _collect(self, frame, left=0, top=0):
+        """Showing labels and push buttons under frame, placed from left, top."""
         Atspi = self.Atspi
-        left, top, _, _ = self.session.client_rect(window)
         roles = {Atspi.Role.LABEL: "label", Atspi.Role.PUSH_BUTTON: "button"}
+        found = []
 
-        def collect():
-            found = []
-            frame = self._frame(WINDOW_CAPTION)
-            if frame is None:
-                return found
-
-            def visit(node):
-                role = roles.get(node.get_role())
-                if role is None or not self._showing(node):
-                    return
-                box = node.get_extents(Atspi.CoordType.SCREEN)
-                found.append(Control(role, node.get_name(), box.x - left, box.y - top, box.width, box.height))
+        def visit(node):
+            role = roles.get(node.get_role())
+            if role is None or not self._showing(node):
+                return
+            box = node.get_extents(Atspi.CoordType.SCREEN)
+            found.append(Control(role, node.get_name(), box.x - left, box.y - top, box.width, box.height,
+                                 node))
+        if frame is not None:
             self._walk(frame, visit)
-            return found
-        return self._snapshot(collect)
+        return found
 
-    def _frame(self, name):
+    def controls(self, window):
+        """Showing labels and push buttons of the game's X window."""
+        left, top, _, _ = self.session.client_rect(window)
+        return self._snapshot(lambda: self._collect(next(iter(self._windows(WINDOW_CAPTION)), None), left, top))
+
+    def controls_in(self, frame):
+        """The same under an accessible window. A Wayland client does not know
+        where it is shown, so there controls are told apart by role and text."""
+        return self._snapshot(lambda: self._collect(frame))
+
+    def _windows(self, name):
+        found = []
         for index in range(self.app.get_child_count()):
             child = self.app.get_child_at_index(index)
-            if child is not None and child.get_name() == name:
-                return child
-        return None
+            if child is not None and child.get_name() == name and self._showing(child):
+                found.append(child)
+        return found
+
+    def windows(self, name):
+        """The showing top-level windows of the game with this name."""
+        return self._snapshot(lambda: self._windows(name))
 
     def dialogs(self, name):
         """Showing top-level windows of the game with this name, each as its
-        (labels, buttons) texts."""
-        Atspi = self.Atspi
-
+        role, label texts and buttons (text and screen centre)."""
         def collect():
             found = []
-            for index in range(self.app.get_child_count()):
-                child = self.app.get_child_at_index(index)
-                if child is None or child.get_name() != name or not self._showing(child):
-                    continue
-                labels, buttons = [], []
-
-                def visit(node):
-                    if not self._showing(node):
-                        return
-                    if node.get_role() == Atspi.Role.LABEL:
-                        labels.append(node.get_name())
-                    elif node.get_role() == Atspi.Role.PUSH_BUTTON:
-                        box = node.get_extents(Atspi.CoordType.SCREEN)
-                        buttons.append((node.get_name(), box.x + box.width // 2, box.y + box.height // 2))
-                self._walk(child, visit)
-                found.append((child.get_role_name(), labels, buttons))
+            for window in self._windows(name):
+                shown = self._collect(window)
+                found.append((window.get_role_name(), [c.name for c in shown if c.role == "label"],
+                              [(c.name, c.x + c.width // 2, c.y + c.height // 2)
+                               for c in shown if c.role == "button"]))
             return found
         return self._snapshot(collect)
+
+    def find(self, window, role):
+        """The first showing node of this role under a window, or None."""
+        found = []
+        self._walk(window, lambda node: found.append(node)
+                   if node.get_role() == role and self._showing(node) else None)
+        return found[0] if found else None
+
+    def press(self, node):
+        """Does a control's default action, as a screen reader's user would."""
+        with warnings.catch_warnings():
+            # Debian 12's typelib marks this deprecated for a successor it lacks.
+            warnings.simplefilter("ignore", DeprecationWarning)
+            names = [node.get_action_name(index) for index in range(node.get_n_actions())]
+        check("Press" in names, "%r offers the actions %s, not Press" % (node.get_name(), names))
+        node.do_action(names.index("Press"))
 
 
 def choice_buttons(controls):

@@ -55,15 +55,12 @@ def run_case(launcher, root, name, user, environment, expect_started_in):
     os.makedirs(case)
     os.chmod(case, 0o777)
     log = os.path.join(case, "started")
-    for key, value in environment.items():
-        if value == "<file>":
-            environment[key] = os.path.join(case, "a-file")
-            with open(environment[key], "w") as out:
-                out.write("not a folder\n")
-        elif value == "<folder>":
-            environment[key] = os.path.join(case, "home")
-            os.makedirs(environment[key])
-            os.chmod(environment[key], 0o777)
+    made = {"<file>": os.path.join(case, "a-file"), "<folder>": os.path.join(case, "home")}
+    with open(made["<file>"], "w") as out:
+        out.write("not a folder\n")
+    os.makedirs(made["<folder>"])
+    os.chmod(made["<folder>"], 0o777)
+    environment = {key: made.get(value, value) for key, value in environment.items()}
     env = {"PATH": os.environ["PATH"], "VANTIK_STAND_IN_LOG": log}
     env.update({key: value for key, value in environment.items() if value is not None})
     before = everything_under(case)
@@ -109,7 +106,7 @@ def test_launcher(args):
         failures = []
         for name, user, environment, started_in in cases:
             try:
-                run_case(launcher, root, name, user, dict(environment), started_in)
+                run_case(launcher, root, name, user, environment, started_in)
             except TestFailure as failure:
                 failures.append(str(failure))
         check(not failures, "\n".join(failures))

@@ -28,11 +28,10 @@ import signal
 import subprocess
 import sys
 import tempfile
-import traceback
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from gamesession import AccessibleGame, GameSession, TestFailure, check, run_test
+from gamesession import AccessibleGame, GameSession, TestFailure, check, in_child, run_test
 from wayland_test import play_on_wayland
 from window_flow_test import check_status_pick, check_title_page
 
@@ -153,30 +152,7 @@ def play_installed(launcher, prefix):
 
 
 def play_in_child(play, what):
-    """Plays in a child process: the accessibility client stays bound to the
-    first session bus it met, and each game session has a bus of its own."""
-    child = os.fork()
-    if child == 0:
-        status = 1
-        try:
-            play()
-            status = 0
-        except TestFailure as failure:
-            print("FAIL:", failure, file=sys.stderr)
-        except BaseException:
-            traceback.print_exc()
-        finally:
-            sys.stdout.flush()
-            sys.stderr.flush()
-            os._exit(status)
-    try:
-        _, status = os.waitpid(child, 0)
-    except BaseException:
-        # Ended from outside: the child closes its game session too.
-        os.kill(child, signal.SIGTERM)
-        os.waitpid(child, 0)
-        raise
-    check(os.waitstatus_to_exitcode(status) == 0, "%s failed (see above)" % what)
+    check(in_child(play) == 0, "%s failed (see above)" % what)
 
 
 def play_opening(launcher, prefix):
