@@ -567,56 +567,44 @@ TEST_F(BattleTest, EnemySpellThatWorksCutsThePlayer)
     EXPECT_TRUE(Offers(PlayerTurn));
 }
 
-// Every last stage binds "≫" to a result, so no click reaches a stage past
-// it. Should one ever arrive, a release build passes over it without a draw,
-// a word or a sound, and a debug build stops on an assertion.
-TEST_F(BattleTest, StagePastTheLastIsPassedOver)
+// Every last stage binds "≫" to a result, and the reward's last hands over
+// to what follows it, so no click reaches a stage outside them. Should one
+// ever arrive, a release build passes over it without a draw, a word or a
+// sound, and a debug build stops on an assertion.
+TEST_F(BattleTest, StageOutsideTheStepIsPassedOver)
 {
     Meet("NORMAL");
-    PlayerTurn();
-    for (const TProcedure step :
-         {PlayerAttackStep, PlayerMagicStep, EnemyAttackStep, EnemyMagicStep}) {
+    const struct {
+        TProcedure Start, Step;
+        int32_t Stage, After;
+    } cases[] = {{PlayerTurn, PlayerAttackStep, 4, 5}, {PlayerTurn, PlayerMagicStep, 4, 5},
+                 {PlayerTurn, EnemyAttackStep, 4, 5},  {PlayerTurn, EnemyMagicStep, 4, 5},
+                 {StartReward, RewardStep, -1, -1},    {StartReward, RewardStep, 7, 7}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.Stage);
+        c.Start();
         Hush();
-        BattleStage = 4;
+        BattleStage = c.Stage;
 #ifdef QT_NO_DEBUG
         const uint32_t seed = RandSeed;
-        step();
-        EXPECT_EQ(BattleStage, 5);
+        const std::string message = Message();
+        const auto actions = ChoiceActions();
+        c.Step();
+        EXPECT_EQ(BattleStage, c.After);
         EXPECT_EQ(RandSeed, seed);
-        EXPECT_EQ(Message(), "どうする？");
+        EXPECT_EQ(Message(), message);
+        EXPECT_EQ(ChoiceActions(), actions);
         EXPECT_EQ(Sound(), "");
         EXPECT_FALSE(DiceRolling);
 #else
         // The window's threads are running: let the child start afresh.
         GTEST_FLAG_SET(death_test_style, "threadsafe");
-        EXPECT_DEATH(step(), "stage past the last");
+        EXPECT_DEATH(c.Step(), "stage past the last");
 #endif
     }
 }
 
 // ---- The outcome ----
-
-// The reward's last stage hands over to what follows it; a click at a stage
-// outside the reward is passed over like a stage past an action's last.
-TEST_F(BattleTest, RewardStageOutsideTheRewardIsPassedOver)
-{
-    Meet("NORMAL");
-    StartReward();
-    for (const int32_t stage : {-1, 7}) {
-        BattleStage = stage;
-#ifdef QT_NO_DEBUG
-        Hush();
-        const uint32_t seed = RandSeed;
-        RewardStep();
-        EXPECT_EQ(RandSeed, seed);
-        EXPECT_EQ(Sound(), "");
-        EXPECT_TRUE(Offers(RewardStep));
-#else
-        GTEST_FLAG_SET(death_test_style, "threadsafe");
-        EXPECT_DEATH(RewardStep(), "stage past the last");
-#endif
-    }
-}
 
 TEST_F(BattleTest, VictoryGrowsOneStatPerClickThenRecovers)
 {

@@ -26,7 +26,6 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <random>
 #include <string>
 #include <thread>
@@ -69,9 +68,26 @@ class SaveLoadTest : public GameHarness {
 protected:
     void TearDown() override
     {
-        for (const QString &path : Immutable)
-            SetImmutable(path, false);
+        Thaw();
         GameHarness::TearDown();
+    }
+    bool Thaw()
+    {
+        bool all = true;
+        for (const QString &path : Immutable)
+            all = SetImmutable(path, false) && all;
+        Immutable.clear();
+        return all;
+    }
+    // Files in Folder other than the save and the data link: what a save
+    // may have left behind.
+    static QStringList LeftBeside(const QString &Folder)
+    {
+        QStringList left = QDir(Folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                  QDir::NoDotAndDotDot);
+        left.removeAll("dat");
+        left.removeAll("save.dat");
+        return left;
     }
 
     QByteArray ValidSave()
@@ -291,8 +307,7 @@ TEST_F(SaveLoadTest, SaveOverUnwritableFileFailsSilentlyAndKeepsIt)
     EXPECT_TRUE(Alerts.empty());
     EXPECT_EQ(SaveFileBytes(), old);
     EXPECT_TRUE(SameBytes(Player, before));
-    ASSERT_TRUE(SetImmutable("save.dat", false));
-    Immutable.clear();
+    ASSERT_TRUE(Thaw());
 
     ASSERT_TRUE(QFile::remove("save.dat"));
     ASSERT_TRUE(QDir().mkdir("save.dat"));
@@ -316,27 +331,12 @@ TEST_F(SaveLoadTest, SaveInAFolderRefusingNewFilesWritesInPlace)
     EXPECT_EQ(QDir(".").entryList(QDir::Files).size(), 1);
 
     // With no save to overwrite there is nothing to be done.
-    ASSERT_TRUE(SetImmutable(WorkDir(), false));
+    ASSERT_TRUE(Thaw());
     ASSERT_TRUE(QFile::remove("save.dat"));
     ASSERT_TRUE(MakeImmutable(WorkDir()));
     EXPECT_FALSE(SaveGame(record, ApplicationTitle));
     EXPECT_FALSE(QFile::exists("save.dat"));
 }
-
-namespace {
-
-// Files in the folder other than the save and the data link: what a save
-// may have left behind.
-QStringList LeftBeside(const QString &Folder)
-{
-    QStringList left = QDir(Folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                              QDir::NoDotAndDotDot);
-    left.removeAll("dat");
-    left.removeAll("save.dat");
-    return left;
-}
-
-} // namespace
 
 // Kills the save loop at random moments: every kill leaves one whole record
 // of the round before or after, and at most the one temporary file of the
@@ -350,7 +350,6 @@ TEST_F(SaveLoadTest, KilledSaveLeavesOldOrNewRecordAndNoTemporaryFile)
     std::printf("kill loop seed %u (replay with VANTIK_KILL_SEED)\n", seed);
     std::mt19937 rng(seed);
     int32_t last = 0;
-    int leftovers = 0;
     for (int round = 0; round < 300; ++round) {
         SCOPED_TRACE("round " + std::to_string(round) + ", seed " + std::to_string(seed));
         QProcess helper;
@@ -370,9 +369,7 @@ TEST_F(SaveLoadTest, KilledSaveLeavesOldOrNewRecordAndNoTemporaryFile)
         last = loaded.HP;
         const QStringList left = LeftBeside(WorkDir());
         ASSERT_LE(left.size(), 1) << left.join(' ').toStdString();
-        leftovers += int(left.size());
     }
-    std::printf("%d of 300 kills left a temporary file\n", leftovers);
     ASSERT_TRUE(SaveGame(SaveLoopRecord(last + 1), ApplicationTitle));
     EXPECT_EQ(LeftBeside(WorkDir()), QStringList{});
 }
@@ -383,11 +380,10 @@ TEST_F(SaveLoadTest, KilledSaveLeavesOldOrNewRecordAndNoTemporaryFile)
 // ends and tells how long it waited.
 TEST_F(SaveLoadTest, SpecialFilesAsSaveAreRefusedWithoutWaiting)
 {
-    struct TCase {
+    const struct {
         const char *What;
-        std::function<bool()> Make;
-    };
-    const std::vector<TCase> cases{
+        bool (*Make)();
+    } cases[] = {
         {"a FIFO", [] { return ::mkfifo("save.dat", 0666) == 0; }},
         {"a link to a FIFO",
          [] { return ::mkfifo("pipe", 0666) == 0 && QFile::link("pipe", "save.dat"); }},
@@ -395,7 +391,7 @@ TEST_F(SaveLoadTest, SpecialFilesAsSaveAreRefusedWithoutWaiting)
         {"a character device",
          [] { return ::mknod("save.dat", S_IFCHR | 0666, makedev(1, 5)) == 0; }},
     };
-    for (const TCase &special : cases) {
+    for (const auto &special : cases) {
         SCOPED_TRACE(special.What);
         QFile::remove("save.dat");
         QFile::remove("pipe");
@@ -424,8 +420,6 @@ TEST_F(SaveLoadTest, SpecialFilesAsSaveAreRefusedWithoutWaiting)
         StopGame();
         Alerts.clear();
     }
-    QFile::remove("save.dat");
-    QFile::remove("pipe");
 }
 
 // A save file that is a link to a file in another folder: the save goes to
@@ -441,25 +435,17 @@ TEST_F(SaveLoadTest, LinkedSaveIsReplacedAtItsTarget)
         SCOPED_TRACE("frozen folder " + std::to_string(frozen));
         QFile::remove("save.dat");
         QFile::remove(target);
-        {
-            QFile file(target);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            ASSERT_EQ(file.write(RecordBytes(SaveLoopRecord(1))), 100);
-        }
+        ASSERT_TRUE(WriteSaveFile(RecordBytes(SaveLoopRecord(1)), target));
         ASSERT_TRUE(QFile::link(target, "save.dat"));
         if (frozen != None) {
             VANTIK_NEED(MakeImmutable(frozen == TargetFolder ? elsewhere : WorkDir()),
                         "the immutable flag (chattr +i)");
         }
         EXPECT_TRUE(SaveGame(SaveLoopRecord(2), ApplicationTitle));
-        for (const QString &path : Immutable)
-            ASSERT_TRUE(SetImmutable(path, false));
-        Immutable.clear();
+        ASSERT_TRUE(Thaw());
 
         EXPECT_EQ(QFileInfo("save.dat").symLinkTarget(), target) << "the link stays a link";
-        QFile file(target);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), RecordBytes(SaveLoopRecord(2)));
+        EXPECT_EQ(SaveFileBytes(), RecordBytes(SaveLoopRecord(2)));
         EXPECT_EQ(LeftBeside(WorkDir()), QStringList{"elsewhere"});
         EXPECT_EQ(LeftBeside(elsewhere), QStringList{"progress.dat"});
     }

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "GameHarness.h"
-#include "Keyboard.h"
 
 #include "LumeWave.h"
 #include "SoundServer.h"
@@ -15,9 +14,9 @@
 #include <QFile>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstring>
-#include <optional>
 
 // The window played from the keyboard, and what keeps a hidden choice from
 // acting: real key events on the real window, shown and active offscreen.
@@ -31,12 +30,22 @@ protected:
     void SetUp() override
     {
         GameHarness::SetUp();
-        StartGame();
-        ASSERT_TRUE(ShowActive(FormMain));
+        Restart();
     }
-    void Press(Qt::Key Key, Qt::KeyboardModifiers Modifiers = Qt::NoModifier)
+    void Restart()
     {
-        PressKey(FormMain, Key, Modifiers);
+        StopGame();
+        StartGame();
+        FormMain->show();
+        FormMain->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(FormMain));
+    }
+    // Sent to the active window as the platform sends it, so that shortcuts,
+    // the form's keyboard filter and the focused control all see the key.
+    static void Press(Qt::Key Key, Qt::KeyboardModifiers Modifiers = Qt::NoModifier)
+    {
+        QWindow *active = QGuiApplication::focusWindow();
+        QTest::keyClick(active ? active : FormMain->windowHandle(), Key, Modifiers);
     }
     // From the title page by mouse to the choices "killl" and "escapo".
     void ToEncounter()
@@ -47,20 +56,9 @@ protected:
         Click("seeek");
         ASSERT_EQ(Choices(), (Strings{"killl", "escapo"}));
     }
-    // On to the player's rolling dice, "≫" and "ib" shown.
-    void ToRollingDice()
-    {
-        ToEncounter();
-        Click("killl");
-        for (int i = 0; i < 20 && Choices() == NextOnly; ++i)
-            Click("≫");
-        ASSERT_EQ(Choices(), TurnChoices) << Message();
-        Click("attax");
-        ASSERT_TRUE(DiceRolling);
-    }
     static std::string FocusedCaption()
     {
-        QWidget *focused = Focused();
+        QWidget *focused = QApplication::focusWidget();
         return focused ? TextOf(focused) : std::string("(none)");
     }
 };
@@ -69,46 +67,57 @@ protected:
 // is under way; whatever comes next must not run that button's old action.
 TEST_F(KeyboardPlay, AHiddenChoiceNeverActs)
 {
-    const struct {
-        const char *Name;
-        std::optional<Qt::Key> Key; // none: a click reaches the button itself
-    } cases[] = {{"Space after killl", Qt::Key_Space},
-                 {"Enter after killl", Qt::Key_Return},
-                 {"a click that reaches it", std::nullopt}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.Name);
-        StopGame();
-        StartGame();
-        ASSERT_TRUE(ShowActive(FormMain));
+    enum TWay { Space, Enter, Click, AnimatedClick };
+    for (const TWay way : {Space, Enter, Click, AnimatedClick}) {
+        SCOPED_TRACE(way);
+        Restart();
         ToEncounter();
         TLumeButton &escapo = *Controls().ChoiceButtons[1];
+        if (way == AnimatedClick)
+            escapo.animateClick(); // its click is due in 100 ms, after the step
         // "killl" hides itself and "escapo"; the focus passes from the one to the other.
         ClickWidget(Controls().ChoiceButtons[0]);
         ASSERT_EQ(Choices(), NextOnly);
-        EXPECT_NE(Focused(), &escapo) << "the focus rests on a hidden choice";
-        if (c.Key)
-            Press(*c.Key);
-        else
+        EXPECT_NE(QApplication::focusWidget(), &escapo) << "the focus rests on a hidden choice";
+        if (way == Space || way == Enter)
+            Press(way == Space ? Qt::Key_Space : Qt::Key_Return);
+        else if (way == Click)
             escapo.click();
+        else
+            QTest::qWait(250);
         EXPECT_NE(Message(), Fled) << "the hidden \"escapo\" acted";
+        EXPECT_EQ(Choices(), NextOnly);
     }
 }
 
-TEST_F(KeyboardPlay, AnAnimatedClickThatEndsAfterTheStepDoesNotAct)
+TEST_F(KeyboardPlay, TheTitlePageStartsFromEnterOrSpace)
 {
-    ToEncounter();
-    Controls().ChoiceButtons[1]->animateClick(); // "escapo", its click due in 100 ms
-    ClickWidget(Controls().ChoiceButtons[0]);
-    QTest::qWait(250);
-    EXPECT_NE(Message(), Fled);
-    EXPECT_EQ(Choices(), NextOnly);
+    // A screen reader hears the title's name and how to start.
+    EXPECT_FALSE(Controls().PntTitle->accessibleName().isEmpty());
+    EXPECT_TRUE(Controls().PntTitle->accessibleDescription().contains(QStringLiteral("Enter")));
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {{Qt::Key_Return, Qt::NoModifier},
+                                                              {Qt::Key_Enter, Qt::KeypadModifier},
+                                                              {Qt::Key_Space, Qt::NoModifier}};
+    for (const auto &[key, modifiers] : keys) {
+        SCOPED_TRACE(key);
+        Restart();
+        Press(key, modifiers);
+        EXPECT_EQ(CurrentScene, "MAIN");
+        EXPECT_EQ(FocusedCaption(), "noar");
+        // The keys press the focused choice too: "noar" rolls again.
+        const TBattler before = Player;
+        Press(key, modifiers);
+        EXPECT_EQ(Choices(), PickChoices);
+        EXPECT_NE(std::memcmp(&before, &Player, sizeof Player), 0);
+    }
 }
 
-TEST_F(KeyboardPlay, EachStepPutsTheFocusOnItsFirstChoice)
+// Each step puts the focus on its first choice; Tab and the arrows then
+// move it among the shown choices in tab order.
+TEST_F(KeyboardPlay, EachStepFocusesItsFirstChoiceAndKeysMoveTheFocus)
 {
-    EXPECT_EQ(Focused(), Controls().PntTitle) << "the title page";
-    // Each click by mouse, then where the focus is: never on a choice left
-    // from the step before ("skipl" after "yest", "bosss!" after "skipl").
+    EXPECT_EQ(QApplication::focusWidget(), Controls().PntTitle) << "the title page";
+    // Never on a choice left from the step before ("skipl" after "yest", "bosss!" after "skipl").
     const struct {
         const char *Click, *Focus;
     } steps[] = {{nullptr, "noar"}, {"yest", "≫"}, {"skipl", "seeek"}, {"seeek", "killl"}};
@@ -124,41 +133,8 @@ TEST_F(KeyboardPlay, EachStepPutsTheFocusOnItsFirstChoice)
         EXPECT_EQ(FocusedCaption(), "≫");
         Click("≫");
     }
-    EXPECT_EQ(FocusedCaption(), "attax");
-}
-
-TEST_F(KeyboardPlay, TheTitlePageStartsFromEnterOrSpace)
-{
-    const struct {
-        Qt::Key Key;
-        Qt::KeyboardModifiers Modifiers;
-    } keys[] = {{Qt::Key_Return, Qt::NoModifier},
-                {Qt::Key_Enter, Qt::KeypadModifier},
-                {Qt::Key_Space, Qt::NoModifier}};
-    for (const auto &key : keys) {
-        SCOPED_TRACE(key.Key);
-        StopGame();
-        StartGame();
-        ASSERT_TRUE(ShowActive(FormMain));
-        Press(key.Key, key.Modifiers);
-        EXPECT_EQ(CurrentScene, "MAIN");
-        EXPECT_EQ(Choices(), PickChoices);
-        EXPECT_EQ(FocusedCaption(), "noar");
-        // The keys press the focused choice too: "noar" rolls again.
-        const TBattler before = Player;
-        Press(key.Key, key.Modifiers);
-        EXPECT_EQ(Choices(), PickChoices);
-        EXPECT_NE(std::memcmp(&before, &Player, sizeof Player), 0);
-    }
-}
-
-TEST_F(KeyboardPlay, TabAndArrowsMoveAmongTheShownChoicesInTabOrder)
-{
-    ToEncounter();
-    Click("killl");
-    for (int i = 0; i < 20 && Choices() == NextOnly; ++i)
-        Click("≫");
     ASSERT_EQ(Choices(), TurnChoices);
+    ASSERT_EQ(FocusedCaption(), "attax");
     // Tab order: slot 1, slot 0, slot 2; hidden slots are passed over.
     const struct {
         Qt::Key Key;
@@ -178,31 +154,30 @@ TEST_F(KeyboardPlay, TabAndArrowsMoveAmongTheShownChoicesInTabOrder)
     EXPECT_EQ(Choices(), (Strings{"右", "左"})) << "Enter did not take \"escapy\"";
 }
 
-TEST_F(KeyboardPlay, IdeaBurstFollowsTheChoicesWhileShown)
+// While the dice roll: "ib" is reached by Tab and pressed by Space, and the
+// help comes and goes without touching the dice's ticks.
+TEST_F(KeyboardPlay, IdeaBurstAndHelpBesideTheRollingDice)
 {
-    ToRollingDice();
+    ToEncounter();
+    Click("killl");
+    for (int i = 0; i < 20 && Choices() == NextOnly; ++i)
+        Click("≫");
+    ASSERT_EQ(Choices(), TurnChoices) << Message();
+    Click("attax");
+    ASSERT_TRUE(DiceRolling);
     Player.Reason = 0; // the burst surely fails, and the dice roll on
     EXPECT_EQ(FocusedCaption(), "≫");
     Press(Qt::Key_Tab);
-    ASSERT_EQ(Focused(), Controls().BtnIdeaBurst);
+    ASSERT_EQ(QApplication::focusWidget(), Controls().BtnIdeaBurst);
     Press(Qt::Key_Space);
     EXPECT_FALSE(Controls().BtnIdeaBurst->isEnabled()) << "Space did not press \"ib\"";
     EXPECT_EQ(FocusedCaption(), "≫") << "the focus stayed on the spent \"ib\"";
-    Press(Qt::Key_Return);
-    EXPECT_FALSE(DiceRolling);
-    EXPECT_TRUE(Controls().BtnIdeaBurst->isHidden());
-}
-
-TEST_F(KeyboardPlay, HelpOpensAndClosesBesideTheRollingDice)
-{
-    ToRollingDice();
     for (Qt::Key close : {Qt::Key_F1, Qt::Key_Escape}) {
         Press(Qt::Key_F1);
         TFormHelp *help = FormMain->HelpWindow();
         ASSERT_NE(help, nullptr);
         EXPECT_TRUE(help->isVisible());
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-        // The dice go on ticking as before.
         const TSjis before = Controls().LabDiceMine->Caption();
         const int32_t value = DiceValue;
         for (int i = 0; i < 5 && Controls().LabDiceMine->Caption() == before; ++i)
@@ -210,11 +185,12 @@ TEST_F(KeyboardPlay, HelpOpensAndClosesBesideTheRollingDice)
         EXPECT_NE(Controls().LabDiceMine->Caption(), before);
         EXPECT_NE(DiceValue, value);
         EXPECT_EQ(TimerInterval(DiceTimer), 50);
-        PressKey(FormMain, close);
+        Press(close);
         EXPECT_FALSE(help->isVisible()) << "key " << close;
     }
-    Press(Qt::Key_Return); // the game is played on with the keys
+    Press(Qt::Key_Return);
     EXPECT_FALSE(DiceRolling);
+    EXPECT_TRUE(Controls().BtnIdeaBurst->isHidden());
 }
 
 TEST_F(KeyboardPlay, TheSoundSwitchSilencesAndIsRemembered)
@@ -231,9 +207,7 @@ TEST_F(KeyboardPlay, TheSoundSwitchSilencesAndIsRemembered)
     EXPECT_TRUE(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + "/vantik/vantik.conf"));
 
     // Read back before the next start's title music.
-    StopGame();
-    StartGame();
-    ASSERT_TRUE(ShowActive(FormMain));
+    Restart();
     EXPECT_FALSE(WavePlayer->SoundOn());
     EXPECT_FALSE(ThisProcessSounds());
     Press(Qt::Key_M);
@@ -246,21 +220,12 @@ TEST_F(KeyboardPlay, TheSoundSwitchSilencesAndIsRemembered)
 
 TEST_F(KeyboardPlay, CtrlQEndsTheGameAsTheCloseButtonDoes)
 {
-    QTimer::singleShot(0, FormMain, [this] { Press(Qt::Key_Q, Qt::ControlModifier); });
+    QTimer::singleShot(0, FormMain, [] { Press(Qt::Key_Q, Qt::ControlModifier); });
     // Should the key do nothing, the loop is ended with a status of its own.
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(7); });
-    const int status = QApplication::exec();
-    EXPECT_EQ(status, 0);
+    EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(ApplicationTerminated());
     EXPECT_FALSE(FormMain->isVisible());
-}
-
-// A screen reader hears of each new message through the label's name
-// (the system test listens for it); the title says how to start.
-TEST_F(KeyboardPlay, TheTitleSaysHowToStart)
-{
-    EXPECT_FALSE(Controls().PntTitle->accessibleName().isEmpty());
-    EXPECT_TRUE(Controls().PntTitle->accessibleDescription().contains(QStringLiteral("Enter")));
 }
 
 } // namespace

@@ -249,17 +249,16 @@ TEST_F(StoryTest, StepOutsideTheNarrationIsPassedOver)
 {
     AcceptNewCharacter();
     Click("skipl");
-    struct Case {
-        TProcedure Start;
-        TProcedure Step;
-        int32_t Lines;
-    };
-    for (const Case c : {Case{StartIntro, IntroStep, int32_t(IntroLines.size())},
-                         Case{StartEndingA, EndingAStep, int32_t(EndingALines.size())},
-                         Case{StartEndingB, EndingBStep, int32_t(EndingBLines.size())}}) {
+    const struct {
+        TProcedure Start, Step;
+        size_t Lines;
+    } cases[] = {{StartIntro, IntroStep, IntroLines.size()},
+                 {StartEndingA, EndingAStep, EndingALines.size()},
+                 {StartEndingB, EndingBStep, EndingBLines.size()}};
+    for (const auto &c : cases) {
         c.Start();
         const Strings choices = Choices();
-        for (const int32_t step : {-1, c.Lines + 1}) {
+        for (const int32_t step : {-1, int32_t(c.Lines) + 1}) {
             StoryStep = step;
 #ifdef QT_NO_DEBUG
             const uint32_t seed = RandSeed;

@@ -16,9 +16,9 @@ QByteArray SaveFileBytes()
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool WriteSaveFile(const QByteArray &Bytes)
+bool WriteSaveFile(const QByteArray &Bytes, const QString &Path)
 {
-    QFile file("save.dat");
+    QFile file(Path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(Bytes) == Bytes.size();
 }

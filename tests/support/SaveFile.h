@@ -17,8 +17,9 @@ inline const char *const WriteFailureText = "（save.datの書き込みに失敗
 
 // The bytes of save.dat; empty when it cannot be read.
 QByteArray SaveFileBytes();
-// Replaces save.dat with Bytes; false when that could not be done in full.
-bool WriteSaveFile(const QByteArray &Bytes);
+// Replaces save.dat, or the file at Path, with Bytes; false when that could
+// not be done in full.
+bool WriteSaveFile(const QByteArray &Bytes, const QString &Path = QStringLiteral("save.dat"));
 // The 100 bytes a save file holds for Record.
 QByteArray RecordBytes(const TBattler &Record);
 // Whether two records agree in every byte, hidden name bytes and padding included.
