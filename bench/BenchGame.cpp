@@ -414,7 +414,6 @@ VANTIK_ONCE_IN_SECONDS(BENCHMARK_CAPTURE(BM_TitlePageWithout, changes, "changes"
 VANTIK_ONCE_IN_SECONDS(BENCHMARK_CAPTURE(BM_TitlePageWithout, nothing, ""));
 BENCHMARK(BM_CpuShareIdleMainPage)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(BM_DiceRolling)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
-VANTIK_ONCE_IN_SECONDS(BENCHMARK_CAPTURE(BM_DiceRollingWithout, captions, "captions"));
 VANTIK_ONCE_IN_SECONDS(BENCHMARK_CAPTURE(BM_DiceRollingWithout, wakeup, "wakeup"));
 BENCHMARK_CAPTURE(BM_QtFloor, idle_timer, "idle")
     ->UseManualTime()
