@@ -711,8 +711,8 @@
     <name>Window</name>
     <message>
         <source>ヴェスカ</source>
-        <extracomment>The window&apos;s caption: the game&apos;s name.</extracomment>
-        <translation>Vesca</translation>
+        <extracomment>The window&apos;s caption: the game&apos;s name (in English, as the desktop menu names it).</extracomment>
+        <translation>Vantik</translation>
     </message>
 </context>
 </TS>

@@ -98,7 +98,7 @@ TFormMain::~TFormMain()
 
 void TFormMain::BuildLayout()
 {
-    //: The window's caption: the game's name.
+    //: The window's caption: the game's name (in English, as the desktop menu names it).
     setWindowTitle(QCoreApplication::translate("Window", "ヴェスカ"));
     setWindowIcon(QIcon(QString::fromLatin1(PictureIcon)));
     QPalette pal = palette();
