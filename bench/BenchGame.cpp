@@ -17,6 +17,7 @@
 #include "UnitBmp.h"
 #include "UnitCommon.h"
 #include "UnitForm.h"
+#include "UnitLanguage.h"
 #include "UnitSaveLoad.h"
 
 #include <QApplication>
@@ -114,6 +115,8 @@ template <typename TSetup> void RunWindow(TSetup Setup)
     char *argv[] = {name, nullptr};
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    // In the locale's language, as the program chooses it.
+    UseLanguage(ChooseLanguage(TLocaleSettings::OfProcess(), InstalledCatalogs()));
     auto *form = new TFormMain();
     form->show();
     Setup(*form);
