@@ -10,8 +10,8 @@ QString BuiltCatalogFolder()
     return QStringLiteral(VANTIK_DAT_DIR "/translations");
 }
 
-TLanguageScope::TLanguageScope(const QString &Language)
-    : Ok(UseLanguage(Language, BuiltCatalogFolder()))
+TLanguageScope::TLanguageScope(const QString &Language, const QString &Folder)
+    : Ok(UseLanguage(Language, Folder))
 {
 }
 

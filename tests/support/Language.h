@@ -5,11 +5,14 @@
 
 #include <QString>
 
+// The build's catalogs.
+QString BuiltCatalogFolder();
+
 // The game in another language for the life of the object: Language's
-// catalog from the build's data folder; the game's own Japanese again after.
+// catalog from Folder; the game's own Japanese again after.
 class TLanguageScope {
 public:
-    explicit TLanguageScope(const QString &Language);
+    explicit TLanguageScope(const QString &Language, const QString &Folder = BuiltCatalogFolder());
     ~TLanguageScope();
     TLanguageScope(const TLanguageScope &) = delete;
     TLanguageScope &operator=(const TLanguageScope &) = delete;
@@ -18,9 +21,6 @@ public:
 private:
     bool Ok;
 };
-
-// The build's catalogs.
-QString BuiltCatalogFolder();
 
 // The first character of Text that a Japanese text has and an English one
 // has not (kana, kanji, full-width forms, the ideographic space), or a null
