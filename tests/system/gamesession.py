@@ -452,18 +452,19 @@ class GameSession:
                 found.append(window)
         return found
 
-    def main_window(self, timeout=20.0):
-        """The one shown window captioned as the game's."""
+    def main_window(self, timeout=20.0, caption=WINDOW_CAPTION):
+        """The one shown window captioned as the game's in the session's
+        language."""
         def probe():
             self.check_running()
-            shown = self.shown_top_levels(WINDOW_CAPTION)
+            shown = self.shown_top_levels(caption)
             return shown[0] if len(shown) == 1 else None
         try:
             return wait_for("the game window", probe, timeout=timeout)
         except TestFailure:
             names = [self.window_name(w) for w in self.root.query_tree().children
                      if w.get_attributes().map_state == X.IsViewable]
-            raise TestFailure("no single window captioned %r; shown: %s" % (WINDOW_CAPTION, names))
+            raise TestFailure("no single window captioned %r; shown: %s" % (caption, names))
 
     def client_rect(self, window):
         """The window's client area in screen coordinates."""
@@ -623,9 +624,11 @@ class AccessibleGame:
         return found
 
     def controls(self, window):
-        """Showing labels and push buttons of the game's X window."""
+        """Showing labels and push buttons of the game's X window, found on
+        the bus by its caption, whatever the language."""
         left, top, _, _ = self.session.client_rect(window)
-        return self._snapshot(lambda: self._collect(next(iter(self._windows(WINDOW_CAPTION)), None), left, top))
+        caption = self.session.window_name(window)
+        return self._snapshot(lambda: self._collect(next(iter(self._windows(caption)), None), left, top))
 
     def controls_in(self, frame):
         """The same under an accessible window. A Wayland client does not know
@@ -654,6 +657,23 @@ class AccessibleGame:
                 found.append((window.get_role_name(), [c.name for c in shown if c.role == "label"],
                               [(c.name, c.x + c.width // 2, c.y + c.height // 2)
                                for c in shown if c.role == "button"]))
+            return found
+        return self._snapshot(collect)
+
+    def texts(self, frame):
+        """Every showing node under frame, the frame too, as its role name,
+        name, description and, where it has one, its text."""
+        def collect():
+            found = []
+
+            def visit(node):
+                if not self._showing(node):
+                    return
+                text = node.get_text_iface()
+                found.append((node.get_role_name(), node.get_name(), node.get_description(),
+                              text.get_text(0, text.get_character_count()) if text is not None else ""))
+            visit(frame)
+            self._walk(frame, visit)
             return found
         return self._snapshot(collect)
 
