@@ -452,18 +452,19 @@ class GameSession:
                 found.append(window)
         return found
 
-    def main_window(self, timeout=20.0):
-        """The one shown window captioned as the game's."""
+    def main_window(self, timeout=20.0, caption=WINDOW_CAPTION):
+        """The one shown window captioned as the game's in the session's
+        language."""
         def probe():
             self.check_running()
-            shown = self.shown_top_levels(WINDOW_CAPTION)
+            shown = self.shown_top_levels(caption)
             return shown[0] if len(shown) == 1 else None
         try:
             return wait_for("the game window", probe, timeout=timeout)
         except TestFailure:
             names = [self.window_name(w) for w in self.root.query_tree().children
                      if w.get_attributes().map_state == X.IsViewable]
-            raise TestFailure("no single window captioned %r; shown: %s" % (WINDOW_CAPTION, names))
+            raise TestFailure("no single window captioned %r; shown: %s" % (caption, names))
 
     def client_rect(self, window):
         """The window's client area in screen coordinates."""
@@ -623,9 +624,11 @@ class AccessibleGame:
         return found
 
     def controls(self, window):
-        """Showing labels and push buttons of the game's X window."""
+        """Showing labels and push buttons of the game's X window, found on
+        the bus by its caption, whatever the language."""
         left, top, _, _ = self.session.client_rect(window)
-        return self._snapshot(lambda: self._collect(next(iter(self._windows(WINDOW_CAPTION)), None), left, top))
+        caption = self.session.window_name(window)
+        return self._snapshot(lambda: self._collect(next(iter(self._windows(caption)), None), left, top))
 
     def controls_in(self, frame):
         """The same under an accessible window. A Wayland client does not know
@@ -654,6 +657,23 @@ class AccessibleGame:
                 found.append((window.get_role_name(), [c.name for c in shown if c.role == "label"],
                               [(c.name, c.x + c.width // 2, c.y + c.height // 2)
                                for c in shown if c.role == "button"]))
+            return found
+        return self._snapshot(collect)
+
+    def texts(self, frame):
+        """Every showing node under frame, the frame too, as its role name,
+        name, description and, where it has one, its text."""
+        def collect():
+            found = []
+
+            def visit(node):
+                if not self._showing(node):
+                    return
+                text = node.get_text_iface()
+                found.append((node.get_role_name(), node.get_name(), node.get_description(),
+                              text.get_text(0, text.get_character_count()) if text is not None else ""))
+            visit(frame)
+            self._walk(frame, visit)
             return found
         return self._snapshot(collect)
 
@@ -691,6 +711,105 @@ def message_text(controls):
         if control.role == "label" and (control.x, control.y, control.width, control.height) == MESSAGE_RECT:
             return control.name
     return None
+
+
+# The choices of the main page by slot; the game's made-up words read the
+# same in every language.
+PICK = {0: "noar", 1: "yest"}
+INTRO = {0: "≫", 1: "skipl"}
+MENU = {0: "seeek", 1: "bosss!", 2: "savie"}
+ENCOUNTER = {0: "killl", 1: "escapo"}
+TURN = {0: "attax", 1: "magix", 2: "escapy"}
+NEXT = {0: "≫"}
+DEFEAT = {0: "gmov"}
+
+
+def control_at(shown, place, role):
+    """The name of the control of this role at place, or None."""
+    for control in shown:
+        if control.role == role and (control.x, control.y) == place:
+            return control.name
+    return None
+
+
+class Defeated(Exception):
+    """The dice went against the character: a fair end, but not the road
+    the test walks, so it is played again."""
+
+
+# The exit status of one game that ended in defeat.
+DEFEATED = 3
+
+
+def play_until_undefeated(play_once, what, attempts=4):
+    """Plays play_once, each game in a child process of its own (see
+    in_child), and again while the game ends in defeat."""
+    def once():
+        try:
+            play_once()
+        except Defeated:
+            return DEFEATED
+    for attempt in range(attempts):
+        status = in_child(once)
+        if status != DEFEATED:
+            check(status == 0, what + " failed")
+            return
+        print("defeated on attempt %d; playing again" % (attempt + 1), flush=True)
+    raise TestFailure("defeated %d times running" % attempts)
+
+
+class KeyboardPlayer:
+    """Presses keys in the game window and reads its main page back; seen,
+    when given, gets the controls of every page read."""
+
+    def __init__(self, session, accessible, window, seen=None):
+        self.press, self.accessible, self.window = session.press_key, accessible, window
+        self.seen = seen
+
+    def page(self):
+        shown = self.accessible.controls(self.window)
+        if self.seen is not None:
+            self.seen(shown)
+        return message_text(shown), choice_buttons(shown), shown
+
+    def press_until(self, keys, what, test, tries=1):
+        """Presses the keys and waits for the page test accepts; presses again
+        when the first press came before the window had the keyboard."""
+        last = (None, None, None)
+        for _ in range(tries):
+            self.press(*keys)
+            try:
+                return wait_for(what, lambda: (lambda p: p if test(*p) else None)(self.page()), timeout=5.0)
+            except TestFailure:
+                last = self.page()
+        raise TestFailure("%s; message %r, choices %s" % (what, last[0], last[1]))
+
+    def press_for_change(self, key, what, part):
+        """Presses the key and waits for part of the page to change."""
+        before = part(self.page())
+        self.press(key)
+        wait_for(what, lambda: part(self.page()) != before, timeout=5.0)
+
+    def to_main_menu(self):
+        """Plays on with Enter from wherever the fight stands, taking "escapy"
+        on each turn, until the main menu shows."""
+        for _ in range(60):
+            buttons = self.page()[1]
+            if buttons == MENU:
+                return
+            if buttons == DEFEAT:
+                raise Defeated()
+            if buttons == TURN:
+                # From "attax" the next choice in the tab order is "escapy".
+                self.press("Tab")
+                self.press_for_change("Return", "the ways out", lambda p: p[1])
+                # The second way out, before the first in the tab order, is
+                # the safe one two times in three.
+                self.press("Left")
+                self.press_for_change("Return", "the way out taken", lambda p: p[:2])
+            else:
+                self.press_for_change("Return", "the next step", lambda p: p[:2])
+        raise TestFailure("no way back to the main menu")
 
 
 def answer_error_box(session, text):

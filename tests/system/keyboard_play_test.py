@@ -12,26 +12,15 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from gamesession import (AccessibleGame, GameSession, TestFailure, check, choice_buttons, in_child,
-                         message_text, run_test, standard_arguments, wait_for)
+from gamesession import (DEFEAT, ENCOUNTER, INTRO, MENU, NEXT, PICK, TURN, AccessibleGame, Defeated,
+                         GameSession, KeyboardPlayer, check, control_at, play_until_undefeated, run_test,
+                         standard_arguments, wait_for)
 
 PROMPT = "あなたが落としたのはこのステータスですか？"
-PICK = {0: "noar", 1: "yest"}
-INTRO = {0: "≫", 1: "skipl"}
-MENU = {0: "seeek", 1: "bosss!", 2: "savie"}
-ENCOUNTER = {0: "killl", 1: "escapo"}
-TURN = {0: "attax", 1: "magix", 2: "escapy"}
-NEXT = {0: "≫"}
-DEFEAT = {0: "gmov"}
 # Where "ib", the player's dice and the stars are on the main page.
 BURST_BUTTON = (416, 208)
 MY_DICE = (440, 320)
 STARS = (280, 8)
-
-
-class Defeated(Exception):
-    """The dice went against the character: a fair end, but not the road
-    this test walks, so it is played again."""
 
 
 class Announcements:
@@ -62,61 +51,8 @@ def showing(choices):
     return lambda text, buttons, shown: buttons == choices
 
 
-def control_at(shown, place, role):
-    for control in shown:
-        if control.role == role and (control.x, control.y) == place:
-            return control.name
-    return None
-
-
 def texts(page):
     return [(c.role, c.name, c.x, c.y) for c in page[2]]
-
-
-class Player:
-    """Presses keys in the game window and reads its main page back."""
-
-    def __init__(self, session, accessible, window):
-        self.press, self.accessible, self.window = session.press_key, accessible, window
-
-    def page(self):
-        shown = self.accessible.controls(self.window)
-        return message_text(shown), choice_buttons(shown), shown
-
-    def press_until(self, keys, what, test, tries=1):
-        """Presses the keys and waits for the page test accepts; presses again
-        when the first press came before the window had the keyboard."""
-        last = (None, None, None)
-        for _ in range(tries):
-            self.press(*keys)
-            try:
-                return wait_for(what, lambda: (lambda p: p if test(*p) else None)(self.page()), timeout=5.0)
-            except TestFailure:
-                last = self.page()
-        raise TestFailure("%s; message %r, choices %s" % (what, last[0], last[1]))
-
-    def press_for_change(self, key, what, part):
-        """Presses the key and waits for part of the page to change."""
-        before = part(self.page())
-        self.press(key)
-        wait_for(what, lambda: part(self.page()) != before, timeout=5.0)
-
-    def to_main_menu(self):
-        """Plays on with Enter from wherever the fight stands, taking "escapy"
-        and an escape side on each turn, until the main menu shows."""
-        for _ in range(60):
-            buttons = self.page()[1]
-            if buttons == MENU:
-                return
-            if buttons == DEFEAT:
-                raise Defeated()
-            if buttons == TURN:
-                # From "attax" the next choice in the tab order is "escapy".
-                self.press("Tab")
-                self.press_for_change("Return", "the escape sides", lambda p: p[1])
-            else:
-                self.press_for_change("Return", "the next step", lambda p: p[:2])
-        raise TestFailure("no way back to the main menu")
 
 
 def play_once(args):
@@ -125,7 +61,7 @@ def play_once(args):
         accessible = AccessibleGame(session)
         heard = Announcements(accessible)
         session.focus_keyboard(window)
-        player = Player(session, accessible, window)
+        player = KeyboardPlayer(session, accessible, window)
 
         # The title page starts on Enter; the focus is then on "noar".
         player.press_until(["Return"], "the status pick",
@@ -184,26 +120,8 @@ def play_once(args):
         check(status == 0, "Ctrl+Q ended the game with status %d:\n%s" % (status, session.game_output()))
 
 
-# The exit status of one game that ended in defeat.
-DEFEATED = 3
-
-
-def once(args):
-    try:
-        play_once(args)
-    except Defeated:
-        return DEFEATED
-
-
 def play(args):
-    """Plays each game in a child process of its own (see in_child)."""
-    for attempt in range(4):
-        status = in_child(lambda: once(args))
-        if status != DEFEATED:
-            check(status == 0, "the game played from the keyboard failed")
-            return
-        print("defeated on attempt %d; playing again" % (attempt + 1), flush=True)
-    raise TestFailure("defeated four times running")
+    play_until_undefeated(lambda: play_once(args), "the game played from the keyboard")
 
 
 if __name__ == "__main__":

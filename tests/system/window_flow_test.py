@@ -12,12 +12,11 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import numpy as np
-from gamesession import (CLIENT_HEIGHT, CLIENT_WIDTH, MAIN_PAGE_GROUND, AccessibleGame, GameSession,
-                         TestFailure, check, choice_buttons, colour_share, message_text, run_test,
-                         save_picture, standard_arguments, wait_for, wait_for_picture)
+from gamesession import (CLIENT_HEIGHT, CLIENT_WIDTH, INTRO, MAIN_PAGE_GROUND, MENU, PICK, AccessibleGame,
+                         GameSession, TestFailure, check, choice_buttons, colour_share, message_text,
+                         run_test, save_picture, standard_arguments, wait_for, wait_for_picture)
 
 PROMPT = "あなたが落としたのはこのステータスですか？"
-MENU = {0: "seeek", 1: "bosss!", 2: "savie"}
 
 
 def check_window(session, window):
@@ -80,7 +79,7 @@ def wait_for_page(accessible, window, what, test):
 def check_status_pick(session, accessible, window, screenshots):
     session.click_in(window, CLIENT_WIDTH // 2, CLIENT_HEIGHT // 2)
     controls = wait_for_page(accessible, window, "the status pick",
-                             lambda text, buttons, _: text == PROMPT and buttons == {0: "noar", 1: "yest"})
+                             lambda text, buttons, _: text == PROMPT and buttons == PICK)
     picture = wait_for_picture(session, window, "the main page on the screen",
                                lambda shown: colour_share(shown, MAIN_PAGE_GROUND) > 0.1)
     save_picture(screenshots, "statuspick.png", picture)
@@ -96,7 +95,7 @@ def check_status_pick(session, accessible, window, screenshots):
     session.click_slot(window, 0)
     controls = wait_for_page(accessible, window, "a new roll after noar",
                              lambda text, buttons, shown: player_side(shown) != player)
-    check(message_text(controls) == PROMPT and choice_buttons(controls) == {0: "noar", 1: "yest"},
+    check(message_text(controls) == PROMPT and choice_buttons(controls) == PICK,
           "noar changed the question or the choices")
     return player_side(controls)
 
@@ -104,7 +103,7 @@ def check_status_pick(session, accessible, window, screenshots):
 def check_intro(session, accessible, window, player):
     session.click_slot(window, 1)
     controls = wait_for_page(accessible, window, "the intro after yest",
-                             lambda text, buttons, _: text == "" and buttons == {0: "≫", 1: "skipl"})
+                             lambda text, buttons, _: text == "" and buttons == INTRO)
     check(player_side(controls) == player, "yest did not keep the character last shown")
     lines = []
     for _ in range(3):
@@ -112,7 +111,7 @@ def check_intro(session, accessible, window, player):
         controls = wait_for_page(accessible, window, "the next intro line",
                                  lambda text, buttons, _: text and text not in lines)
         lines.append(message_text(controls))
-        check(choice_buttons(controls) == {0: "≫", 1: "skipl"}, "the intro's choices changed")
+        check(choice_buttons(controls) == INTRO, "the intro's choices changed")
     check(lines[0].endswith("、") and lines[2] == "それがあなた。", "the intro reads %s" % lines)
 
 
