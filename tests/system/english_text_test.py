@@ -19,7 +19,7 @@ from gamesession import (DEFEAT, ENCOUNTER, INTRO, MENU, NEXT, PICK, TURN, Acces
                          play_until_undefeated, run_test, save_picture, standard_arguments, wait_for)
 
 LOCALE = "en_US.UTF-8"
-CAPTION = "Vesca"
+CAPTION = "Vantik"
 HELP_CAPTION = "How to play"
 TITLE_NAME = "Title page"
 TITLE_DESCRIPTION = "Click, or press Enter or Space, to start a new game. F1 shows how to play."
