@@ -11,6 +11,7 @@
 #include "UnitMain.h"
 #include "UnitPage.h"
 #include "UnitSaveLoad.h"
+#include "UnitSpeech.h"
 
 #include <QIcon>
 #include <QShortcut>
@@ -180,6 +181,8 @@ void TFormMain::BuildLayout()
     setTabOrder(BtnMain2, BtnMain3);
     setTabOrder(BtnMain3, BtnMain4);
     setTabOrder(BtnMain4, BtnIdeaBurst);
+    BtnIdeaBurst->setAccessibleDescription(BurstMeaning());
+    Speech = new TSpeechNotice(this);
     AddShortcuts();
 }
 
@@ -193,6 +196,7 @@ void TFormMain::AddShortcuts()
     };
     bind(QKeySequence(Qt::Key_F1), [this] { ToggleHelp(); });
     bind(QKeySequence(Qt::Key_M), [this] { ToggleSound(); });
+    bind(QKeySequence(Qt::Key_S), [this] { SpeakState(); });
     // As the close button: the close event ends the main loop.
     bind(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
@@ -217,6 +221,14 @@ void TFormMain::ToggleSound()
         Help->ShowSoundState(WavePlayer->SoundOn());
 }
 
+void TFormMain::SpeakState()
+{
+    // Only the main page shows the two sides; a blank enemy side means no enemy.
+    if (PageMain->isHidden())
+        return;
+    Speech->Say(StateSpeech(Player, LabEnemyHP->Caption().empty() ? nullptr : &Enemy));
+}
+
 void TFormMain::ShowText(const TSjis &Text)
 {
     DicePrologue();
@@ -230,9 +242,8 @@ void TFormMain::ShowText(const TSjis &Text)
             shown += Text[i];
         }
     }
-    // A screen reader reads each new message: the label announces the change
-    // of its name (its text) itself.
     LabMain->SetCaption(shown);
+    Speech->SayAfterStep(SpokenMessage(FromSjis(shown)));
 }
 
 void TFormMain::ClearChoices()
@@ -250,6 +261,7 @@ void TFormMain::AddChoice(const TSjis &Caption, TProcedure Action)
         return;
     const int slot = ChoiceCount;
     ChoiceButtons[slot]->SetCaption(Caption);
+    ChoiceButtons[slot]->setAccessibleDescription(ChoiceMeaning(FromSjis(Caption)));
     ChoiceButtons[slot]->show();
     ChoiceActions[slot] = Action;
     ++ChoiceCount;
