@@ -182,7 +182,7 @@ void TFormMain::BuildLayout()
     setTabOrder(BtnMain3, BtnMain4);
     setTabOrder(BtnMain4, BtnIdeaBurst);
     BtnIdeaBurst->setAccessibleDescription(BurstMeaning());
-    Speech = new TSpeechNotice(this);
+    Speech = new TSpeech(this);
     AddShortcuts();
 }
 

@@ -12,7 +12,7 @@
 
 struct TBattler;
 class TFormHelp;
-class TSpeechNotice;
+class TSpeech;
 
 // The choice buttons along the bottom of the main page; slot 0 is the right-most.
 inline constexpr int32_t ChoiceSlots = 5;
@@ -106,7 +106,7 @@ private:
     std::array<TProcedure, ChoiceSlots> ChoiceActions{};
     int32_t ChoiceCount = 0;
     TFormHelp *Help = nullptr;
-    TSpeechNotice *Speech = nullptr;
+    TSpeech *Speech = nullptr;
 };
 
 // The main window; set before its constructor's body runs and cleared when

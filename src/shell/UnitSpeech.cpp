@@ -12,6 +12,11 @@
 
 namespace {
 
+class TSpeechNotice : public QWidget {
+public:
+    using QWidget::QWidget;
+};
+
 QAccessibleInterface *NoticeAccessible(const QString &, QObject *Object)
 {
     if (auto *notice = dynamic_cast<TSpeechNotice *>(Object))
@@ -135,30 +140,35 @@ QString StateSpeech(const TBattler &Player, const TBattler *Enemy)
     return said.join(u' ');
 }
 
-TSpeechNotice::TSpeechNotice(QWidget *Form) : QWidget(Form)
+TSpeech::TSpeech(QWidget *Form) : QObject(Form)
 {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(NoticeAccessible);
         return true;
     }();
     Q_UNUSED(factoryInstalled);
-    setGeometry(0, 0, 0, 0);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    hide();
+    for (QWidget *&notice : Notices) {
+        notice = new TSpeechNotice(Form);
+        notice->setGeometry(0, 0, 0, 0);
+        notice->setAttribute(Qt::WA_TransparentForMouseEvents);
+        notice->setFocusPolicy(Qt::NoFocus);
+        notice->hide();
+    }
 }
 
-void TSpeechNotice::Say(const QString &Text)
+void TSpeech::Say(const QString &Text)
 {
     if (Text.isEmpty())
         return;
+    QWidget *notice = Notices[Next];
+    Next = (Next + 1) % Notices.size();
     // Orca speaks a notification when it starts showing.
-    hide();
-    setAccessibleName(Text);
-    show();
+    notice->hide();
+    notice->setAccessibleName(Text);
+    notice->show();
 }
 
-void TSpeechNotice::SayAfterStep(const QString &Text)
+void TSpeech::SayAfterStep(const QString &Text)
 {
     Pending = Text;
     if (Due)

@@ -3,8 +3,12 @@
 
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QWidget>
+
+#include <array>
+#include <cstddef>
 
 struct TBattler;
 
@@ -29,11 +33,11 @@ QString SpokenMessage(const QString &Shown);
 // enemy is shown.
 QString StateSpeech(const TBattler &Player, const TBattler *Enemy);
 
-// A notification that paints nothing, takes no input and has no size; each
-// time it is shown a screen reader speaks its name.
-class TSpeechNotice : public QWidget {
+// The window's voice: notifications that paint nothing, take no input and
+// have no size; each time one is shown a screen reader speaks its name.
+class TSpeech : public QObject {
 public:
-    explicit TSpeechNotice(QWidget *Form);
+    explicit TSpeech(QWidget *Form);
 
     // Says Text now. An empty text says nothing.
     void Say(const QString &Text);
@@ -43,6 +47,11 @@ public:
     void SayAfterStep(const QString &Text);
 
 private:
+    // Orca reads a notification's name when it comes to the event, which
+    // may be after the next one was shown; so the texts take turns on
+    // several notifications, and each keeps its text a while.
+    std::array<QWidget *, 4> Notices{};
+    size_t Next = 0;
     QString Pending;
     bool Due = false;
 };
