@@ -63,6 +63,7 @@ then opens on the main menu with your character.</p>
 <tr><td><b>Escape</b></td><td>close this help</td></tr>
 <tr><td><b>Ctrl+Q</b></td><td>quit, as the window's close button does</td></tr>
 <tr><td><b>M</b></td><td>turn all sound off or on (remembered)</td></tr>
+<tr><td><b>S</b></td><td>with a screen reader: hear both sides' stars and stats</td></tr>
 <tr><td><b>Enter</b>, <b>Space</b></td><td>take the focused choice; start on the title page</td></tr>
 <tr><td><b>Tab</b>, <b>Shift+Tab</b></td><td>move to the next or previous choice, and to "ib"</td></tr>
 <tr><td><b>Arrow keys</b></td><td>right and down: next choice; left and up: previous choice</td></tr>
@@ -114,6 +115,7 @@ Shift+Tab と矢印キーで選択肢を移ります。一歩進むたびに、�
 <tr><td><b>Escape</b></td><td>このヘルプを閉じる</td></tr>
 <tr><td><b>Ctrl+Q</b></td><td>終了（ウィンドウの閉じるボタンと同じ）</td></tr>
 <tr><td><b>M</b></td><td>すべての音をオフ・オンにする（次回も覚えています）</td></tr>
+<tr><td><b>S</b></td><td>スクリーンリーダーで、両者の星と能力値を読み上げる</td></tr>
 <tr><td><b>Enter</b>、<b>スペース</b></td><td>フォーカスのある選択肢を選ぶ。タイトル画面では開始</td></tr>
 <tr><td><b>Tab</b>、<b>Shift+Tab</b></td><td>次・前の選択肢と "ib" に移る</td></tr>
 <tr><td><b>矢印キー</b></td><td>右と下で次の選択肢、左と上で前の選択肢</td></tr>
