@@ -107,7 +107,9 @@ class EarPlayer:
         try:
             self.reader.wait_for("Orca to catch up", lambda _: len(self.notes()) >= len(self.shown))
         except TestFailure:
-            pass  # check_each_message_said_once says what is missing
+            raise TestFailure("Orca spoke %d of the %d messages shown; the last shown: %r, the last "
+                              "spoken: %s%s" % (len(self.notes()), len(self.shown), self.shown[-1],
+                                                self.notes()[-2:], self.floods()))
 
     def check_state(self, enemy):
         """Presses S and checks what Orca says against the page: the stars
