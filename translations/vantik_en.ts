@@ -329,11 +329,6 @@
         <translation>&lt;h3&gt;Saving&lt;/h3&gt; &lt;p&gt;Beat the guard of the save point (&quot;savie&quot;) to save the game. The next start then opens on the main menu with your character.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;キー&lt;/h3&gt; &lt;table cellspacing=&quot;4&quot;&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;このヘルプを開く・閉じる&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Escape&lt;/b&gt;&lt;/td&gt;&lt;td&gt;このヘルプを閉じる&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Q&lt;/b&gt;&lt;/td&gt;&lt;td&gt;終了（ウィンドウの閉じるボタンと同じ）&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;M&lt;/b&gt;&lt;/td&gt;&lt;td&gt;すべての音をオフ・オンにする（次回も覚えています）&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;、&lt;b&gt;スペース&lt;/b&gt;&lt;/td&gt;&lt;td&gt;フォーカスのある選択肢を選ぶ。タイトル画面では開始&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;、&lt;b&gt;Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;次・前の選択肢と &quot;ib&quot; に移る&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;矢印キー&lt;/b&gt;&lt;/td&gt;&lt;td&gt;右と下で次の選択肢、左と上で前の選択肢&lt;/td&gt;&lt;/tr&gt; &lt;/table&gt;</source>
-        <extracomment>The help: the keys, as a table. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;Keys&lt;/h3&gt; &lt;table cellspacing=&quot;4&quot;&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;open or close this help&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Escape&lt;/b&gt;&lt;/td&gt;&lt;td&gt;close this help&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Q&lt;/b&gt;&lt;/td&gt;&lt;td&gt;quit, as the window&apos;s close button does&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;M&lt;/b&gt;&lt;/td&gt;&lt;td&gt;turn all sound off or on (remembered)&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;, &lt;b&gt;Space&lt;/b&gt;&lt;/td&gt;&lt;td&gt;take the focused choice; start on the title page&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move to the next or previous choice, and to &quot;ib&quot;&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Arrow keys&lt;/b&gt;&lt;/td&gt;&lt;td&gt;right and down: next choice; left and up: previous choice&lt;/td&gt;&lt;/tr&gt; &lt;/table&gt;</translation>
-    </message>
-    <message>
         <source>遊び方</source>
         <extracomment>The help window&apos;s caption and the help page&apos;s heading.</extracomment>
         <translation>How to play</translation>
@@ -357,6 +352,11 @@
         <source>クリックするか Enter キーかスペースキーで新しいゲームを始めます。F1 キーで遊び方を表示します。</source>
         <extracomment>What a screen reader says of the title page.</extracomment>
         <translation>Click, or press Enter or Space, to start a new game. F1 shows how to play.</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;キー&lt;/h3&gt; &lt;table cellspacing=&quot;4&quot;&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;このヘルプを開く・閉じる&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Escape&lt;/b&gt;&lt;/td&gt;&lt;td&gt;このヘルプを閉じる&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Q&lt;/b&gt;&lt;/td&gt;&lt;td&gt;終了（ウィンドウの閉じるボタンと同じ）&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;M&lt;/b&gt;&lt;/td&gt;&lt;td&gt;すべての音をオフ・オンにする（次回も覚えています）&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;スクリーンリーダーで、両者の星と能力値を読み上げる&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;、&lt;b&gt;スペース&lt;/b&gt;&lt;/td&gt;&lt;td&gt;フォーカスのある選択肢を選ぶ。タイトル画面では開始&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;、&lt;b&gt;Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;次・前の選択肢と &quot;ib&quot; に移る&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;矢印キー&lt;/b&gt;&lt;/td&gt;&lt;td&gt;右と下で次の選択肢、左と上で前の選択肢&lt;/td&gt;&lt;/tr&gt; &lt;/table&gt;</source>
+        <extracomment>The help: the keys, as a table. Rich text: keep the tags.</extracomment>
+        <translation>&lt;h3&gt;Keys&lt;/h3&gt; &lt;table cellspacing=&quot;4&quot;&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;open or close this help&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Escape&lt;/b&gt;&lt;/td&gt;&lt;td&gt;close this help&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Q&lt;/b&gt;&lt;/td&gt;&lt;td&gt;quit, as the window&apos;s close button does&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;M&lt;/b&gt;&lt;/td&gt;&lt;td&gt;turn all sound off or on (remembered)&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;with a screen reader: hear both sides&apos; stars and stats&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;, &lt;b&gt;Space&lt;/b&gt;&lt;/td&gt;&lt;td&gt;take the focused choice; start on the title page&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move to the next or previous choice, and to &quot;ib&quot;&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Arrow keys&lt;/b&gt;&lt;/td&gt;&lt;td&gt;right and down: next choice; left and up: previous choice&lt;/td&gt;&lt;/tr&gt; &lt;/table&gt;</translation>
     </message>
 </context>
 <context>
@@ -486,6 +486,120 @@
         <source>（save.datの書き込みに失敗しました。）</source>
         <extracomment>A message box: the game could not be saved to save.dat (a full disk, say); the last save is kept.</extracomment>
         <translation>(save.dat could not be written.)</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1：%2、元の%3から下がっている。</source>
+        <extracomment>Spoken by the state key: a stat worn down in the fight. %1 is the stat&apos;s name, %2 its value now, %3 the value it returns to.</extracomment>
+        <translation>%1 %2, lowered from %3.</translation>
+    </message>
+    <message>
+        <source>%1：%2。</source>
+        <extracomment>Spoken by the state key: one stat. %1 is its name, %2 its value.</extracomment>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>能力を振り直す。</source>
+        <extracomment>Description of the status pick&apos;s &quot;noar&quot; button.</extracomment>
+        <translation>Roll the stats again.</translation>
+    </message>
+    <message>
+        <source>この能力で始め、物語へ進む。</source>
+        <extracomment>Description of the status pick&apos;s &quot;yest&quot; button.</extracomment>
+        <translation>Start with these stats and go on to the story.</translation>
+    </message>
+    <message>
+        <source>先へ進む。ダイスが回っていれば、見えている目で止める。</source>
+        <extracomment>Description of the &quot;≫&quot; button, in stories and fights alike.</extracomment>
+        <translation>Go on. A rolling dice stops at the number it shows.</translation>
+    </message>
+    <message>
+        <source>物語を飛ばしてメインメニューへ。</source>
+        <extracomment>Description of the &quot;skipl&quot; button under the intro.</extracomment>
+        <translation>Skip the story and go to the main menu.</translation>
+    </message>
+    <message>
+        <source>戦う相手を探す。</source>
+        <extracomment>Description of the main menu&apos;s &quot;seeek&quot; button.</extracomment>
+        <translation>Look for an enemy to fight.</translation>
+    </message>
+    <message>
+        <source>次のボスに挑む。</source>
+        <extracomment>Description of the main menu&apos;s &quot;bosss!&quot; button.</extracomment>
+        <translation>Challenge the next boss.</translation>
+    </message>
+    <message>
+        <source>セーブポイントの番人と戦う。勝つとセーブされる。</source>
+        <extracomment>Description of the main menu&apos;s &quot;savie&quot; button.</extracomment>
+        <translation>Fight the guard of the save point. Winning saves the game.</translation>
+    </message>
+    <message>
+        <source>戦う。予測で先に動く側が決まる。</source>
+        <extracomment>Description of the &quot;killl&quot; button when an enemy appears.</extracomment>
+        <translation>Fight. Predict decides who acts first.</translation>
+    </message>
+    <message>
+        <source>戦わずに逃げる。</source>
+        <extracomment>Description of the &quot;escapo&quot; button when an enemy appears.</extracomment>
+        <translation>Flee without fighting.</translation>
+    </message>
+    <message>
+        <source>攻撃する。命中で敵の回避に挑み、次に予測で当てる。</source>
+        <extracomment>Description of the &quot;attax&quot; button on the player&apos;s turn.</extracomment>
+        <translation>Attack: your hit against the enemy&apos;s evade, then your predict lands it.</translation>
+    </message>
+    <message>
+        <source>魔法を使う。閃きで敵の閃きに挑み、効けば敵の命中、回避、予測が下がる。</source>
+        <extracomment>Description of the &quot;magix&quot; button on the player&apos;s turn.</extracomment>
+        <translation>Cast a spell: your flash against the enemy&apos;s; if it works, the enemy&apos;s hit, evade and predict drop.</translation>
+    </message>
+    <message>
+        <source>逃げ道を探す。右か左の片方で逃げられる。</source>
+        <extracomment>Description of the &quot;escapy&quot; button on the player&apos;s turn.</extracomment>
+        <translation>Look for a way out: one of right and left gets away.</translation>
+    </message>
+    <message>
+        <source>右へ逃げる。</source>
+        <extracomment>Description of the right-hand way out after &quot;escapy&quot;.</extracomment>
+        <translation>Run to the right.</translation>
+    </message>
+    <message>
+        <source>左へ逃げる。</source>
+        <extracomment>Description of the left-hand way out after &quot;escapy&quot;.</extracomment>
+        <translation>Run to the left.</translation>
+    </message>
+    <message>
+        <source>ゲームを終える。</source>
+        <extracomment>Description of the &quot;gmov&quot; button after a defeat.</extracomment>
+        <translation>End the game.</translation>
+    </message>
+    <message>
+        <source>アイデアバースト。左の数は理力、右の数はバーストの目。押すと理力が一割減り、減った理力と目の和が100に届けば、ダイスが＋100になる。</source>
+        <extracomment>Description of the &quot;ib&quot; button, whose caption becomes two numbers such as 28+16 while the player&apos;s dice roll.</extracomment>
+        <translation>Idea Burst. The left number is your reason, the right one the burst roll. Pressing it lowers your reason by a tenth; if the lowered reason plus the roll reaches 100, your dice turn to +100.</translation>
+    </message>
+    <message numerus="yes">
+        <source>あなた：星%n個のうち%1個。</source>
+        <extracomment>Spoken by the state key: the player&apos;s hit points as stars. %1 is the stars left, %n all the player&apos;s stars.</extracomment>
+        <translation>
+            <numerusform>You: %1 of %n star.</numerusform>
+            <numerusform>You: %1 of %n stars.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>敵、%1：星%n個のうち%2個。</source>
+        <extracomment>Spoken by the state key: the enemy&apos;s hit points as stars. %1 is the enemy&apos;s name, %2 its stars left, %n all its stars.</extracomment>
+        <translation>
+            <numerusform>The enemy, %1: %2 of %n star.</numerusform>
+            <numerusform>The enemy, %1: %2 of %n stars.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>敵はいない。</source>
+        <extracomment>Spoken by the state key when no enemy is shown.</extracomment>
+        <translation>No enemy.</translation>
     </message>
 </context>
 <context>

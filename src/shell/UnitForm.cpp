@@ -11,6 +11,7 @@
 #include "UnitMain.h"
 #include "UnitPage.h"
 #include "UnitSaveLoad.h"
+#include "UnitSpeech.h"
 
 #include <QCoreApplication>
 #include <QIcon>
@@ -194,6 +195,8 @@ void TFormMain::BuildLayout()
     setTabOrder(BtnMain2, BtnMain3);
     setTabOrder(BtnMain3, BtnMain4);
     setTabOrder(BtnMain4, BtnIdeaBurst);
+    BtnIdeaBurst->setAccessibleDescription(BurstMeaning());
+    Speech = new TSpeech(this);
     AddShortcuts();
 }
 
@@ -207,6 +210,7 @@ void TFormMain::AddShortcuts()
     };
     bind(QKeySequence(Qt::Key_F1), [this] { ToggleHelp(); });
     bind(QKeySequence(Qt::Key_M), [this] { ToggleSound(); });
+    bind(QKeySequence(Qt::Key_S), [this] { SpeakState(); });
     // As the close button: the close event ends the main loop.
     bind(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
@@ -231,14 +235,21 @@ void TFormMain::ToggleSound()
         Help->ShowSoundState(WavePlayer->SoundOn());
 }
 
+void TFormMain::SpeakState()
+{
+    // Only the main page shows the two sides; a blank enemy side means no enemy.
+    if (PageMain->isHidden())
+        return;
+    Speech->Say(StateSpeech(Player, LabEnemyHP->Caption().isEmpty() ? nullptr : &Enemy));
+}
+
 void TFormMain::ShowText(const QString &Text)
 {
     DicePrologue();
     QString shown = Text;
     shown.replace(QStringLiteral("\\n"), QStringLiteral("\r\n"));
-    // A screen reader reads each new message: the label announces the change
-    // of its name (its text) itself.
     LabMain->SetCaption(shown);
+    Speech->SayAfterStep(SpokenMessage(shown));
 }
 
 void TFormMain::ClearChoices()
@@ -256,6 +267,7 @@ void TFormMain::AddChoice(const char *Caption, TProcedure Action)
         return;
     const int slot = ChoiceCount;
     ChoiceButtons[slot]->SetCaption(QCoreApplication::translate("Choice", Caption));
+    ChoiceButtons[slot]->setAccessibleDescription(ChoiceMeaning(Caption));
     ChoiceButtons[slot]->show();
     ChoiceActions[slot] = Action;
     ++ChoiceCount;

@@ -12,6 +12,7 @@
 
 struct TBattler;
 class TFormHelp;
+class TSpeech;
 
 // The choice buttons along the bottom of the main page; slot 0 is the right-most.
 inline constexpr int32_t ChoiceSlots = 5;
@@ -92,11 +93,12 @@ private:
     void BtnMainClick(TLumeButton *Sender);
     void BtnIdeaBurstClick();
     void PntTitleClick();
-    // The keys of the whole window: F1 help, M sound, Ctrl+Q quit, Escape
-    // closes the help.
+    // The keys of the whole window: F1 help, M sound, S the state spoken,
+    // Ctrl+Q quit, Escape closes the help.
     void AddShortcuts();
     void ToggleHelp();
     void ToggleSound();
+    void SpeakState();
     TLumeLabel *DiceLabel(TDiceLabel Dice) const;
     void ShowStatValue(TLumeLabel *Label, int32_t Value, int32_t Base);
     // Stars and the five values of one side, in display order.
@@ -106,6 +108,7 @@ private:
     std::array<TProcedure, ChoiceSlots> ChoiceActions{};
     int32_t ChoiceCount = 0;
     TFormHelp *Help = nullptr;
+    TSpeech *Speech = nullptr;
 };
 
 // The main window; set before its constructor's body runs and cleared when

@@ -84,6 +84,7 @@ const std::array<const char *, 8> HelpSections{
         "<tr><td><b>Escape</b></td><td>このヘルプを閉じる</td></tr> "
         "<tr><td><b>Ctrl+Q</b></td><td>終了（ウィンドウの閉じるボタンと同じ）</td></tr> "
         "<tr><td><b>M</b></td><td>すべての音をオフ・オンにする（次回も覚えています）</td></tr> "
+        "<tr><td><b>S</b></td><td>スクリーンリーダーで、両者の星と能力値を読み上げる</td></tr> "
         "<tr><td><b>Enter</b>、<b>スペース</b></"
         "td><td>フォーカスのある選択肢を選ぶ。タイトル画面では開始</td></tr> "
         "<tr><td><b>Tab</b>、<b>Shift+Tab</b></td><td>次・前の選択肢と \"ib\" に移る</td></tr> "

@@ -14,6 +14,7 @@ so there the game is played through AT-SPI's actions alone.
 
 import argparse
 import os
+import re
 import select
 import shutil
 import signal
@@ -24,6 +25,7 @@ import tempfile
 import threading
 import time
 import traceback
+import tty
 import warnings
 import zlib
 
@@ -256,6 +258,76 @@ def end_group(process):
             pass
 
 
+class ScreenReader:
+    """Orca with its debug log, in a home of its own. What it says is read
+    from the log's SPEECH OUTPUT lines, which it writes whether or not a
+    speech server takes them; none is started, so nothing is heard and no
+    server outlives the test. Orca buffers a log file but writes a terminal
+    line by line, so its log goes to a pseudo-terminal that this session
+    reads as Orca writes."""
+
+    UTTERANCE = re.compile(r" - SPEECH OUTPUT: '(.*?)'(?: voice=\S+)? ?(?:\{'.*)?$")
+
+    def __init__(self, folder, env):
+        check(shutil.which("orca"), "Orca is missing (scripts/install-deps-test.sh installs it)")
+        os.makedirs(folder)
+        env = dict(env, HOME=folder, XDG_DATA_HOME=os.path.join(folder, "data"),
+                   XDG_CONFIG_HOME=os.path.join(folder, "config"),
+                   XDG_CACHE_HOME=os.path.join(folder, "cache"),
+                   # Its own words in English, whatever the machine's locale.
+                   LANG="C.UTF-8", LANGUAGE="",
+                   # Never reach or start a speech server.
+                   SPEECHD_ADDRESS="unix_socket:" + os.path.join(folder, "no-speech-server"),
+                   SPEECHD_CMD=os.path.join(folder, "no-speech-dispatcher"))
+        env.pop("LC_ALL", None)
+        self.lock = threading.Lock()
+        self.text = b""
+        self.terminal, self.log_end = os.openpty()
+        tty.setraw(self.log_end)
+        self.reader = threading.Thread(target=self._read, daemon=True)
+        self.reader.start()
+        self.output = open(os.path.join(folder, "orca.out"), "wb")
+        self.process = spawn(["orca", "--replace", "--debug-file", os.ttyname(self.log_end)], env=env,
+                             stdout=self.output, stderr=subprocess.STDOUT)
+        try:
+            # Orca speaks once it listens to the accessibility bus.
+            self.wait_for("Orca to start", lambda said: len(said) > 0)
+        except BaseException:
+            self.close()
+            raise
+
+    def _read(self):
+        while True:
+            try:
+                data = os.read(self.terminal, 65536)
+            except OSError:
+                return
+            if not data:
+                return
+            with self.lock:
+                self.text += data
+
+    def spoken(self):
+        """Every utterance so far, in order."""
+        check(self.process.poll() is None, "Orca ended with status %s:\n%s"
+              % (self.process.returncode, self.log()[-3000:]))
+        return [match.group(1) for match in map(self.UTTERANCE.search, self.log().splitlines()) if match]
+
+    def log(self):
+        with self.lock:
+            return self.text.decode(errors="replace")
+
+    def wait_for(self, what, test, timeout=20.0):
+        """Waits until test accepts the utterances so far; returns its answer."""
+        return wait_for(what, lambda: test(self.spoken()), timeout=timeout)
+
+    def close(self):
+        end_group(self.process)
+        self.output.close()
+        os.close(self.log_end)
+        os.close(self.terminal)
+
+
 class GameSession:
     def __init__(self, program, dat, save_bytes=None, accessibility=False, sound=False,
                  arguments=(), wayland=False, locale="C.UTF-8"):
@@ -263,6 +335,7 @@ class GameSession:
         self.processes = []
         self.pulse = None
         self.recorder = None
+        self.screen_reader = None
         self.game = None
         self.x = None
         try:
@@ -334,6 +407,7 @@ class GameSession:
                 if name in env:
                     os.environ[name] = env[name]
 
+        self.env = env
         if not wayland:
             self.x = xdisplay.Display(env["DISPLAY"])
             self.root = self.x.screen().root
@@ -398,6 +472,8 @@ class GameSession:
             self.game_log.close()
         if self.x is not None:
             self.x.close()
+        if self.screen_reader is not None:
+            self.screen_reader.close()
         if self.recorder is not None:
             self.recorder.close()
         if self.pulse is not None:
@@ -424,6 +500,13 @@ class GameSession:
         status = self.game.poll()
         if status is not None:
             raise TestFailure("the game ended early with status %d:\n%s" % (status, self.game_output()))
+
+    def start_screen_reader(self):
+        """Starts Orca on this session's display and accessibility bus; see
+        ScreenReader."""
+        reader = ScreenReader(os.path.join(self.folder, "orca"), self.env)
+        self.screen_reader = reader
+        return reader
 
     # -- X windows -------------------------------------------------------
 
