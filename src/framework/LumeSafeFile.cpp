@@ -105,17 +105,17 @@ bool WriteAndSync(int Fd, const QByteArray &Data)
 
 // An unnamed file (O_TMPFILE) vanishes with a crash; it gets its name, by a
 // link through /proc that needs no privilege, only for the rename. Where the
-// file system has no unnamed files, the file is named at once.
+// file system has no unnamed files, or there is no /proc to name one through
+// (a chroot, a sandbox), the file is named at once.
 int CreateTemporary(const QByteArray &Folder, const QByteArray &Name, mode_t Mode, bool &Unnamed)
 {
     int fd = -1;
-    // Without /proc an unnamed file could not be named.
-    errno = EOPNOTSUPP;
-    if (::access("/proc/self/fd", X_OK) == 0)
+    const bool canName = ::access("/proc/self/fd", X_OK) == 0;
+    if (canName)
         fd = Retried(
             [&] { return ::open(Folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, Mode); });
     Unnamed = fd >= 0;
-    if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL))
+    if (fd < 0 && (!canName || errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL))
         fd = Retried([&] {
             return ::open(Name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, Mode);
         });
@@ -189,6 +189,22 @@ QByteArray ReadRegularFile(const QString &Path, qint64 MaxSize)
 {
     QFile file;
     return OpenRegular(Path, file) ? file.read(MaxSize) : QByteArray();
+}
+
+// Opened for reading alone, so that files the player may not write (the
+// installed data) open too.
+bool OpenRegularFile(const QString &Path, QFile &File)
+{
+    const QByteArray path = QFile::encodeName(Path);
+    const int fd = Retried(
+        [&] { return ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC); });
+    struct stat info {};
+    if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+        File.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return true;
+    if (fd >= 0)
+        ::close(fd);
+    return false;
 }
 
 bool ReplaceFileSafely(const QString &Path, const QByteArray &Data)
