@@ -6,13 +6,21 @@
 #include "SoundServer.h"
 #include "WorkingFolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStringList>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
+#include <future>
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -115,6 +123,90 @@ TEST_F(WavePlayerTest, SecondInstanceIsGuardedAndLeavesTheFirstAlone)
     first.reset();
     TLumeWave fourth;
     EXPECT_TRUE(fourth.Active());
+}
+
+// ---- Wave player: the player's settings ------------------------------------
+
+// Whatever stands at the settings file, or at the lock file QSettings would
+// take beside it: the player is made and the switch works at once, and a
+// file that is not a regular one is left as it was.
+TEST(WaveSettingsTest, NoSettingsFileStopsThePlayerOrTheSwitch)
+{
+    const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + "/vantik";
+    const QString conf = folder + "/vantik.conf";
+    auto write = [&](const QByteArray &Bytes) {
+        return [&, Bytes] {
+            QFile file(conf);
+            return file.open(QIODevice::WriteOnly) && file.write(Bytes) == Bytes.size();
+        };
+    };
+    auto fifo = [](const QString &Path) {
+        return [Path] { return ::mkfifo(QFile::encodeName(Path).constData(), 0644) == 0; };
+    };
+    auto folderAt = [](const QString &Path) { return [Path] { return QDir().mkdir(Path); }; };
+    const struct {
+        const char *Name;
+        std::function<bool()> Make;
+        bool SoundOn;
+        bool Regular; // whether the switch is kept in the file
+    } cases[] = {
+        {"no file", [] { return true; }, true, true},
+        {"sound off, as QSettings wrote it", write("[General]\n[sound]\non=false\n"), false, true},
+        {"sound on", write("[sound]\r\non = true\r\n"), true, true},
+        {"damaged bytes", write(QByteArray("\xff\xfe[sou\0\x01on=false", 18)), true, true},
+        {"a damaged value", write("[sound]\non=off-ish\n"), true, true},
+        {"the key in another group", write("[music]\non=false\n"), true, true},
+        {"a FIFO", fifo(conf), true, false},
+        {"a folder", folderAt(conf), true, false},
+        {"a link to a FIFO",
+         [&] { return fifo(folder + "/elsewhere")() && QFile::link(folder + "/elsewhere", conf); },
+         true, false},
+        {"a FIFO as QSettings' lock file", fifo(conf + ".lock"), true, true},
+        {"a folder as QSettings' lock file", folderAt(conf + ".lock"), true, true},
+    };
+    // A start or a switch held up would keep the test waiting: after a few
+    // seconds it fails, and the wait is ended from here.
+    auto unblock = [&] {
+        for (const QString &path : {conf, conf + ".lock", folder + "/elsewhere"}) {
+            const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0)
+                ::close(fd);
+            QDir().rmdir(path);
+        }
+    };
+    auto promptly = [&](const char *What, auto Call) {
+        auto done = std::async(std::launch::async, Call);
+        if (done.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            ADD_FAILURE() << What << " waited on the settings";
+            while (done.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready)
+                unblock();
+        }
+        return done.get();
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.Name);
+        ASSERT_TRUE(QDir(folder).removeRecursively() && QDir().mkpath(folder));
+        ASSERT_TRUE(c.Make());
+        struct stat before {};
+        ::stat(QFile::encodeName(conf).constData(), &before);
+
+        auto wave = promptly("making the player", [] { return std::make_unique<TLumeWave>(); });
+        ASSERT_TRUE(wave->Active());
+        EXPECT_EQ(wave->SoundOn(), c.SoundOn);
+        promptly("the switch", [&] { wave->SetSoundOn(!c.SoundOn); });
+        EXPECT_EQ(wave->SoundOn(), !c.SoundOn) << "the switch does not hold for the session";
+        wave.reset();
+
+        struct stat after {};
+        ::stat(QFile::encodeName(conf).constData(), &after);
+        if (c.Regular) {
+            EXPECT_EQ(promptly("the next start", [] { return TLumeWave().SoundOn(); }), !c.SoundOn)
+                << "the switch was not kept";
+        } else {
+            EXPECT_EQ(after.st_mode & S_IFMT, before.st_mode & S_IFMT) << "the file was replaced";
+        }
+    }
+    QDir(folder).removeRecursively();
 }
 
 // ---- Wave player: sound (needs an audio output) ------------------------------
