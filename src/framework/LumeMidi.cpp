@@ -3,6 +3,7 @@
 
 #include "LumeMidi.h"
 
+#include "LumeSafeFile.h"
 #include "LumeUtility.h"
 
 #include <QDir>
@@ -90,8 +91,10 @@ void TLumeMidi::LoadLibrary(const QString &Folder)
     QFile file(LibraryPath(Folder));
     if (!file.exists())
         return;
-    const QString damage =
-        file.open(QIODevice::ReadOnly) ? LibraryDamage(file) : file.errorString();
+    // A FIFO in its place must not hold the start up.
+    const QString damage = OpenRegularFile(LibraryPath(Folder), file)
+                               ? LibraryDamage(file)
+                               : QStringLiteral("not a regular file that can be read");
     if (!damage.isEmpty())
         throw std::runtime_error("cannot load the MIDI library \"" + file.fileName().toStdString() +
                                  "\": " + damage.toStdString());

@@ -3,6 +3,7 @@
 
 #include "UnitForm.h"
 
+#include "LumeSafeFile.h"
 #include "LumeWave.h"
 #include "UnitBattler.h"
 #include "UnitCommon.h"
@@ -12,7 +13,9 @@
 #include "UnitPage.h"
 #include "UnitSaveLoad.h"
 
+#include <QFile>
 #include <QIcon>
+#include <QPixmap>
 #include <QShortcut>
 
 TFormMain *FormMain = nullptr;
@@ -98,7 +101,13 @@ TFormMain::~TFormMain()
 void TFormMain::BuildLayout()
 {
     setWindowTitle(QString::fromUtf8("ヴェスカ"));
-    setWindowIcon(QIcon(QString::fromLatin1(PictureIcon)));
+    // Read here, without waiting: Qt would open a FIFO in its place as the
+    // window shows, and the window would never come.
+    QFile icon;
+    QPixmap iconPicture;
+    if (OpenRegularFile(QString::fromLatin1(PictureIcon), icon) &&
+        iconPicture.loadFromData(icon.read(1 << 20), "PNG"))
+        setWindowIcon(QIcon(iconPicture));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Silver);
     setPalette(pal);

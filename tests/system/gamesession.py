@@ -258,7 +258,7 @@ def end_group(process):
 
 class GameSession:
     def __init__(self, program, dat, save_bytes=None, accessibility=False, sound=False,
-                 arguments=(), wayland=False):
+                 arguments=(), wayland=False, prepare=None):
         self.folder = tempfile.mkdtemp(prefix="vantik-system-")
         self.processes = []
         self.pulse = None
@@ -267,7 +267,7 @@ class GameSession:
         self.x = None
         try:
             self._start([os.path.abspath(program)] + list(arguments), dat, save_bytes,
-                        accessibility, sound, wayland)
+                        accessibility, sound, wayland, prepare)
         except BaseException:
             self.close()
             raise
@@ -287,7 +287,7 @@ class GameSession:
 
     # -- start and stop --------------------------------------------------
 
-    def _start(self, command, dat, save_bytes, accessibility, sound, wayland):
+    def _start(self, command, dat, save_bytes, accessibility, sound, wayland, prepare):
         self.workdir = os.path.join(self.folder, "work")
         os.makedirs(self.workdir)
         # An installed game's launcher finds its data itself and runs in the
@@ -333,6 +333,9 @@ class GameSession:
         if not wayland:
             self.x = xdisplay.Display(env["DISPLAY"])
             self.root = self.x.screen().root
+        if prepare is not None:
+            # Last words on the game's folder and environment before it starts.
+            prepare(self.workdir, env)
         self.game_log = open(os.path.join(self.folder, "game.log"), "wb")
         self.game = spawn(command, cwd=self.workdir, env=env,
                           stdout=self.game_log, stderr=subprocess.STDOUT)
