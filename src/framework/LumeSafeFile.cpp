@@ -45,18 +45,22 @@ int OpenExisting(const QString &Path)
         [&] { return ::open(path.constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC); });
 }
 
-// Wraps a descriptor of a regular file in an unbuffered QFile that closes
-// it; false, with the descriptor closed, for anything else.
+// Wraps a descriptor of a regular file in a QFile that closes it; false,
+// with the descriptor closed, for anything else.
+bool WrapRegular(int Fd, QFile &File, QIODevice::OpenMode Mode)
+{
+    struct stat info {};
+    if (Fd >= 0 && ::fstat(Fd, &info) == 0 && S_ISREG(info.st_mode) &&
+        File.open(Fd, Mode, QFileDevice::AutoCloseHandle))
+        return true;
+    if (Fd >= 0)
+        ::close(Fd);
+    return false;
+}
+
 bool OpenRegular(const QString &Path, QFile &File)
 {
-    const int fd = OpenExisting(Path);
-    struct stat info {};
-    if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-        File.open(fd, QIODevice::ReadWrite | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
-        return true;
-    if (fd >= 0)
-        ::close(fd);
-    return false;
+    return WrapRegular(OpenExisting(Path), File, QIODevice::ReadWrite | QIODevice::Unbuffered);
 }
 
 // Makes a rename itself durable, not only the file's bytes.
@@ -198,13 +202,7 @@ bool OpenRegularFile(const QString &Path, QFile &File)
     const QByteArray path = QFile::encodeName(Path);
     const int fd = Retried(
         [&] { return ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC); });
-    struct stat info {};
-    if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-        File.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        return true;
-    if (fd >= 0)
-        ::close(fd);
-    return false;
+    return WrapRegular(fd, File, QIODevice::ReadOnly);
 }
 
 bool ReplaceFileSafely(const QString &Path, const QByteArray &Data)
