@@ -41,43 +41,29 @@ struct TPlayerFolder {
     QString Path() const { return Dir.path(); }
 };
 
-// An environment variable set, or unset, for as long as this lives.
-class TEnvironment {
-public:
-    TEnvironment(const char *Name, const QString &Value) : Name(Name), Old(qgetenv(Name))
+// Sets an environment variable, or unsets it for a null Value, while it lives.
+struct TEnvironment {
+    TEnvironment(const char *Name, const QString &Value)
+        : Name(Name), Had(qEnvironmentVariableIsSet(Name)), Old(qgetenv(Name))
     {
-        Had = qEnvironmentVariableIsSet(Name);
-        if (Value.isNull())
-            qunsetenv(Name);
-        else
-            qputenv(Name, QFile::encodeName(Value));
+        Value.isNull() ? qunsetenv(Name) : qputenv(Name, QFile::encodeName(Value));
     }
-    ~TEnvironment()
-    {
-        if (Had)
-            qputenv(Name, Old);
-        else
-            qunsetenv(Name);
-    }
-    TEnvironment(const TEnvironment &) = delete;
-    TEnvironment &operator=(const TEnvironment &) = delete;
-
-private:
+    ~TEnvironment() { Had ? qputenv(Name, Old) : qunsetenv(Name); }
     const char *Name;
-    QByteArray Old;
     bool Had;
+    QByteArray Old;
 };
 
-bool IsSocket(const QString &Path)
-{
-    struct stat info {};
-    return ::lstat(QFile::encodeName(Path).constData(), &info) == 0 && S_ISSOCK(info.st_mode);
-}
-
+// The file's type and mode bits; 0 when there is none.
 mode_t ModeOf(const QString &Path)
 {
     struct stat info {};
-    return ::lstat(QFile::encodeName(Path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+    return ::lstat(QFile::encodeName(Path).constData(), &info) == 0 ? info.st_mode : 0;
+}
+
+bool IsSocket(const QString &Path)
+{
+    return S_ISSOCK(ModeOf(Path));
 }
 
 bool Becomes(const std::function<bool()> &Test, int Ms = 10000)
@@ -210,7 +196,7 @@ TEST_F(OneGamePerFolderTest, TheSocketIsPrivateAndGoesWithItsGame)
         ASSERT_TRUE(folder.Ready);
         const QString socket = TInstanceGuard::SocketPath(folder.Path());
         ASSERT_EQ(QFileInfo(socket).absolutePath(), c.Expected);
-        EXPECT_EQ(ModeOf(c.Expected) & 077, 0u);
+        EXPECT_EQ(ModeOf(c.Expected) & 077, 0u) << "others may enter the socket's folder";
 
         auto game = StartGameIn(folder.Path());
         EXPECT_TRUE(Becomes([&] { return IsSocket(socket); })) << socket.toStdString();
