@@ -17,6 +17,7 @@
 #include "UnitBmp.h"
 #include "UnitCommon.h"
 #include "UnitForm.h"
+#include "UnitLanguage.h"
 #include "UnitSaveLoad.h"
 
 #include <QApplication>
@@ -114,6 +115,8 @@ template <typename TSetup> void RunWindow(TSetup Setup)
     char *argv[] = {name, nullptr};
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    // In the locale's language, as the program chooses it.
+    UseLanguage(ChooseLanguage(TLocaleSettings::OfProcess(), InstalledCatalogs()));
     auto *form = new TFormMain();
     form->show();
     Setup(*form);
@@ -414,7 +417,6 @@ VANTIK_ONCE_IN_SECONDS(BENCHMARK_CAPTURE(BM_TitlePageWithout, changes, "changes"
 VANTIK_ONCE_IN_SECONDS(BENCHMARK_CAPTURE(BM_TitlePageWithout, nothing, ""));
 BENCHMARK(BM_CpuShareIdleMainPage)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(BM_DiceRolling)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
-VANTIK_ONCE_IN_SECONDS(BENCHMARK_CAPTURE(BM_DiceRollingWithout, captions, "captions"));
 VANTIK_ONCE_IN_SECONDS(BENCHMARK_CAPTURE(BM_DiceRollingWithout, wakeup, "wakeup"));
 BENCHMARK_CAPTURE(BM_QtFloor, idle_timer, "idle")
     ->UseManualTime()

@@ -9,6 +9,7 @@
 #include "UnitForm.h"
 #include "UnitPage.h"
 
+#include <QCoreApplication>
 #include <QRect>
 
 #include <algorithm>
@@ -41,10 +42,11 @@ int FadeChannel(int32_t N, int Full)
     return N * Full / FadeFrames;
 }
 
-const TSjis TitleText = ToSjis("ゼノリア・オルカント");
-
 void WriteTitle(int32_t N)
 {
+    //: The title page's picture: the game's title, drawn in 20-pixel italics in a fixed place
+    //: (its left edge at the picture's centre); it must fit in 250 pixels.
+    const QString TitleText = QCoreApplication::translate("Title", "ゼノリア・オルカント");
     TitleSurface->SetTextStyle(20, fsItalic, QColor(0, FadeChannel(N, 128), FadeChannel(N, 64)));
     TitleSurface->WriteText(250, 325, TitleText);
     TitleSurface->SetTextStyle(20, fsItalic, QColor(0, FadeChannel(N, 192), FadeChannel(N, 96)));

@@ -12,6 +12,8 @@
 #include "UnitSaveLoad.h"
 #include "UnitStory.h"
 
+#include <QCoreApplication>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -23,54 +25,24 @@ int32_t BattleStage = 0;
 
 namespace {
 
-// Fixed pieces of the messages, converted to Shift-JIS once. "\\n" is the
-// two-character line break that ShowText turns into CR LF.
-const TSjis TextNext = ToSjis("≫");
-const TSjis TextBreak = "\\n";
-const TSjis TextPlus = ToSjis("＋");
-const TSjis TextEquals = ToSjis("＝");
-
-const TSjis LabelHit = ToSjis("の命中");
-const TSjis LabelEvade = ToSjis("の回避");
-const TSjis LabelPredict = ToSjis("の予測");
-const TSjis LabelFlash = ToSjis("の閃き");
-const TSjis LabelResist = ToSjis("の抵抗的閃き");
-
-const TSjis TextAppears = ToSjis("殺すべきもの、");
-const TSjis TextAppearsEnd = ToSjis("があらわれた。");
-const TSjis TextAnd = ToSjis("と");
-const TSjis TextFaceOff = ToSjis("とが対峙するよ。\\n天運が予測を勘案して");
-const TSjis TextInitiative = ToSjis("のイニシアティブ。");
-const TSjis TextFeint = ToSjis("と見せかけて逃げた。");
-const TSjis TextWhatNow = ToSjis("どうする？");
-
-const TSjis TextAttacks = ToSjis("の攻撃……\\n命中");
-const TSjis TextSchemes = ToSjis("は奇策を弄した……\\n閃き");
-const TSjis TextLikelyHit = ToSjis("\\n当たりそう\\n");
-
-const TSjis TextEscapeCry = ToSjis("逃げてーー！\\nどっちかが大丈夫！");
-const TSjis TextRight = ToSjis("右");
-const TSjis TextLeft = ToSjis("左");
-const TSjis TextEscaped = ToSjis("逃げた成功した！");
-const TSjis TextTrapped = ToSjis("逃げられない運命だった！");
-
-const TSjis TextMissed = ToSjis("外れた！");
-
-const TSjis TextKilled = ToSjis("を殺した！");
-const TSjis TextLaysHands = ToSjis("はその手を");
-const TSjis TextTakesName = ToSjis("にかけて、\\n強引に名前を剥ぎ取った！");
+// The game's words, translated where they are shown ("Battle" context). A
+// message of several lines joins whole sentences with the two-character line
+// break "\\n" that ShowText turns into CR LF; each sentence keeps its own
+// word order, so a translation may put the names and numbers anywhere.
+//: The one choice that reads on to the next message (and stops the rolling dice).
+const char *const TextNext = QT_TRANSLATE_NOOP("Choice", "≫");
+// What a boss is called once the player has taken its name.
 const TSjis TakenName = "######";
-const TSjis TextOf = ToSjis("の");
-const TSjis TextGrew = ToSjis("が");
-const TSjis TextPointsUp = ToSjis("点上がった！");
-const TSjis TextEats = ToSjis("のからだを食べてむしゃむしゃむしゃ\\nおいしいなあ\\n");
-const TSjis TextHPRecovered = ToSjis("のＨＰが");
-const TSjis TextPointsBack = ToSjis("点回復した。");
-const TSjis TextSaved = ToSjis("セーブをした。");
-const TSjis TextNotSaved = ToSjis("セーブできなかった。");
-const TSjis TextWasKilled = ToSjis("は殺された……");
 
-const TSjis GrowHP = ToSjis("ＨＰ");
+// The catalog's "Battle" context.
+struct Battle {
+    Q_DECLARE_TR_FUNCTIONS(Battle)
+};
+
+QString Lines(std::initializer_list<QString> Parts)
+{
+    return QStringList(Parts).join(QStringLiteral("\\n"));
+}
 
 constexpr int64_t Int32Max = std::numeric_limits<int32_t>::max();
 
@@ -107,8 +79,8 @@ void Play(const char *FileName)
 
 // One side of the fight, so that each contest is written once for both: its
 // record, its dice and status, where its own losses lead, and the wording
-// that differs between the sides. The hints follow the side's contest line;
-// the other texts follow its name.
+// that differs between the sides. Each text is a sentence of the "Battle"
+// context; %1 in it is the side's name.
 struct TSide {
     TBattler &Battler;
     bool IsPlayer;
@@ -116,11 +88,11 @@ struct TSide {
     TProcedure Turn;     // after it lost a hit point or was ensnared
     TProcedure Defeated; // after it lost its last hit point
     const char *HurtSound;
-    TSjis EvadingHint; // its evade worked; the attacker's predict is next
-    TSjis CastingHint; // its spell flashed; the target's resistance is next
-    TSjis SeesThrough; // it resisted a spell
-    TSjis LosesHitPoint;
-    TSjis IsEnsnared;
+    const char *EvadingHint; // its evade worked; the attacker's predict is next
+    const char *CastingHint; // its spell flashed; the target's resistance is next
+    const char *SeesThrough; // it resisted a spell
+    const char *LosesHitPoint;
+    const char *IsEnsnared;
 };
 
 const TSide PlayerSide{
@@ -130,11 +102,17 @@ const TSide PlayerSide{
     .Turn = PlayerTurn,
     .Defeated = PlayerDefeated,
     .HurtSound = WaveZurl,
-    .EvadingHint = ToSjis("\\n回避できそう\\n"),
-    .CastingHint = ToSjis("\\nうまくいきそう\\n"),
-    .SeesThrough = ToSjis("は策を見破った！"),
-    .LosesHitPoint = ToSjis("は１点のダメージを食らった！"),
-    .IsEnsnared = ToSjis("は陥れられた！\\n 命中、回避、予測が減耗した！"),
+    //: A hint after the player's evade roll reached 100: the attack may miss.
+    .EvadingHint = QT_TRANSLATE_NOOP("Battle", "回避できそう"),
+    //: A hint after the player's spell roll reached 100: the spell may work.
+    .CastingHint = QT_TRANSLATE_NOOP("Battle", "うまくいきそう"),
+    //: The player (%1, their name) resisted the enemy's spell.
+    .SeesThrough = QT_TRANSLATE_NOOP("Battle", "%1は策を見破った！"),
+    //: The player (%1, their name) loses one of their hit points (stars).
+    .LosesHitPoint = QT_TRANSLATE_NOOP("Battle", "%1は１点のダメージを食らった！"),
+    //: The enemy's spell worked on the player (%1, their name): their hit, evade and predict
+    //: fall by a third. Two lines.
+    .IsEnsnared = QT_TRANSLATE_NOOP("Battle", "%1は陥れられた！\\n 命中、回避、予測が減耗した！"),
 };
 
 const TSide EnemySide{
@@ -144,25 +122,78 @@ const TSide EnemySide{
     .Turn = EnemyTurn,
     .Defeated = EnemyDefeated,
     .HurtSound = WaveDun,
-    .EvadingHint = ToSjis("\\n回避されそう\\n"),
-    .CastingHint = ToSjis("\\nハメられそう\\n"),
-    .SeesThrough = ToSjis("に見切られた！"),
-    .LosesHitPoint = ToSjis("に１点のダメージを与えた！"),
-    .IsEnsnared = ToSjis("を陥れた！\\n 命中、回避、予測を減耗させた！"),
+    //: A hint after the enemy's evade roll reached 100: the player's attack may miss.
+    .EvadingHint = QT_TRANSLATE_NOOP("Battle", "回避されそう"),
+    //: A hint after the enemy's spell roll reached 100: its spell may catch the player.
+    .CastingHint = QT_TRANSLATE_NOOP("Battle", "ハメられそう"),
+    //: The enemy (%1, its name) resisted the player's spell.
+    .SeesThrough = QT_TRANSLATE_NOOP("Battle", "%1に見切られた！"),
+    //: The player's attack cost the enemy (%1, its name) one hit point (star).
+    .LosesHitPoint = QT_TRANSLATE_NOOP("Battle", "%1に１点のダメージを与えた！"),
+    //: The player's spell worked on the enemy (%1, its name): its hit, evade and predict
+    //: fall by a third. Two lines.
+    .IsEnsnared = QT_TRANSLATE_NOOP("Battle", "%1を陥れた！\\n 命中、回避、予測を減耗させた！"),
 };
 
-// One dice contest: the side's stat plus the dice, reported as
-// name, label, stat, "＋", dice, "＝", sum.
+// What a dice contest is of. Each has its result line and the line that
+// announces its roll.
+enum class TContestKind { Hit, Evade, Predict, Flash, Resist };
+
+struct TContestWords {
+    const char *Line; // %1 name, %2 stat, %3 dice, %4 sum
+    const char *Roll; // %1 name, %2 stat
+};
+
+TContestWords WordsOf(TContestKind Kind)
+{
+    switch (Kind) {
+    case TContestKind::Hit:
+        //: A hit roll's result: %1 the attacker's name, %2 its hit, %3 the dice, %4 the sum;
+        //: 100 or more hits.
+        return {QT_TRANSLATE_NOOP("Battle", "%1の命中%2＋%3＝%4"),
+                //: An attack begins: %1 the attacker's name, %2 its hit, which the dice
+                //: now rolling will be added to. Two lines.
+                QT_TRANSLATE_NOOP("Battle", "%1の攻撃……\\n命中%2")};
+    case TContestKind::Evade:
+        //: An evade roll's result: %1 the defender's name, %2 its evade, %3 the dice, %4 the
+        //: sum; 100 or more dodges the attack.
+        return {QT_TRANSLATE_NOOP("Battle", "%1の回避%2＋%3＝%4"),
+                //: The defender (%1, its name) rolls to evade with its evade %2.
+                QT_TRANSLATE_NOOP("Battle", "%1の回避%2")};
+    case TContestKind::Predict:
+        //: A predict roll's result: %1 the attacker's name, %2 its predict, %3 the dice, %4
+        //: the sum; 100 or more lands the dodged attack after all.
+        return {QT_TRANSLATE_NOOP("Battle", "%1の予測%2＋%3＝%4"),
+                //: The attacker (%1, its name) rolls its predict %2 against the dodge.
+                QT_TRANSLATE_NOOP("Battle", "%1の予測%2")};
+    case TContestKind::Flash:
+        //: A spell roll's result: %1 the caster's name, %2 its flash, %3 the dice, %4 the sum;
+        //: 100 or more casts the spell.
+        return {QT_TRANSLATE_NOOP("Battle", "%1の閃き%2＋%3＝%4"),
+                //: A spell begins: %1 the caster's name, %2 its flash, which the dice now
+                //: rolling will be added to. Two lines.
+                QT_TRANSLATE_NOOP("Battle", "%1は奇策を弄した……\\n閃き%2")};
+    case TContestKind::Resist:
+        //: A resist roll's result: %1 the target's name, %2 its flash (resisting), %3 the
+        //: dice, %4 the sum; 100 or more shakes off the spell.
+        return {QT_TRANSLATE_NOOP("Battle", "%1の抵抗的閃き%2＋%3＝%4"),
+                //: The target of a spell (%1, its name) rolls to resist with its flash %2.
+                QT_TRANSLATE_NOOP("Battle", "%1の抵抗的閃き%2")};
+    }
+    Q_UNREACHABLE();
+}
+
+// One dice contest: the side's stat plus the dice, and its result line.
 struct TContest {
-    TSjis Line;
+    QString Line;
     bool Succeeded;
 };
 
-TContest Contest(const TSide &Roller, const TSjis &Label, int32_t Stat)
+TContest Contest(const TSide &Roller, TContestKind Kind, int32_t Stat)
 {
     const int64_t sum = int64_t{Stat} + DiceValue;
-    return {Roller.Battler.Name.Str() + Label + IntToStr(Stat) + TextPlus + IntToStr(DiceValue) +
-                TextEquals + IntToStr(sum),
+    return {Battle::tr(WordsOf(Kind).Line)
+                .arg(ShownName(Roller.Battler), IntToStr(Stat), IntToStr(DiceValue), IntToStr(sum)),
             SumReachesHundred(Stat, DiceValue)};
 }
 
@@ -177,34 +208,37 @@ bool PlayerGoesFirst()
     return Random(static_cast<int32_t>(p + e)) < p;
 }
 
-// Shows Lead, then the roller's name, Label and Stat, and sets the roller's
-// dice going.
-void RollFor(const TSjis &Lead, const TSide &Roller, const TSjis &Label, int32_t Stat)
+// Shows the announcement of Roller's Kind contest with Stat, after Lead's
+// lines if there are any, and sets the roller's dice going.
+void RollFor(const QString &Lead, const TSide &Roller, TContestKind Kind, int32_t Stat)
 {
-    FormMain->ShowText(Lead + Roller.Battler.Name.Str() + Label + IntToStr(Stat));
+    const QString roll =
+        Battle::tr(WordsOf(Kind).Roll).arg(ShownName(Roller.Battler), IntToStr(Stat));
+    FormMain->ShowText(Lead.isEmpty() ? roll : Lines({Lead, roll}));
     StartDiceRoll(Roller.IsPlayer);
 }
 
 // The action came to nothing; the other side's turn, Next, follows.
-void Misses(const TSjis &Text, TProcedure Next)
+void Misses(const QString &Text, TProcedure Next)
 {
-    FormMain->ShowText(Text + TextBreak + TextMissed);
+    //: An attack or a spell came to nothing; the last line of its message.
+    FormMain->ShowText(Lines({Text, Battle::tr("外れた！")}));
     Play(WaveSuka);
     OfferNext(Next);
 }
 
-void TakesDamage(const TSide &Side, const TSjis &Text)
+void TakesDamage(const TSide &Side, const QString &Text)
 {
-    FormMain->ShowText(Text + TextBreak + Side.Battler.Name.Str() + Side.LosesHitPoint);
+    FormMain->ShowText(Lines({Text, Battle::tr(Side.LosesHitPoint).arg(ShownName(Side.Battler))}));
     Play(Side.HurtSound);
     Side.Battler.HP = OneLess(Side.Battler.HP);
     Side.ShowStatus();
     OfferNext(Side.Battler.HP > 0 ? Side.Turn : Side.Defeated);
 }
 
-void Ensnared(const TSide &Side, const TSjis &Text)
+void Ensnared(const TSide &Side, const QString &Text)
 {
-    const TSjis message = Text + TextBreak + Side.Battler.Name.Str() + Side.IsEnsnared;
+    const QString message = Lines({Text, Battle::tr(Side.IsEnsnared).arg(ShownName(Side.Battler))});
     Play(WaveDuty);
     Side.Battler.Hit = TwoThirds(Side.Battler.Hit);
     Side.Battler.Evade = TwoThirds(Side.Battler.Evade);
@@ -216,26 +250,28 @@ void Ensnared(const TSide &Side, const TSjis &Text)
 
 void HitContest(const TSide &Attacker, const TSide &Defender)
 {
-    const TContest hit = Contest(Attacker, LabelHit, Attacker.Battler.Hit);
+    const TContest hit = Contest(Attacker, TContestKind::Hit, Attacker.Battler.Hit);
     if (hit.Succeeded)
-        RollFor(hit.Line + TextLikelyHit, Defender, LabelEvade, Defender.Battler.Evade);
+        //: A hint after a hit roll reached 100: the attack may land, unless dodged.
+        RollFor(Lines({hit.Line, Battle::tr("当たりそう")}), Defender, TContestKind::Evade,
+                Defender.Battler.Evade);
     else
         Misses(hit.Line, Defender.Turn);
 }
 
 void EvadeContest(const TSide &Defender, const TSide &Attacker)
 {
-    const TContest evade = Contest(Defender, LabelEvade, Defender.Battler.Evade);
+    const TContest evade = Contest(Defender, TContestKind::Evade, Defender.Battler.Evade);
     if (evade.Succeeded)
-        RollFor(evade.Line + Defender.EvadingHint, Attacker, LabelPredict,
-                Attacker.Battler.Predict);
+        RollFor(Lines({evade.Line, Battle::tr(Defender.EvadingHint)}), Attacker,
+                TContestKind::Predict, Attacker.Battler.Predict);
     else
         TakesDamage(Defender, evade.Line);
 }
 
 void PredictContest(const TSide &Attacker, const TSide &Defender)
 {
-    const TContest predict = Contest(Attacker, LabelPredict, Attacker.Battler.Predict);
+    const TContest predict = Contest(Attacker, TContestKind::Predict, Attacker.Battler.Predict);
     if (predict.Succeeded)
         TakesDamage(Defender, predict.Line);
     else
@@ -245,20 +281,21 @@ void PredictContest(const TSide &Attacker, const TSide &Defender)
 void FlashContest(const TSide &Caster, const TSide &Target)
 {
     // The line shows the Flash before casting wears it down.
-    const TContest flash = Contest(Caster, LabelFlash, Caster.Battler.Flash);
+    const TContest flash = Contest(Caster, TContestKind::Flash, Caster.Battler.Flash);
     Caster.Battler.Flash = NineTenths(Caster.Battler.Flash);
     Caster.ShowStatus();
     if (flash.Succeeded)
-        RollFor(flash.Line + Caster.CastingHint, Target, LabelResist, Target.Battler.Flash);
+        RollFor(Lines({flash.Line, Battle::tr(Caster.CastingHint)}), Target, TContestKind::Resist,
+                Target.Battler.Flash);
     else
         Misses(flash.Line, Target.Turn);
 }
 
 void ResistContest(const TSide &Target)
 {
-    const TContest resist = Contest(Target, LabelResist, Target.Battler.Flash);
+    const TContest resist = Contest(Target, TContestKind::Resist, Target.Battler.Flash);
     if (resist.Succeeded)
-        Misses(resist.Line + TextBreak + Target.Battler.Name.Str() + Target.SeesThrough,
+        Misses(Lines({resist.Line, Battle::tr(Target.SeesThrough).arg(ShownName(Target.Battler))}),
                Target.Turn);
     else
         Ensnared(Target, resist.Line);
@@ -283,7 +320,7 @@ void AttackStep(const TSide &Attacker, const TSide &Defender)
 {
     switch (static_cast<TAttackStage>(BattleStage)) {
     case TAttackStage::Announce:
-        RollFor(TSjis(), Attacker, TextAttacks, Attacker.Battler.Hit);
+        RollFor({}, Attacker, TContestKind::Hit, Attacker.Battler.Hit);
         break;
     case TAttackStage::AttackerHits:
         HitContest(Attacker, Defender);
@@ -305,7 +342,7 @@ void MagicStep(const TSide &Caster, const TSide &Target)
 {
     switch (static_cast<TMagicStage>(BattleStage)) {
     case TMagicStage::Announce:
-        RollFor(TSjis(), Caster, TextSchemes, Caster.Battler.Flash);
+        RollFor({}, Caster, TContestKind::Flash, Caster.Battler.Flash);
         break;
     case TMagicStage::CasterFlashes:
         FlashContest(Caster, Target);
@@ -373,7 +410,7 @@ TRewardStage RewardStageAt(int32_t Stage)
 
 bool GrowBaseStat(const TStat &Stat)
 {
-    return GrowStat(ToSjis(Stat.Name), Player.*Stat.Base, Enemy.*Stat.Base);
+    return GrowStat(StatName(Stat), Player.*Stat.Base, Enemy.*Stat.Base);
 }
 
 } // namespace
@@ -390,35 +427,46 @@ void Encounter(const TSjis &Kind)
     if (BattleKind == "BOSS")
         MakeBoss();
     FormMain->ShowEnemyStatus();
-    FormMain->ShowText(TextAppears + Enemy.Name.Str() + TextAppearsEnd);
+    //: An enemy (%1, its name) appears: the first message of every fight.
+    FormMain->ShowText(Battle::tr("殺すべきもの、%1があらわれた。").arg(ShownName(Enemy)));
     FormMain->ClearChoices();
-    FormMain->AddChoice("killl", DecideInitiative);
-    FormMain->AddChoice("escapo", FleeBeforeBattle);
+    //: The choice to fight the enemy that appeared.
+    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "killl"), DecideInitiative);
+    //: The choice to flee before the fight begins.
+    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "escapo"), FleeBeforeBattle);
 }
 
 void DecideInitiative()
 {
     const bool playerFirst = PlayerGoesFirst();
-    const TSjis &first = playerFirst ? Player.Name.Str() : Enemy.Name.Str();
-    FormMain->ShowText(Player.Name.Str() + TextAnd + Enemy.Name.Str() + TextFaceOff + first +
-                       TextInitiative);
+    const QString first = ShownName(playerFirst ? Player : Enemy);
+    //: Who acts first: %1 the player's name, %2 the enemy's, %3 the name of the one whose
+    //: predict (and fate) won the first move. Two lines.
+    FormMain->ShowText(
+        Battle::tr("%1と%2とが対峙するよ。\\n天運が予測を勘案して%3のイニシアティブ。")
+            .arg(ShownName(Player), ShownName(Enemy), first));
     OfferNext(playerFirst ? PlayerTurn : EnemyTurn);
 }
 
 void FleeBeforeBattle()
 {
     Play(WaveThathatha);
-    FormMain->ShowText(TextFeint);
+    //: The player fled before the fight began, as if to fight.
+    FormMain->ShowText(Battle::tr("と見せかけて逃げた。"));
     OfferNext(MainMenu);
 }
 
 void PlayerTurn()
 {
-    FormMain->ShowText(TextWhatNow);
+    //: The player's turn: what now?
+    FormMain->ShowText(Battle::tr("どうする？"));
     FormMain->ClearChoices();
-    FormMain->AddChoice("attax", PlayerAttack);
-    FormMain->AddChoice("magix", PlayerMagic);
-    FormMain->AddChoice("escapy", PlayerEscape);
+    //: The player's turn: attack (hit against the enemy's evade).
+    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "attax"), PlayerAttack);
+    //: The player's turn: cast a spell (flash against the enemy's flash).
+    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "magix"), PlayerMagic);
+    //: The player's turn: try to escape (one of two ways out works).
+    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "escapy"), PlayerEscape);
 }
 
 void PlayerAttack()
@@ -443,28 +491,36 @@ void PlayerMagicStep()
 
 void PlayerEscape()
 {
-    FormMain->ShowText(TextEscapeCry);
+    //: The player tries to escape: run! One of the two ways (the choices right and left) is
+    //: safe. Two lines.
+    FormMain->ShowText(Battle::tr("逃げてーー！\\nどっちかが大丈夫！"));
     FormMain->ClearChoices();
+    //: An escape's way out: right.
+    const char *const right = QT_TRANSLATE_NOOP("Choice", "右");
+    //: An escape's way out: left.
+    const char *const left = QT_TRANSLATE_NOOP("Choice", "左");
     if (Random(3) == 0) {
-        FormMain->AddChoice(TextRight, EscapeSucceeded);
-        FormMain->AddChoice(TextLeft, EscapeFailed);
+        FormMain->AddChoice(right, EscapeSucceeded);
+        FormMain->AddChoice(left, EscapeFailed);
     } else {
-        FormMain->AddChoice(TextRight, EscapeFailed);
-        FormMain->AddChoice(TextLeft, EscapeSucceeded);
+        FormMain->AddChoice(right, EscapeFailed);
+        FormMain->AddChoice(left, EscapeSucceeded);
     }
 }
 
 void EscapeSucceeded()
 {
     Play(WaveThathatha);
-    FormMain->ShowText(TextEscaped);
+    //: The escape worked (in a deliberately broken grammar).
+    FormMain->ShowText(Battle::tr("逃げた成功した！"));
     OfferNext(MainMenu);
 }
 
 void EscapeFailed()
 {
     Play(WaveTurn);
-    FormMain->ShowText(TextTrapped);
+    //: The escape failed: the enemy's turn follows.
+    FormMain->ShowText(Battle::tr("逃げられない運命だった！"));
     OfferNext(EnemyTurn);
 }
 
@@ -522,7 +578,8 @@ void EnemyDefeated()
     // Whatever the fight wore down comes back on both sides; HP does not.
     RefreshPlayer();
     RefreshEnemy();
-    FormMain->ShowText(Enemy.Name.Str() + TextKilled);
+    //: The enemy (%1, its name) lost its last hit point.
+    FormMain->ShowText(Battle::tr("%1を殺した！").arg(ShownName(Enemy)));
     if (BattleKind == "BOSS" && Enemy.Name.Str() != LastBossName())
         OfferNext(TakeBossName);
     else
@@ -531,7 +588,9 @@ void EnemyDefeated()
 
 void TakeBossName()
 {
-    FormMain->ShowText(Player.Name.Str() + TextLaysHands + Enemy.Name.Str() + TextTakesName);
+    //: The player (%1, their name) takes the beaten boss's name (%2) as their own. Two lines.
+    FormMain->ShowText(Battle::tr("%1はその手を%2にかけて、\\n強引に名前を剥ぎ取った！")
+                           .arg(ShownName(Player), ShownName(Enemy)));
     Play(WaveRoar);
     Player.Name.Set(Enemy.Name.Str());
     Enemy.Name.Set(TakenName);
@@ -571,7 +630,7 @@ void RewardStep()
     }
 }
 
-bool GrowStat(const TSjis &Label, int32_t &PlayerValue, int32_t EnemyValue)
+bool GrowStat(const QString &Label, int32_t &PlayerValue, int32_t EnemyValue)
 {
     // A tenth of the gap, rounded up; the sum never passes EnemyValue.
     const int64_t gap = int64_t{EnemyValue} - PlayerValue;
@@ -581,7 +640,10 @@ bool GrowStat(const TSjis &Label, int32_t &PlayerValue, int32_t EnemyValue)
     PlayerValue = Saturate(PlayerValue + n);
     RefreshPlayer();
     FormMain->ShowPlayerStatus();
-    FormMain->ShowText(Player.Name.Str() + TextOf + Label + TextGrew + IntToStr(n) + TextPointsUp);
+    //: After a victory: the player's (%1, their name) stat %2 (a stat's name, or hit points)
+    //: grew by %n points.
+    FormMain->ShowText(Battle::tr("%1の%2が%n点上がった！", nullptr, static_cast<int>(n))
+                           .arg(ShownName(Player), Label));
     Play(WaveUp);
     return true;
 }
@@ -589,7 +651,8 @@ bool GrowStat(const TSjis &Label, int32_t &PlayerValue, int32_t EnemyValue)
 bool RecoverOrGrowHP()
 {
     if (Player.HP >= Player.MaxHP)
-        return GrowStat(GrowHP, Player.MaxHP, Enemy.MaxHP);
+        //: Hit points, as the stat that grows after an unhurt victory.
+        return GrowStat(QCoreApplication::translate("Stat", "ＨＰ"), Player.MaxHP, Enemy.MaxHP);
     const int64_t heal = std::min<int64_t>(Enemy.MaxHP, int64_t{Player.MaxHP} - Player.HP);
     // An enemy without hit points has nothing to give; never take HP away.
     if (heal <= 0)
@@ -597,8 +660,12 @@ bool RecoverOrGrowHP()
     Play(WaveEat);
     Player.HP = Saturate(Player.HP + heal);
     FormMain->ShowPlayerStatus();
-    FormMain->ShowText(Enemy.Name.Str() + TextEats + Player.Name.Str() + TextHPRecovered +
-                       IntToStr(heal) + TextPointsBack);
+    //: After a victory: the player eats the beaten enemy (%1, its name) and the player (%2,
+    //: their name) regains %n hit points. Three lines.
+    FormMain->ShowText(
+        Battle::tr("%1のからだを食べてむしゃむしゃむしゃ\\nおいしいなあ\\n%2のＨＰが%n点回復した。",
+                   nullptr, static_cast<int>(heal))
+            .arg(ShownName(Enemy), ShownName(Player)));
     return true;
 }
 
@@ -606,22 +673,26 @@ void SaveAtSavePoint()
 {
     if (!SaveGame(Player, ApplicationTitle)) {
         // The player must not leave believing the progress is safe.
-        FormMain->ShowText(TextNotSaved);
+        //: Beating the save point's guard should have saved the game, but the save failed.
+        FormMain->ShowText(Battle::tr("セーブできなかった。"));
         OfferNext(MainMenu);
         ReportWriteFailure();
         return;
     }
     Play(WavePopon);
-    FormMain->ShowText(TextSaved);
+    //: Beating the save point's guard saved the game.
+    FormMain->ShowText(Battle::tr("セーブをした。"));
     OfferNext(MainMenu);
 }
 
 void PlayerDefeated()
 {
     Play(WaveWeak);
-    FormMain->ShowText(Player.Name.Str() + TextWasKilled);
+    //: The player (%1, their name) lost their last hit point: the game is over.
+    FormMain->ShowText(Battle::tr("%1は殺された……").arg(ShownName(Player)));
     FormMain->ClearChoices();
-    FormMain->AddChoice("gmov", QuitGame);
+    //: The only choice after a defeat: game over, the program ends.
+    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "gmov"), QuitGame);
 }
 
 void QuitGame()

@@ -35,7 +35,7 @@ void EnemyDefeated();
 void TakeBossName();
 void StartReward();
 void RewardStep();
-bool GrowStat(const TSjis &Label, int32_t &PlayerValue, int32_t EnemyValue);
+bool GrowStat(const QString &Label, int32_t &PlayerValue, int32_t EnemyValue);
 bool RecoverOrGrowHP();
 void SaveAtSavePoint();
 void PlayerDefeated();

@@ -18,25 +18,37 @@ int32_t BurstChance = 0;
 namespace {
 
 struct TBossRow {
-    TSjis Name;
+    const char *Name; // UTF-8; the record keeps it as Shift-JIS
     int32_t MaxHP;
     std::array<int32_t, StatCount> Stats; // in display order
 };
 
 // The bosses, met in this order.
+// The names are shown in the player's language ("Name" context); the
+// player takes them as they are here, so a save knows no language.
 const std::array<TBossRow, BossCount> Bosses{{
-    {ToSjis("r"), 3, {60, 60, 0, 10, 0}},
-    {ToSjis("歩"), 3, {60, 60, 20, 20, 40}},
-    {ToSjis("アルフ"), 5, {70, 70, 20, 50, 20}},
-    {ToSjis("ALPHA"), 4, {100, 0, 100, 10, 80}},
-    {ToSjis("ヴェスカ"), 7, {100, 80, 20, 4, 60}},
-    {ToSjis("roda"), 7, {100, 50, 100, 50, 90}},
-    {ToSjis("祖"), 7, {100, 100, 100, 100, 100}},
+    //: The first boss's name.
+    {QT_TRANSLATE_NOOP("Name", "r"), 3, {60, 60, 0, 10, 0}},
+    //: The second boss's name (a shogi pawn).
+    {QT_TRANSLATE_NOOP("Name", "歩"), 3, {60, 60, 20, 20, 40}},
+    //: The third boss's name.
+    {QT_TRANSLATE_NOOP("Name", "アルフ"), 5, {70, 70, 20, 50, 20}},
+    //: The fourth boss's name.
+    {QT_TRANSLATE_NOOP("Name", "ALPHA"), 4, {100, 0, 100, 10, 80}},
+    //: The fifth boss's name; also the game's name in the window's caption.
+    {QT_TRANSLATE_NOOP("Name", "ヴェスカ"), 7, {100, 80, 20, 4, 60}},
+    //: The sixth boss's name, which the first ending gives the player for good.
+    {QT_TRANSLATE_NOOP("Name", "roda"), 7, {100, 50, 100, 50, 90}},
+    //: The last boss's name (an ancestor, the origin of all).
+    {QT_TRANSLATE_NOOP("Name", "祖"), 7, {100, 100, 100, 100, 100}},
 }};
 
-const TSjis PlayerName = ToSjis("あなた");
-const TSjis NormalEnemyName = ToSjis("あいつ");
-const TSjis SaveGuardName = ToSjis("セーブガード");
+//: The player's name until they take a boss's (the word "you").
+const TSjis PlayerName = ToSjis(QT_TRANSLATE_NOOP("Name", "あなた"));
+//: An ordinary enemy's name (the word "that one").
+const TSjis NormalEnemyName = ToSjis(QT_TRANSLATE_NOOP("Name", "あいつ"));
+//: The name of the guard of the save point.
+const TSjis SaveGuardName = ToSjis(QT_TRANSLATE_NOOP("Name", "セーブガード"));
 
 void RollBaseStats(TBattler &Battler)
 {
@@ -54,7 +66,18 @@ void RefreshBattler(TBattler &Battler)
 
 const TSjis &LastBossName()
 {
-    return Bosses.back().Name;
+    static const TSjis name = ToSjis(Bosses.back().Name);
+    return name;
+}
+
+QString StatName(const TStat &Stat)
+{
+    return QCoreApplication::translate("Stat", Stat.Name);
+}
+
+QString ShownName(const TBattler &Battler)
+{
+    return QCoreApplication::translate("Name", FromSjis(Battler.Name.Str()).toUtf8().constData());
 }
 
 int32_t RollStat()
@@ -131,7 +154,7 @@ void MakeBoss()
     // HP and current stats are set again from it.
     if (Player.BossIndex >= 0 && Player.BossIndex < BossCount) {
         const TBossRow &row = Bosses[Player.BossIndex];
-        Enemy.Name.Set(row.Name);
+        Enemy.Name.Set(ToSjis(row.Name));
         Enemy.MaxHP = row.MaxHP;
         for (size_t i = 0; i < StatsInDisplayOrder.size(); ++i)
             Enemy.*StatsInDisplayOrder[i].Base = row.Stats[i];

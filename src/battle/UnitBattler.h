@@ -5,6 +5,8 @@
 
 #include "LumeUtility.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -54,8 +56,9 @@ static_assert(sizeof(TBattler) == 100);
 
 constexpr int StatCount = 5;
 
-// One of the five stats: its name on screen (UTF-8) and, in the record, its
-// current value, worn down in a fight, and the base value it returns to.
+// One of the five stats: its name (the game's own, UTF-8; StatName shows it)
+// and, in the record, its current value, worn down in a fight, and the base
+// value it returns to.
 struct TStat {
     const char *Name;
     int32_t TBattler::*Current;
@@ -65,12 +68,24 @@ struct TStat {
 // The five stats in display order, which is also the order they are rolled
 // and grown in; the record keeps them in another.
 inline constexpr std::array<TStat, StatCount> StatsInDisplayOrder{{
-    {"命中", &TBattler::Hit, &TBattler::BaseHit},
-    {"回避", &TBattler::Evade, &TBattler::BaseEvade},
-    {"予測", &TBattler::Predict, &TBattler::BasePredict},
-    {"閃き", &TBattler::Flash, &TBattler::BaseFlash},
-    {"理力", &TBattler::Reason, &TBattler::BaseReason},
+    //: A stat's name: beside its values on the main page, and in messages.
+    {QT_TRANSLATE_NOOP("Stat", "命中"), &TBattler::Hit, &TBattler::BaseHit},
+    //: A stat's name: beside its values on the main page, and in messages.
+    {QT_TRANSLATE_NOOP("Stat", "回避"), &TBattler::Evade, &TBattler::BaseEvade},
+    //: A stat's name: beside its values on the main page, and in messages.
+    {QT_TRANSLATE_NOOP("Stat", "予測"), &TBattler::Predict, &TBattler::BasePredict},
+    //: A stat's name: beside its values on the main page, and in messages.
+    {QT_TRANSLATE_NOOP("Stat", "閃き"), &TBattler::Flash, &TBattler::BaseFlash},
+    //: A stat's name: beside its values on the main page, and in messages.
+    {QT_TRANSLATE_NOOP("Stat", "理力"), &TBattler::Reason, &TBattler::BaseReason},
 }};
+
+// A stat's name in the player's language.
+QString StatName(const TStat &Stat);
+
+// A fighter's name as shown: the record keeps the game's own Japanese bytes,
+// whatever the language, and a known name is shown in the player's language.
+QString ShownName(const TBattler &Battler);
 
 // The rule of every dice contest and Idea Burst: a value plus a roll of the
 // dice succeeds when the sum reaches 100. Summed wide, so no value a save

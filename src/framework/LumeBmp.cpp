@@ -267,12 +267,11 @@ void TLumeBitmap::SetTextStyle(int Height, unsigned Style, QColor Colour)
     TextColour = Colour;
 }
 
-void TLumeBitmap::WriteText(int X, int Y, const std::string &SjisText)
+void TLumeBitmap::WriteText(int X, int Y, const QString &Text)
 {
     if (Image.isNull())
         return;
-    const QString text = FromSjis(SjisText);
-    if (!Without(sdStencils) && WriteStencil(X, Y, text))
+    if (!Without(sdStencils) && WriteStencil(X, Y, Text))
         return;
     QPainter painter;
     BeginCanvas(painter);
@@ -282,12 +281,12 @@ void TLumeBitmap::WriteText(int X, int Y, const std::string &SjisText)
     painter.setBackgroundMode(Qt::TransparentMode);
     const QFontMetrics metrics = painter.fontMetrics();
     const QPoint origin(X, Y + metrics.ascent());
-    painter.drawText(origin, text);
+    painter.drawText(origin, Text);
     painter.end();
     // Slanted glyphs reach past their box: a line's height round it covers them.
     const int margin = metrics.height();
     MarkChanged(
-        metrics.boundingRect(text).translated(origin).adjusted(-margin, -margin, margin, margin));
+        metrics.boundingRect(Text).translated(origin).adjusted(-margin, -margin, margin, margin));
 }
 
 // Text drawn without antialiasing is a fixed set of pixels whatever its

@@ -75,7 +75,7 @@ public:
     void FillSurface(TPixel Fill);
     // Colour is the canvas colour as red, green, blue.
     void SetTextStyle(int Height, unsigned Style, QColor Colour);
-    void WriteText(int X, int Y, const std::string &SjisText);
+    void WriteText(int X, int Y, const QString &Text);
     void BuildRowTable();
 
     // Canvas pen: one pixel wide; LineTo does not paint its end point.

@@ -10,8 +10,6 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 #include <QtMath>
 
 #include <algorithm>
@@ -19,20 +17,12 @@
 
 namespace {
 
-// The style whose painting the kept captions follow, which the controls that
-// keep them take whatever the desktop's style: a test of the style's name
-// would leave them to chance.
-QStyle *CaptionStyle()
+// The style the controls are drawn in, whatever the desktop's style, so the
+// window looks the same everywhere.
+QStyle *ControlStyle()
 {
     static QStyle *const style = QStyleFactory::create(QStringLiteral("Fusion"));
     return style;
-}
-
-// Whether Control draws its caption from a kept layout.
-bool DrawsKeptCaption(const QWidget &Control)
-{
-    return !Without(sdCaptions) && Control.style() == CaptionStyle() &&
-           Control.layoutDirection() == Qt::LeftToRight;
 }
 
 // Whether Key presses a control: Enter, the keypad's Enter, or Space.
@@ -90,116 +80,6 @@ QAccessibleInterface *PaintBoxAccessible(const QString &, QObject *Object)
 
 } // namespace
 
-TLumeCaptionLayout::TLumeCaptionLayout(const QString &Text, const TLumeCaptionFont &Font,
-                                       const QRect &Area, Qt::Alignment Flags)
-    : LaidOutArea(Area), LaidOutFlags(Flags),
-      PlainText(!Text.isRightToLeft() && !Text.contains(u'&') && !Text.contains(QChar(0x9c)))
-{
-    const QSizeF block = LayOutLines(Text, Font, Area.height());
-    // A centred block starts on a whole pixel; each line is centred on its own.
-    qreal blockX = 0;
-    qreal blockY = 0;
-    if (Flags & Qt::AlignBottom)
-        blockY = Area.height() - block.height();
-    else if (Flags & Qt::AlignVCenter)
-        blockY = -qRound(-(Area.height() - block.height()) / 2);
-    if (Flags & Qt::AlignRight)
-        blockX = Area.width() - block.width();
-    else if (Flags & Qt::AlignHCenter)
-        blockX = qRound((Area.width() - block.width()) / 2);
-    const QRectF bounds(QPointF(Area.x() + blockX, Area.y() + blockY), block);
-    Overflows = !QRectF(Area).contains(bounds);
-    // Glyphs may reach a little past their advance and line box; a whole
-    // line height is far more than any glyph of the controls' font does.
-    const int margin = Font.LineHeight;
-    if (!Text.isEmpty())
-        Ink = bounds.toAlignedRect().adjusted(-margin, -margin, margin, margin);
-
-    for (int i = 0; !Text.isEmpty() && i < Layout.lineCount(); ++i) {
-        const qreal advance = Layout.lineAt(i).horizontalAdvance();
-        qreal x = 0;
-        if (Flags & Qt::AlignRight)
-            x = Area.width() - advance;
-        else if (Flags & Qt::AlignHCenter)
-            x = (Area.width() - advance) / 2;
-        LineOrigins.emplace_back(Area.x() + x, Area.y() + blockY);
-    }
-}
-
-// Lays out the lines as drawText takes plain text: a line feed breaks the
-// line, a carriage return or a tab is a space, no line wraps, and lines stop
-// once they fill Height. Returns the size of the block of lines.
-QSizeF TLumeCaptionLayout::LayOutLines(const QString &Text, const TLumeCaptionFont &Font,
-                                       int Height)
-{
-    QString shown = Text;
-    for (QChar &c : shown) {
-        if (c == u'\n')
-            c = QChar::LineSeparator;
-        else if (c == u'\r' || c == u'\t')
-            c = u' ';
-    }
-    Layout.setText(shown);
-    Layout.setFont(Font.Font);
-    QTextOption option;
-    option.setTextDirection(Qt::LeftToRight);
-    option.setAlignment(Qt::AlignLeft);
-    Layout.setTextOption(option);
-    Layout.setCacheEnabled(true);
-
-    qreal height = -Font.Leading;
-    qreal width = 0;
-    Layout.beginLayout();
-    for (QTextLine line = Layout.createLine(); line.isValid(); line = Layout.createLine()) {
-        line.setLineWidth(0x01000000);
-        height = qCeil(height + Font.Leading);
-        line.setPosition(QPointF(0, height));
-        height += line.height();
-        width = qMax(width, line.naturalTextWidth());
-        if (height >= Height)
-            break;
-    }
-    Layout.endLayout();
-    return {width, height};
-}
-
-void TLumeCaptionLayout::Draw(QPainter &Painter, const QBrush &Brush) const
-{
-    if (LineOrigins.empty())
-        return;
-    const QPen kept = Painter.pen();
-    Painter.setPen(QPen(Brush, kept.widthF()));
-    if (Overflows) {
-        Painter.save();
-        Painter.setClipRect(QRectF(LaidOutArea), Qt::IntersectClip);
-    }
-    for (size_t i = 0; i < LineOrigins.size(); ++i)
-        Layout.lineAt(int(i)).draw(&Painter, LineOrigins[i]);
-    if (Overflows)
-        Painter.restore();
-    Painter.setPen(kept);
-}
-
-const TLumeCaptionLayout &TLumeCaptionCache::Get(const QWidget &Control, const QString &Text,
-                                                 const QRect &Area, Qt::Alignment Flags)
-{
-    const auto found = Kept.find(Text);
-    if (found != Kept.end() && found->second->Fits(Area, Flags))
-        return *found->second;
-    // The message label shows many captions once each: rather than keep them
-    // all, the cache starts afresh when it holds this many.
-    constexpr size_t MostKept = 128;
-    if (Kept.size() >= MostKept)
-        Kept.clear();
-    if (!Resolved) {
-        const QFont font(Control.font(), &Control);
-        Resolved = {font, QFontMetricsF(font).leading(), QFontMetrics(font).height()};
-    }
-    std::unique_ptr<TLumeCaptionLayout> &layout = Kept[Text];
-    layout = std::make_unique<TLumeCaptionLayout>(Text, *Resolved, Area, Flags);
-    return *layout;
-}
-
 TLumePanel::TLumePanel(QWidget *Parent, const QColor &Colour) : QWidget(Parent)
 {
     QPalette pal = palette();
@@ -209,7 +89,7 @@ TLumePanel::TLumePanel(QWidget *Parent, const QColor &Colour) : QWidget(Parent)
 }
 
 TLumeLabel::TLumeLabel(QWidget *Parent, const QRect &Bounds, Qt::Alignment HAlign,
-                       const QFont &Font, const QColor &Colour, const TSjis &Caption)
+                       const QFont &Font, const QColor &Colour, const QString &Caption)
     : QLabel(Parent)
 {
     // Fixed, so that a new caption does not ask the page for a new layout.
@@ -221,66 +101,21 @@ TLumeLabel::TLumeLabel(QWidget *Parent, const QRect &Bounds, Qt::Alignment HAlig
     setAutoFillBackground(false);
     setAttribute(Qt::WA_TranslucentBackground);
     setTextFormat(Qt::PlainText);
-    setStyle(CaptionStyle());
+    setStyle(ControlStyle());
     SetFontColour(Colour);
     SetCaption(Caption);
 }
 
-void TLumeLabel::SetCaption(const TSjis &Caption)
+void TLumeLabel::SetCaption(const QString &Caption)
 {
     // The rolling dice write a caption on every tick; the same one again
-    // would change nothing on screen.
-    if (Caption == CaptionBytes)
+    // changes nothing on screen, and QLabel would lay it out anew.
+    if (Caption == CaptionText)
         return;
-    CaptionBytes = Caption;
-    QString text = FromSjis(Caption);
+    CaptionText = Caption;
+    QString text = Caption;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setText(text);
-}
-
-void TLumeLabel::paintEvent(QPaintEvent *Event)
-{
-    // A transparent label is painted again wherever a control above or below
-    // it changes: the message under the rolling dice, say. Where its caption
-    // puts no ink there is nothing to draw.
-    if (!Without(sdCaptions) && !Event->rect().contains(rect()) &&
-        !Event->region().intersects(InkArea()))
-        return;
-    const TLumeCaptionLayout &layout = CaptionLayout();
-    if (!DrawsCaptionItself() || !layout.Plain()) {
-        QLabel::paintEvent(Event);
-        return;
-    }
-    // QLabel would lay out and shape its text again on every paint.
-    QPainter painter(this);
-    layout.Draw(painter, palette().brush(foregroundRole()));
-}
-
-bool TLumeLabel::DrawsCaptionItself() const
-{
-    // The game's labels are enabled plain text without frame, margin, indent,
-    // wrapping or selection; any other set-up keeps QLabel's own painting.
-    return isEnabled() && frameWidth() == 0 && margin() == 0 && indent() <= 0 &&
-           textFormat() == Qt::PlainText && !wordWrap() && !(alignment() & Qt::AlignJustify) &&
-           !(textInteractionFlags() & (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard)) &&
-           DrawsKeptCaption(*this);
-}
-
-const TLumeCaptionLayout &TLumeLabel::CaptionLayout() const
-{
-    return Layouts.Get(*this, text(), contentsRect(), alignment());
-}
-
-QRect TLumeLabel::InkArea() const
-{
-    return CaptionLayout().InkArea();
-}
-
-void TLumeLabel::changeEvent(QEvent *Event)
-{
-    if (Event->type() == QEvent::FontChange)
-        Layouts.Clear();
-    QLabel::changeEvent(Event);
 }
 
 void TLumeLabel::SetFontColour(const QColor &Colour)
@@ -394,13 +229,13 @@ void TLumePaintBox::keyPressEvent(QKeyEvent *Event)
 }
 
 TLumeButton::TLumeButton(QWidget *Parent, const QRect &Bounds, const QFont &Font,
-                         const TSjis &Caption, int ButtonTag)
+                         const QString &Caption, int ButtonTag)
     : QPushButton(Parent), Tag(ButtonTag)
 {
     setGeometry(Bounds);
     setFixedSize(Bounds.size());
     setFont(Font);
-    setStyle(CaptionStyle());
+    setStyle(ControlStyle());
     SetCaption(Caption);
     // Checked as the click arrives, not when it began: a key press, an
     // accessibility action or an animated click may end after a game step
@@ -459,46 +294,10 @@ void TLumeButton::mousePressEvent(QMouseEvent *Event)
     QPushButton::mousePressEvent(Event);
 }
 
-void TLumeButton::SetCaption(const TSjis &Caption)
+void TLumeButton::SetCaption(const QString &Caption)
 {
-    if (Caption == CaptionBytes)
-        return;
-    CaptionBytes = Caption;
-    setText(FromSjis(Caption));
-}
-
-void TLumeButton::paintEvent(QPaintEvent *Event)
-{
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    // The style draws the bevel; the caption is drawn from the kept layout
-    // where the style centres it. A focus frame is drawn over the caption
-    // and an icon, a menu or a disabled button moves or greys it: those
-    // keep QPushButton's own painting.
-    if (!(option.state & QStyle::State_Enabled) || (option.state & QStyle::State_HasFocus) ||
-        !option.icon.isNull() || (option.features & QStyleOptionButton::HasMenu) ||
-        !DrawsKeptCaption(*this)) {
-        QPushButton::paintEvent(Event);
-        return;
-    }
-    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    const TLumeCaptionLayout &layout =
-        Layouts.Get(*this, option.text, area, Qt::AlignHCenter | Qt::AlignVCenter);
-    if (!layout.Plain()) {
-        QPushButton::paintEvent(Event);
-        return;
-    }
-    QStylePainter painter(this);
-    option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
-    layout.Draw(painter, option.palette.brush(QPalette::ButtonText));
-}
-
-void TLumeButton::changeEvent(QEvent *Event)
-{
-    if (Event->type() == QEvent::FontChange)
-        Layouts.Clear();
-    QPushButton::changeEvent(Event);
+    if (Caption != text())
+        setText(Caption);
 }
 
 void CopyToPaintBox(TLumeBitmap &Surface, TLumePaintBox &Box)

@@ -9,16 +9,10 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
-#include <QTextLayout>
 #include <QWidget>
 
-#include <memory>
-#include <optional>
-#include <unordered_map>
-#include <vector>
-
-// The standard controls of a form. Captions are kept as Shift-JIS bytes and
-// converted only when the control shows them; all are plain Qt widgets, so
+// The standard controls of a form. All are plain Qt widgets that lay out,
+// shape and paint their captions as Qt does, so every script shows right and
 // their texts reach the accessibility interface as standard controls do.
 
 // A panel without bevel, filled with its colour.
@@ -28,94 +22,20 @@ public:
     TLumePanel(QWidget *Parent, const QColor &Colour);
 };
 
-// A control's font as a painter on the control resolves it, with the
-// metrics that lay out its lines.
-struct TLumeCaptionFont {
-    QFont Font;
-    qreal Leading;
-    int LineHeight;
-};
-
-// A caption laid out once as QPainter::drawText lays out plain text in a
-// rectangle, so that a repaint draws the kept glyphs instead of shaping the
-// text again. The controls draw with it only where the result is the one
-// their Qt painting gives, pixel for pixel.
-class TLumeCaptionLayout {
-public:
-    // Lays out Text in Area, left to right, with one horizontal and one
-    // vertical alignment in Flags.
-    TLumeCaptionLayout(const QString &Text, const TLumeCaptionFont &Font, const QRect &Area,
-                       Qt::Alignment Flags);
-    // Whether it was laid out in Area with Flags.
-    bool Fits(const QRect &Area, Qt::Alignment Flags) const
-    {
-        return Area == LaidOutArea && Flags == LaidOutFlags;
-    }
-    // Draws the lines with Brush as the style's item text is drawn.
-    void Draw(QPainter &Painter, const QBrush &Brush) const;
-    // Whether Qt draws this text as laid out here: left to right, with none
-    // of the marks drawText treats specially beyond line breaks.
-    bool Plain() const { return PlainText; }
-    // Where the glyphs may put ink.
-    const QRect &InkArea() const { return Ink; }
-
-private:
-    QSizeF LayOutLines(const QString &Text, const TLumeCaptionFont &Font, int Height);
-
-    QTextLayout Layout;
-    std::vector<QPointF> LineOrigins;
-    QRect LaidOutArea;
-    Qt::Alignment LaidOutFlags;
-    QRect Ink;
-    bool Overflows = false;
-    bool PlainText = false;
-};
-
-// The layouts of the captions a control has shown: the rolling dice show
-// the same hundred numbers again and again, and each is shaped only once.
-class TLumeCaptionCache {
-public:
-    // The layout of Control's Text in Area with Flags, in Control's font.
-    const TLumeCaptionLayout &Get(const QWidget &Control, const QString &Text, const QRect &Area,
-                                  Qt::Alignment Flags);
-    // Forgets every layout, as a change of font must.
-    void Clear()
-    {
-        Kept.clear();
-        Resolved.reset();
-    }
-
-private:
-    std::unordered_map<QString, std::unique_ptr<TLumeCaptionLayout>> Kept;
-    std::optional<TLumeCaptionFont> Resolved;
-};
-
 // A transparent label of fixed size, no word wrap, text at the top.
 class TLumeLabel : public QLabel {
     Q_OBJECT
 public:
     TLumeLabel(QWidget *Parent, const QRect &Bounds, Qt::Alignment HAlign, const QFont &Font,
-               const QColor &Colour, const TSjis &Caption);
+               const QColor &Colour, const QString &Caption);
     // Sets the caption; a CR LF pair is a line break.
-    void SetCaption(const TSjis &Caption);
-    const TSjis &Caption() const { return CaptionBytes; }
+    void SetCaption(const QString &Caption);
+    const QString &Caption() const { return CaptionText; }
     void SetFontColour(const QColor &Colour);
     QColor FontColour() const;
 
-protected:
-    void paintEvent(QPaintEvent *Event) override;
-    void changeEvent(QEvent *Event) override;
-
 private:
-    // Whether the kept layout draws the caption exactly as QLabel would.
-    bool DrawsCaptionItself() const;
-    // The caption laid out for the label's current size, font and alignment.
-    const TLumeCaptionLayout &CaptionLayout() const;
-    // Where the caption may put ink.
-    QRect InkArea() const;
-
-    TSjis CaptionBytes;
-    mutable TLumeCaptionCache Layouts;
+    QString CaptionText;
 };
 
 // A one-pixel rectangle frame without fill.
@@ -183,10 +103,10 @@ void CopyToImage(const TLumeBitmap &Surface, TLumeImage &Image);
 class TLumeButton : public QPushButton {
     Q_OBJECT
 public:
-    TLumeButton(QWidget *Parent, const QRect &Bounds, const QFont &Font, const TSjis &Caption,
+    TLumeButton(QWidget *Parent, const QRect &Bounds, const QFont &Font, const QString &Caption,
                 int Tag = 0);
-    void SetCaption(const TSjis &Caption);
-    const TSjis &Caption() const { return CaptionBytes; }
+    void SetCaption(const QString &Caption);
+    QString Caption() const { return text(); }
     // Shown within its window and enabled: a player can see and press it.
     bool Live() const;
     int Tag;
@@ -195,13 +115,7 @@ signals:
     void Chosen();
 
 protected:
-    void paintEvent(QPaintEvent *Event) override;
-    void changeEvent(QEvent *Event) override;
     bool event(QEvent *Event) override;
     void keyPressEvent(QKeyEvent *Event) override;
     void mousePressEvent(QMouseEvent *Event) override;
-
-private:
-    TSjis CaptionBytes;
-    TLumeCaptionCache Layouts;
 };

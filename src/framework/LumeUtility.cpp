@@ -90,9 +90,11 @@ bool Without(TSpeedDevice Device)
 
 void ReadSpeedSwitches()
 {
-    static const std::pair<const char *, TSpeedDevice> names[] = {
-        {"waiting", sdWaiting},   {"wakeup", sdWakeup},   {"captions", sdCaptions},
-        {"stencils", sdStencils}, {"stripes", sdStripes}, {"changes", sdChanges}};
+    static const std::pair<const char *, TSpeedDevice> names[] = {{"waiting", sdWaiting},
+                                                                  {"wakeup", sdWakeup},
+                                                                  {"stencils", sdStencils},
+                                                                  {"stripes", sdStripes},
+                                                                  {"changes", sdChanges}};
     SwitchedOff = 0;
     const QStringList off = qEnvironmentVariable("VANTIK_WITHOUT").split(u',');
     for (const auto &[name, device] : names)
@@ -112,9 +114,9 @@ QFont LumeFont(int PixelHeight, bool Bold, bool Italic)
     return font;
 }
 
-TSjis IntToStr(int64_t value)
+QString IntToStr(int64_t value)
 {
-    return std::to_string(value);
+    return QString::number(value);
 }
 
 uint32_t RandSeed = 0;

@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
-// Game text is kept as Shift-JIS (CP932) bytes in std::string from end to end;
-// it is turned into a QString only where a widget shows it.
+// Shift-JIS (CP932) bytes, as the save record keeps names; every text on
+// screen is a QString.
 using TSjis = std::string;
 
 // Converts UTF-8 source text to CP932 bytes. Characters CP932 cannot hold
@@ -26,7 +26,7 @@ QString FromSjis(std::string_view sjis);
 QFont LumeFont(int PixelHeight, bool Bold = false, bool Italic = false);
 
 // Plain decimal digits, with a leading minus sign when negative.
-TSjis IntToStr(int64_t value);
+QString IntToStr(int64_t value);
 
 // The program's one pseudo-random generator: a 32-bit linear congruential
 // generator, seed := seed * 134775813 + 1, whose result is the upper 32 bits
@@ -55,7 +55,6 @@ char IntToAlf(int32_t n);
 enum TSpeedDevice : unsigned {
     sdWaiting = 1,  // the main loop sleeps between passes
     sdWakeup = 2,   // a kernel timer wakes it at the due millisecond
-    sdCaptions = 4, // labels and buttons paint kept caption layouts
     sdStencils = 8, // text rasterised once, then set pixel by pixel
     sdStripes = 16, // the paint box repaints in stripes of 32 rows
     sdChanges = 32  // fills, copies and repaints cover only what changed

@@ -19,14 +19,14 @@ void SetAlertSink(TAlertSink Sink)
     AlertSink = Sink;
 }
 
-void Alert(const TSjis &Text)
+void Alert(const QString &Text)
 {
     if (AlertSink) {
         AlertSink(Text);
         return;
     }
     // Parented to the active window so the box stands over the game.
-    QMessageBox box(QMessageBox::NoIcon, FromSjis(ApplicationTitle), FromSjis(Text),
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, FromSjis(ApplicationTitle), Text, QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.exec();
 }

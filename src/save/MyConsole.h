@@ -6,10 +6,10 @@
 #include "LumeUtility.h"
 
 // A modal message box with one OK button, captioned with the application title.
-void Alert(const TSjis &Text);
+void Alert(const QString &Text);
 
 // Where Alert's messages go instead of a message box. Tests install one so
 // that a report can be checked without a modal box waiting for a click;
 // nullptr restores the message box.
-using TAlertSink = void (*)(const TSjis &Text);
+using TAlertSink = void (*)(const QString &Text);
 void SetAlertSink(TAlertSink Sink);

@@ -6,6 +6,7 @@
 #include "LumeSafeFile.h"
 #include "MyConsole.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -161,15 +162,21 @@ TLoadResult LoadGame(TBattler &Record, const TSjis &Key)
 
 void ReportReadFailure()
 {
-    Alert(ToSjis("（save.datの読み込みに失敗しました。）"));
+    //: A message box at start-up: the save file (save.dat, a name to keep as it is) could not
+    //: be read; the game starts anew.
+    Alert(QCoreApplication::translate("Save", "（save.datの読み込みに失敗しました。）"));
 }
 
 void ReportBadContent()
 {
-    Alert(ToSjis("（save.datの内容が不適切です。）"));
+    //: A message box at start-up: the save file (save.dat) is damaged or was changed by hand
+    //: (its check code does not match); the game starts anew.
+    Alert(QCoreApplication::translate("Save", "（save.datの内容が不適切です。）"));
 }
 
 void ReportWriteFailure()
 {
-    Alert(ToSjis("（save.datの書き込みに失敗しました。）"));
+    //: A message box: the game could not be saved to save.dat (a full disk, say); the last
+    //: save is kept.
+    Alert(QCoreApplication::translate("Save", "（save.datの書き込みに失敗しました。）"));
 }

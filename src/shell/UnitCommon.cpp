@@ -11,6 +11,8 @@
 #include "UnitDat.h"
 #include "UnitForm.h"
 
+#include <QCoreApplication>
+
 TLumeMidi *MidiHolder = nullptr;
 TLumeWave *WavePlayer = nullptr;
 TLumeTimer *Scheduler = nullptr;
@@ -24,8 +26,19 @@ TDiceLabel RollingDice = TDiceLabel::None;
 
 namespace {
 
-const TSjis Plus = ToSjis("＋");
 const QColor ForcedColour(255, 0, 0);
+
+// The catalog's "Dice" context.
+struct Dice {
+    Q_DECLARE_TR_FUNCTIONS(Dice)
+};
+
+QString DiceText(int32_t Value)
+{
+    //: A dice label: the number (%1, 0 to 99, or 100 after an Idea Burst) that is added to
+    //: a stat.
+    return Dice::tr("＋%1").arg(IntToStr(Value));
+}
 
 TDiceLabel OtherDice()
 {
@@ -46,7 +59,7 @@ void ForceHundred()
     SetTimerInterval(DiceTimer, 0);
     DiceValue = 100;
     FormMain->SetDiceColour(RollingDice, ForcedColour);
-    FormMain->SetDiceText(RollingDice, Plus + "100");
+    FormMain->SetDiceText(RollingDice, DiceText(100));
     PlayWave(WaveUp, false);
 }
 
@@ -134,10 +147,13 @@ void DiceTick()
 {
     Q_ASSERT(FormMain);
     DiceValue = Random(100);
-    FormMain->SetDiceText(RollingDice, Plus + IntToStr(DiceValue));
+    FormMain->SetDiceText(RollingDice, DiceText(DiceValue));
     if (FormMain->BurstButtonLive()) {
         BurstRoll = Random(100);
-        FormMain->SetBurstText(IntToStr(Player.Reason) + Plus + IntToStr(BurstRoll));
+        //: The Idea Burst button while the player's dice roll: %1 the player's reason, %2 the
+        //: burst roll; a press lowers the reason by a tenth and forces 100 if the two reach it.
+        FormMain->SetBurstText(
+            Dice::tr("%1＋%2").arg(IntToStr(Player.Reason), IntToStr(BurstRoll)));
     }
 }
 
@@ -155,7 +171,8 @@ void EnemyIdeaBurst()
     Enemy.Reason = NineTenths(Enemy.Reason);
     FormMain->ShowEnemyStatus();
     BurstRoll = Random(100);
-    FormMain->SetEnemyBurstText(IntToStr(BurstRoll) + Plus);
+    //: Shown under the enemy's reason when it tries an Idea Burst: %1 its burst roll.
+    FormMain->SetEnemyBurstText(Dice::tr("%1＋").arg(IntToStr(BurstRoll)));
     if (SumReachesHundred(Enemy.Reason, BurstRoll))
         ForceHundred();
 }

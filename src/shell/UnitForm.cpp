@@ -13,6 +13,7 @@
 #include "UnitPage.h"
 #include "UnitSaveLoad.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QIcon>
 #include <QPixmap>
@@ -27,19 +28,19 @@ const QColor TitleGround(68, 68, 68);
 const QColor Grey(127, 127, 127);
 const QColor MessageColour(68, 102, 102);
 const QColor Black(0, 0, 0);
-const TSjis FilledStar = ToSjis("★");
-const TSjis HollowStar = ToSjis("☆");
+const QChar FilledStar(0x2605); // ★
+const QChar HollowStar(0x2606); // ☆
 
 } // namespace
 
-TSjis StarText(int32_t HP, int32_t MaxHP, bool CountDown)
+QString StarText(int32_t HP, int32_t MaxHP, bool CountDown)
 {
     // A record read from a save file may hold any MaxHP; a star row wider
     // than the window shows nothing more, so the text is capped.
     constexpr int32_t MostStars = 100;
     const int32_t count = std::clamp(MaxHP, 0, MostStars);
-    TSjis text;
-    text.reserve(count * 2);
+    QString text;
+    text.reserve(count);
     for (int32_t i = 0; i < count; ++i) {
         // k runs MaxHP down to 1 for the player and 1 up to MaxHP for the enemy.
         const int32_t k = CountDown ? count - i : i + 1;
@@ -100,7 +101,8 @@ TFormMain::~TFormMain()
 
 void TFormMain::BuildLayout()
 {
-    setWindowTitle(QString::fromUtf8("ヴェスカ"));
+    //: The window's caption: the game's name (in English, as the desktop menu names it).
+    setWindowTitle(QCoreApplication::translate("Window", "ヴェスカ"));
     // Read here, without waiting: Qt would open a FIFO in its place as the
     // window shows, and the window would never come.
     QFile icon;
@@ -134,52 +136,64 @@ void TFormMain::BuildLayout()
     ImgVuraviv = new TLumeImage(page);
     ImgVuraviv->setGeometry(0, 0, 500, 400);
     auto shape = [&](int top) { return new TLumeShape(page, QRect(8, top, 481, 41), Grey); };
-    auto caption = [&](int top, const char *text) {
+    // Row Row of the stats, in display order; the value labels show the
+    // stat's name until a side's values fill them.
+    auto caption = [&](int top, int Row) {
         return new TLumeLabel(page, QRect(200, top, 100, 33), Qt::AlignHCenter, big, Grey,
-                              ToSjis(text));
+                              StatName(StatsInDisplayOrder[Row]));
     };
-    auto value = [&](int left, int top, const char *text) {
+    auto value = [&](int left, int top, int Row) {
         return new TLumeLabel(page, QRect(left, top, 80, 33), Qt::AlignHCenter, big, windowText,
-                              ToSjis(text));
+                              StatName(StatsInDisplayOrder[Row]));
     };
     Shape1 = shape(40);
-    LabMainStatusName0 = caption(48, "命中");
+    LabMainStatusName0 = caption(48, 0);
     Shape2 = shape(80);
     Shape3 = shape(120);
     Shape4 = shape(160);
     Shape5 = shape(200);
-    Label1 = caption(88, "回避");
-    Label2 = caption(128, "予測");
-    Label3 = caption(168, "閃き");
-    Label4 = caption(208, "理力");
-    LabMyStatus4 = value(352, 208, "理力");
-    LabMyStatus3 = value(352, 168, "閃き");
-    LabMyStatus2 = value(352, 128, "予測");
-    LabMyStatus1 = value(352, 88, "回避");
-    LabMyStatus0 = value(352, 48, "命中");
-    LabEnemyStatus4 = value(64, 208, "理力");
-    LabEnemyStatus3 = value(64, 168, "閃き");
-    LabEnemyStatus2 = value(64, 128, "予測");
-    LabEnemyStatus1 = value(64, 88, "回避");
-    LabEnemyStatus0 = value(64, 48, "命中");
-    LabMyHP = new TLumeLabel(page, QRect(280, 8, 208, 33), Qt::AlignRight, big, windowText, "HP");
-    LabEnemyHP = new TLumeLabel(page, QRect(8, 8, 208, 33), Qt::AlignLeft, big, windowText, "HP");
-    LabMain =
-        new TLumeLabel(page, MessageRect, Qt::AlignHCenter, message, MessageColour, "LabMain");
+    Label1 = caption(88, 1);
+    Label2 = caption(128, 2);
+    Label3 = caption(168, 3);
+    Label4 = caption(208, 4);
+    LabMyStatus4 = value(352, 208, 4);
+    LabMyStatus3 = value(352, 168, 3);
+    LabMyStatus2 = value(352, 128, 2);
+    LabMyStatus1 = value(352, 88, 1);
+    LabMyStatus0 = value(352, 48, 0);
+    LabEnemyStatus4 = value(64, 208, 4);
+    LabEnemyStatus3 = value(64, 168, 3);
+    LabEnemyStatus2 = value(64, 128, 2);
+    LabEnemyStatus1 = value(64, 88, 1);
+    LabEnemyStatus0 = value(64, 48, 0);
+    LabMyHP = new TLumeLabel(page, QRect(280, 8, 208, 33), Qt::AlignRight, big, windowText,
+                             QStringLiteral("HP"));
+    LabEnemyHP = new TLumeLabel(page, QRect(8, 8, 208, 33), Qt::AlignLeft, big, windowText,
+                                QStringLiteral("HP"));
+    // The captions of the stored layout, shown until the game writes its own.
+    const QString hundred = QStringLiteral("100");
+    LabMain = new TLumeLabel(page, MessageRect, Qt::AlignHCenter, message, MessageColour,
+                             QStringLiteral("LabMain"));
     LabDiceMine = new TLumeLabel(page, QRect(440, 320, 49, 25), Qt::AlignHCenter, message,
-                                 MessageColour, "100");
+                                 MessageColour, hundred);
     LabDiceEnemy = new TLumeLabel(page, QRect(8, 320, 49, 25), Qt::AlignHCenter, message,
-                                  MessageColour, "100");
+                                  MessageColour, hundred);
     LabIBEnemy =
-        new TLumeLabel(page, QRect(16, 216, 57, 17), Qt::AlignHCenter, message, Grey, "100");
+        new TLumeLabel(page, QRect(16, 216, 57, 17), Qt::AlignHCenter, message, Grey, hundred);
 
     // The buttons lie above every label; tab order follows their creation.
-    BtnMain1 = new TLumeButton(page, QRect(304, 352, 89, 41), buttons, "1", 1);
-    BtnMain0 = new TLumeButton(page, QRect(400, 352, 89, 41), buttons, "0", 0);
-    BtnMain2 = new TLumeButton(page, QRect(208, 352, 89, 41), buttons, "2", 2);
-    BtnMain3 = new TLumeButton(page, QRect(112, 352, 89, 41), buttons, "3", 3);
-    BtnMain4 = new TLumeButton(page, QRect(16, 352, 89, 41), buttons, "4", 4);
-    BtnIdeaBurst = new TLumeButton(page, QRect(416, 208, 65, 25), LumeFont(12, true), "ib");
+    auto choice = [&](int Left, int Slot) {
+        return new TLumeButton(page, QRect(Left, 352, 89, 41), buttons, QString::number(Slot),
+                               Slot);
+    };
+    BtnMain1 = choice(304, 1);
+    BtnMain0 = choice(400, 0);
+    BtnMain2 = choice(208, 2);
+    BtnMain3 = choice(112, 3);
+    BtnMain4 = choice(16, 4);
+    //: The Idea Burst button's caption before the dice first roll.
+    BtnIdeaBurst = new TLumeButton(page, QRect(416, 208, 65, 25), LumeFont(12, true),
+                                   QCoreApplication::translate("Choice", "ib"));
     BtnIdeaBurst->hide();
     for (TLumeButton *button : {BtnMain1, BtnMain0, BtnMain2, BtnMain3, BtnMain4})
         connect(button, &TLumeButton::Chosen, this, [this, button] { BtnMainClick(button); });
@@ -226,19 +240,11 @@ void TFormMain::ToggleSound()
         Help->ShowSoundState(WavePlayer->SoundOn());
 }
 
-void TFormMain::ShowText(const TSjis &Text)
+void TFormMain::ShowText(const QString &Text)
 {
     DicePrologue();
-    TSjis shown;
-    shown.reserve(Text.size());
-    for (size_t i = 0; i < Text.size(); ++i) {
-        if (Text[i] == '\\' && i + 1 < Text.size() && Text[i + 1] == 'n') {
-            shown += "\r\n";
-            ++i;
-        } else {
-            shown += Text[i];
-        }
-    }
+    QString shown = Text;
+    shown.replace(QStringLiteral("\\n"), QStringLiteral("\r\n"));
     // A screen reader reads each new message: the label announces the change
     // of its name (its text) itself.
     LabMain->SetCaption(shown);
@@ -251,14 +257,14 @@ void TFormMain::ClearChoices()
         button->hide();
 }
 
-void TFormMain::AddChoice(const TSjis &Caption, TProcedure Action)
+void TFormMain::AddChoice(const char *Caption, TProcedure Action)
 {
     // No step of the game offers more than three choices.
     Q_ASSERT(ChoiceCount >= 0 && ChoiceCount < ChoiceSlots);
     if (ChoiceCount < 0 || ChoiceCount >= ChoiceSlots)
         return;
     const int slot = ChoiceCount;
-    ChoiceButtons[slot]->SetCaption(Caption);
+    ChoiceButtons[slot]->SetCaption(QCoreApplication::translate("Choice", Caption));
     ChoiceButtons[slot]->show();
     ChoiceActions[slot] = Action;
     ++ChoiceCount;
@@ -352,7 +358,7 @@ TLumeLabel *TFormMain::DiceLabel(TDiceLabel Dice) const
 }
 
 // Before the first roll there is no dice label to write to.
-void TFormMain::SetDiceText(TDiceLabel Dice, const TSjis &Text)
+void TFormMain::SetDiceText(TDiceLabel Dice, const QString &Text)
 {
     if (TLumeLabel *label = DiceLabel(Dice))
         label->SetCaption(Text);
@@ -371,7 +377,7 @@ void TFormMain::ResetDiceColours()
     LabDiceEnemy->SetFontColour(colour);
 }
 
-void TFormMain::SetEnemyBurstText(const TSjis &Text)
+void TFormMain::SetEnemyBurstText(const QString &Text)
 {
     LabIBEnemy->SetCaption(Text);
 }
@@ -391,7 +397,7 @@ bool TFormMain::BurstButtonLive() const
     return BtnIdeaBurst->isEnabled() && !BtnIdeaBurst->isHidden();
 }
 
-void TFormMain::SetBurstText(const TSjis &Text)
+void TFormMain::SetBurstText(const QString &Text)
 {
     BtnIdeaBurst->SetCaption(Text);
 }

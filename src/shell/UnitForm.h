@@ -54,9 +54,11 @@ public:
     void ShowMainPage();
 
     // The message and the choices under it.
-    void ShowText(const TSjis &Text);
+    void ShowText(const QString &Text);
     void ClearChoices();
-    void AddChoice(const TSjis &Caption, TProcedure Action);
+    // Caption is the game's own word (UTF-8, lupdate's "Choice" context); the
+    // button shows it in the player's language.
+    void AddChoice(const char *Caption, TProcedure Action);
 
     // Each side's stars and five values.
     void ShowPlayerStatus();
@@ -64,16 +66,16 @@ public:
     void ClearEnemyStatus();
 
     // The dice labels, the enemy's burst roll and the player's burst button.
-    void SetDiceText(TDiceLabel Dice, const TSjis &Text);
+    void SetDiceText(TDiceLabel Dice, const QString &Text);
     void SetDiceColour(TDiceLabel Dice, const QColor &Colour);
     // Gives both dice labels the message's colour again.
     void ResetDiceColours();
-    void SetEnemyBurstText(const TSjis &Text);
+    void SetEnemyBurstText(const QString &Text);
     void ShowBurstButton(bool Shown);
     void EnableBurstButton(bool Enabled);
     // Whether the burst button is shown and can be clicked.
     bool BurstButtonLive() const;
-    void SetBurstText(const TSjis &Text);
+    void SetBurstText(const QString &Text);
 
     // Where the artwork shows its pictures.
     TLumePaintBox &TitlePaintBox() { return *PntTitle; }
@@ -113,7 +115,7 @@ extern TFormMain *FormMain;
 
 // Builds the star text: filled up to HP, hollow up to MaxHP. The player's
 // stars count down from MaxHP, the enemy's up from 1.
-TSjis StarText(int32_t HP, int32_t MaxHP, bool CountDown);
+QString StarText(int32_t HP, int32_t MaxHP, bool CountDown);
 
 // Loads the save file into Record and says whether it was loaded. A refused
 // file is reported through the window's deferred calls, so a refusal found

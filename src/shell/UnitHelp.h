@@ -8,14 +8,9 @@
 
 class QTextBrowser;
 
-// Whether the player's texts outside the game itself (help, the names a
-// screen reader reads) are Japanese: they are when the locale is, and
-// English otherwise.
-bool HelpInJapanese();
-
-// The "how to play" page as rich text, in Japanese or English, with a line
-// that says whether sound is on.
-QString HelpText(bool Japanese, bool SoundOn);
+// The "how to play" page as rich text, in the player's language, with a
+// line that says whether sound is on.
+QString HelpText(bool SoundOn);
 
 // Where a help window of size Help goes beside the game's frame Game on a
 // screen whose free area is Desk: right of the game, else left of it, else
@@ -48,5 +43,4 @@ protected:
 private:
     QWidget *Game;
     QTextBrowser *Browser;
-    bool Japanese;
 };

@@ -9,37 +9,57 @@
 #include "UnitForm.h"
 #include "UnitStory.h"
 
-const std::array<TSjis, FlavourLineCount> FlavourLines{
-    ToSjis("風が冷たい。"),
-    ToSjis("遠くで鐘が鳴っている。"),
-    ToSjis("さいころが手の中で温かい。"),
-    ToSjis("霧雨だ。"),
-    ToSjis("空がやけに低い。"),
-    ToSjis("どこかで誰かが笑った。"),
-    ToSjis("足元の影が少しだけ長い。"),
-    ToSjis("静かな夜だ。"),
-    ToSjis("星がひとつ流れた。"),
-    ToSjis("道はまだ続いている。"),
+#include <QCoreApplication>
+
+const std::array<const char *, FlavourLineCount> FlavourLines{
+    //: A main menu line, one of 10 drawn at random: a glimpse of the world.
+    QT_TRANSLATE_NOOP("Menu", "風が冷たい。"),
+    //: A main menu line, one of 10 drawn at random: a glimpse of the world.
+    QT_TRANSLATE_NOOP("Menu", "遠くで鐘が鳴っている。"),
+    //: A main menu line, one of 10 drawn at random: a glimpse of the world.
+    QT_TRANSLATE_NOOP("Menu", "さいころが手の中で温かい。"),
+    //: A main menu line, one of 10 drawn at random: a glimpse of the world.
+    QT_TRANSLATE_NOOP("Menu", "霧雨だ。"),
+    //: A main menu line, one of 10 drawn at random: a glimpse of the world.
+    QT_TRANSLATE_NOOP("Menu", "空がやけに低い。"),
+    //: A main menu line, one of 10 drawn at random: a glimpse of the world.
+    QT_TRANSLATE_NOOP("Menu", "どこかで誰かが笑った。"),
+    //: A main menu line, one of 10 drawn at random: a glimpse of the world.
+    QT_TRANSLATE_NOOP("Menu", "足元の影が少しだけ長い。"),
+    //: A main menu line, one of 10 drawn at random: a glimpse of the world.
+    QT_TRANSLATE_NOOP("Menu", "静かな夜だ。"),
+    //: A main menu line, one of 10 drawn at random: a glimpse of the world.
+    QT_TRANSLATE_NOOP("Menu", "星がひとつ流れた。"),
+    //: A main menu line, one of 10 drawn at random: a glimpse of the world.
+    QT_TRANSLATE_NOOP("Menu", "道はまだ続いている。"),
 };
 
 void MainMenu()
 {
     FormMain->ClearEnemyStatus();
-    FormMain->ShowText(FlavourLines[Random(FlavourLineCount)]);
+    FormMain->ShowText(QCoreApplication::translate("Menu", FlavourLines[Random(FlavourLineCount)]));
     FormMain->ClearChoices();
-    FormMain->AddChoice("seeek", MenuSeek);
-    FormMain->AddChoice("bosss!", MenuBoss);
-    FormMain->AddChoice("savie", MenuSave);
+    //: The main menu: look for an ordinary fight.
+    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "seeek"), MenuSeek);
+    //: The main menu: challenge the next of the seven bosses.
+    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "bosss!"), MenuBoss);
+    //: The main menu: fight the guard of the save point; beating it saves the game.
+    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "savie"), MenuSave);
 }
 
 void NewGame()
 {
     FormMain->ClearEnemyStatus();
     RerollPlayer();
-    FormMain->ShowText(ToSjis("あなたが落としたのはこのステータスですか？"));
+    //: A new game: the freshly rolled character's stats are shown, and the player is asked
+    //: (as the spirit of the fabled axe pond asks) whether these are the stats they dropped.
+    FormMain->ShowText(
+        QCoreApplication::translate("Menu", "あなたが落としたのはこのステータスですか？"));
     FormMain->ClearChoices();
-    FormMain->AddChoice("noar", RerollPlayer);
-    FormMain->AddChoice("yest", StartIntro);
+    //: A new game: no, roll the character again.
+    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "noar"), RerollPlayer);
+    //: A new game: yes, keep the character and start the intro.
+    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "yest"), StartIntro);
     // The page is filled before it is shown, so the title gives way to a
     // finished screen.
     ChangeScene("MAIN");

@@ -9,7 +9,7 @@
 
 // The main menu shows one of these, drawn at random, each time it opens.
 constexpr int32_t FlavourLineCount = 10;
-extern const std::array<TSjis, FlavourLineCount> FlavourLines;
+extern const std::array<const char *, FlavourLineCount> FlavourLines;
 
 void MainMenu();
 void NewGame();

@@ -13,11 +13,11 @@
 extern int32_t StoryStep;
 
 // One line per click on "≫".
-extern const std::array<TSjis, 19> IntroLines;
-extern const std::array<TSjis, 2> EndingALines;
-extern const std::array<TSjis, 12> EndingBLines;
-extern const TSjis EndingATitle;
-extern const TSjis EndingBTitle;
+extern const std::array<const char *, 19> IntroLines;
+extern const std::array<const char *, 2> EndingALines;
+extern const std::array<const char *, 12> EndingBLines;
+extern const char *const EndingATitle;
+extern const char *const EndingBTitle;
 
 void StartIntro();
 void IntroStep();

@@ -6,6 +6,7 @@
 #include "MyConsole.h"
 #include "UnitForm.h"
 #include "UnitInstance.h"
+#include "UnitLanguage.h"
 #include "UnitSaveLoad.h"
 
 #include <QApplication>
@@ -18,7 +19,6 @@
 #include <exception>
 #include <memory>
 #include <optional>
-#include <string>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -76,12 +76,14 @@ int main(int argc, char **argv)
         // The window's close box sets the terminate flag; the main loop then
         // ends the application itself.
         QApplication::setQuitOnLastWindowClosed(false);
+        // The player's language, before any text is shown.
+        UseLanguage(ChooseLanguage(TLocaleSettings::OfProcess(), InstalledCatalogs()));
 
         // The launcher's word on a player folder it could not prepare: a
         // start from the desktop menu has no terminal to show it.
         const QStringList arguments = QApplication::arguments();
         if (arguments.size() == 3 && arguments[1] == QLatin1String("--cannot-start")) {
-            Alert(ToSjis(arguments[2].toStdString()));
+            Alert(arguments[2]);
             return 1;
         }
         CloseOnTermination();
@@ -94,11 +96,12 @@ int main(int argc, char **argv)
             }
             // Its game runs in another session or on another computer that
             // shares the folder: nothing here can show it.
-            const std::string reason =
-                "another game holds this folder (" + QDir::currentPath().toStdString() +
-                ") and does not answer: it runs in another session or on another computer";
-            std::fprintf(stderr, "vantik: %s\n", reason.c_str());
-            Alert(ToSjis(reason));
+            const QString reason = QStringLiteral("another game holds this folder (%1) and does "
+                                                  "not answer: it runs in another session or on "
+                                                  "another computer")
+                                       .arg(QDir::currentPath());
+            std::fprintf(stderr, "vantik: %s\n", reason.toLocal8Bit().constData());
+            Alert(reason);
             return 1;
         }
 
@@ -108,7 +111,7 @@ int main(int argc, char **argv)
         } catch (const std::exception &error) {
             // A missing data file ends the program before its window shows.
             std::fprintf(stderr, "vantik: %s\n", error.what());
-            Alert(ToSjis(error.what()));
+            Alert(QString::fromLocal8Bit(error.what()));
             return 1;
         }
         guard->SetWindow(form.get());

@@ -293,7 +293,7 @@ TEST_F(BattleGameTest, GrowthAndRecoveryAcrossTheWholeRange)
 {
     Meet("NORMAL");
     int32_t value = Int32Min;
-    EXPECT_TRUE(GrowStat(ToSjis("命中"), value, Int32Max));
+    EXPECT_TRUE(GrowStat(QString::fromUtf8("命中"), value, Int32Max));
     EXPECT_EQ(value, Int32Min + 429496730);
     EXPECT_EQ(Message(), "あなたの命中が429496730点上がった！");
 

@@ -206,7 +206,7 @@ TEST_F(BattleTest, AttackMissesAt99)
     Next(59);
     EXPECT_EQ(Message(), "あなたの命中40＋59＝99\n外れた！");
     EXPECT_EQ(Controls().LabMain->Caption(),
-              ToSjis("あなたの命中40＋59＝99") + "\r\n" + ToSjis("外れた！"));
+              QString::fromUtf8("あなたの命中40＋59＝99\r\n外れた！"));
     EXPECT_EQ(Sound(), "dat/suka.wav");
     EXPECT_FALSE(DiceRolling) << "no further roll after a failed Hit";
     EXPECT_EQ(BattleStage, 2);
@@ -266,12 +266,12 @@ TEST_F(BattleTest, StepReadsTheDiceTheTicksLeft)
     Advance(51);
     Advance(51);
     const int32_t dice = DiceValue;
-    EXPECT_EQ(Controls().LabDiceMine->Caption(), ToSjis("＋") + std::to_string(dice));
+    EXPECT_EQ(Controls().LabDiceMine->Caption(), QString::fromUtf8("＋") + QString::number(dice));
     Click("≫");
     const std::string line =
         "あなたの命中40＋" + std::to_string(dice) + "＝" + std::to_string(40 + dice);
     EXPECT_EQ(Message().substr(0, line.size()), line);
-    EXPECT_EQ(Controls().LabDiceMine->Caption(), ToSjis("＋") + std::to_string(dice))
+    EXPECT_EQ(Controls().LabDiceMine->Caption(), QString::fromUtf8("＋") + QString::number(dice))
         << "the roller's label keeps its number";
 }
 
@@ -556,9 +556,9 @@ TEST_F(BattleTest, EnemySpellThatWorksCutsThePlayer)
     Next(90);
     Hush();
     Next(79);
-    EXPECT_EQ(Controls().LabMain->Caption(), ToSjis("あなたの抵抗的閃き20＋79＝99") + "\r\n" +
-                                                 ToSjis("あなたは陥れられた！") + "\r\n " +
-                                                 ToSjis("命中、回避、予測が減耗した！"));
+    EXPECT_EQ(Controls().LabMain->Caption(), QString::fromUtf8("あなたの抵抗的閃き20＋79＝99\r\n"
+                                                               "あなたは陥れられた！\r\n "
+                                                               "命中、回避、予測が減耗した！"));
     EXPECT_EQ(Sound(), "dat/duty.wav");
     EXPECT_EQ(Player.Hit, 0);
     EXPECT_EQ(Player.Evade, 1);
@@ -655,7 +655,7 @@ TEST_F(BattleTest, GrowthIsATenthOfTheGapRoundedUp)
                          Case{50, 50, 0}, Case{40, 50, 0}}) {
         int32_t value = c.player;
         Hush();
-        EXPECT_EQ(GrowStat(ToSjis("理力"), value, c.enemy), c.n > 0);
+        EXPECT_EQ(GrowStat(QString::fromUtf8("理力"), value, c.enemy), c.n > 0);
         EXPECT_EQ(value, c.player + c.n);
         if (c.n > 0) {
             EXPECT_EQ(Message(), "あなたの理力が" + std::to_string(c.n) + "点上がった！");

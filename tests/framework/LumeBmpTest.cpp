@@ -258,7 +258,7 @@ TEST(LumeBmp, TextHasNoBackgroundAndNoBlending)
     TLumeBitmap bitmap;
     bitmap.NewSurface(200, 40, TPixel{40, 50, 60});
     bitmap.SetTextStyle(20, fsItalic, QColor(0, 192, 96));
-    bitmap.WriteText(10, 10, ToSjis("ゼノリア・オルカント"));
+    bitmap.WriteText(10, 10, QString::fromUtf8("ゼノリア・オルカント"));
     int glyph = 0, ground = 0;
     QRect inked;
     for (int y = 0; y < 40; ++y) {
@@ -312,7 +312,7 @@ TEST(LumeBmp, TextLooksAsQtDrawsItWhereverItFalls)
         for (int i = 0; i < 2; ++i) {
             const QPoint at = i == 0 ? c.At : c.Again;
             bitmap.SetTextStyle(c.Height, c.Style, colours[i]);
-            bitmap.WriteText(at.x(), at.y(), ToSjis(c.Text));
+            bitmap.WriteText(at.x(), at.y(), QString::fromUtf8(c.Text));
             painter.setPen(colours[i]);
             painter.drawText(QPoint(at.x(), at.y() + painter.fontMetrics().ascent()),
                              QString::fromStdString(c.Text));
@@ -362,7 +362,8 @@ TEST(LumeBmp, PaintBoxesShowEveryChangeThoughOnlyChangesAreCopied)
             break;
         case 2:
             bitmap.SetTextStyle(pick(8, 24), unsigned(pick(0, 15)), QColor(250, 240, pick(0, 255)));
-            bitmap.WriteText(pick(-30, 120), pick(-20, 90), ToSjis(pick(0, 1) ? "★戦士" : "Ab"));
+            bitmap.WriteText(pick(-30, 120), pick(-20, 90),
+                             QString::fromUtf8(pick(0, 1) ? "★戦士" : "Ab"));
             break;
         case 4:
             bitmap.Rows[pick(0, 89)][pick(0, 119)] = TPixel{77, 66, 55};

@@ -3,10 +3,12 @@
 
 #include "UnitSaveLoad.h"
 #include "GameHarness.h"
+#include "Language.h"
 #include "MyConsole.h"
 #include "Needs.h"
 #include "SaveFile.h"
 #include "SaveLoopRecord.h"
+#include "UnitBattle.h"
 #include "UnitBattler.h"
 #include "UnitCommon.h"
 #include "UnitMain.h"
@@ -209,6 +211,43 @@ TEST_F(SaveLoadTest, SavedRecordLoadsBackByteForByte)
     TBattler longer{};
     EXPECT_TRUE(LoadAndReport(true, longer).empty());
     EXPECT_TRUE(SameBytes(longer, stamped));
+}
+
+// A save knows no language: a name stays the game's own bytes whatever the
+// language shows it in, so a save made in one language loads in another to
+// the same record and saves again to the same bytes.
+TEST_F(SaveLoadTest, SaveMadeInOneLanguageLoadsAlikeInAnother)
+{
+    const struct {
+        const char *Made, *Loaded, *TakenNameShown, *LoadedNameShown;
+    } cases[] = {{"en", "", "Pawn", "歩"}, {"", "en", "歩", "Pawn"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.Made);
+        QByteArray saved;
+        {
+            const TLanguageScope language(QString::fromLatin1(c.Made));
+            ASSERT_TRUE(language.Loaded());
+            StartGame();
+            ChangeScene("MAIN");
+            Player = SampleRecord();
+            Player.BossIndex = 1;
+            Encounter("BOSS");
+            EnemyDefeated();
+            Click("≫");
+            EXPECT_NE(Message().find(c.TakenNameShown), std::string::npos) << Message();
+            ASSERT_TRUE(SaveGame(Player, ApplicationTitle));
+            saved = SaveFileBytes();
+            StopGame();
+        }
+        const TLanguageScope language(QString::fromLatin1(c.Loaded));
+        ASSERT_TRUE(language.Loaded());
+        StartGame();
+        EXPECT_EQ(Player.Name.Str(), ToSjis("歩"));
+        EXPECT_EQ(ShownName(Player).toStdString(), c.LoadedNameShown);
+        ASSERT_TRUE(SaveGame(Player, ApplicationTitle));
+        EXPECT_EQ(SaveFileBytes(), saved);
+        StopGame();
+    }
 }
 
 TEST_F(SaveLoadTest, MissingFileIsRefusedSilently)

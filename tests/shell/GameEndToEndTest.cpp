@@ -869,7 +869,7 @@ protected:
             if (BurstWorks(shown.first, shown.second) == Succeed)
                 break;
         }
-        const TSjis dice = Controls().LabDiceMine->Caption();
+        const QString dice = Controls().LabDiceMine->Caption();
         ClickWidget(Controls().BtnIdeaBurst);
         Me.Current[Reason] = NineTenths(shown.first);
         MyLabelsStale = false;
@@ -1045,7 +1045,7 @@ protected:
     static Strings LinesOf(const auto &Lines)
     {
         Strings out;
-        for (const TSjis &line : Lines)
+        for (const char *line : Lines)
             out.push_back(Utf8Of(line));
         return out;
     }

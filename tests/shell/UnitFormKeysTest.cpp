@@ -178,7 +178,7 @@ TEST_F(KeyboardPlay, IdeaBurstAndHelpBesideTheRollingDice)
         ASSERT_NE(help, nullptr);
         EXPECT_TRUE(help->isVisible());
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-        const TSjis before = Controls().LabDiceMine->Caption();
+        const QString before = Controls().LabDiceMine->Caption();
         const int32_t value = DiceValue;
         for (int i = 0; i < 5 && Controls().LabDiceMine->Caption() == before; ++i)
             Advance(51);

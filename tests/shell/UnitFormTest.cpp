@@ -142,9 +142,9 @@ TEST_F(FormMainTest, ChoicesAppearRightToLeftAndRunTheirActions)
 {
     ChangeScene("MAIN");
     FormMain->ClearChoices();
-    FormMain->AddChoice(Sj("一"), &Action0);
-    FormMain->AddChoice(Sj("二"), &Action1);
-    FormMain->AddChoice(Sj("三"), &Action2);
+    FormMain->AddChoice("一", &Action0);
+    FormMain->AddChoice("二", &Action1);
+    FormMain->AddChoice("三", &Action2);
     EXPECT_EQ(Choices(), (std::vector<std::string>{"一", "二", "三"}));
     EXPECT_EQ(Controls().BtnMain0->x(), 400);
     EXPECT_EQ(Controls().BtnMain1->x(), 304);
@@ -189,10 +189,10 @@ TEST_F(FormMainTest, StarTextsOfOddRecords)
     EXPECT_EQ(Utf8Of(StarText(9, 2, true)), "★★");
     // A damaged save may hold any MaxHP: the row is capped, filled stars
     // still at the outer edge.
-    const TSjis huge = StarText(3, INT32_MAX, true);
-    EXPECT_EQ(huge.size(), 200u);
-    EXPECT_EQ(Utf8Of(huge.substr(194)), "★★★");
-    EXPECT_EQ(Utf8Of(StarText(INT32_MAX, INT32_MAX, false).substr(0, 2)), "★");
+    const QString huge = StarText(3, INT32_MAX, true);
+    EXPECT_EQ(huge.size(), 100);
+    EXPECT_EQ(Utf8Of(huge.mid(97)), "★★★");
+    EXPECT_EQ(Utf8Of(StarText(INT32_MAX, INT32_MAX, false).left(1)), "★");
 }
 
 TEST_F(FormMainTest, StatValuesShowGreyWhenTheyDifferFromTheBase)
@@ -238,7 +238,7 @@ TEST_F(FormMainTest, LabelsAndButtonsExposeTheirTextsToAccessibility)
     ChangeScene("MAIN");
     FormMain->ShowText(Sj("どうする？"));
     FormMain->ClearChoices();
-    FormMain->AddChoice(Sj("attax"), &Action0);
+    FormMain->AddChoice("attax", &Action0);
     QAccessibleInterface *label = QAccessible::queryAccessibleInterface(Controls().LabMain);
     QAccessibleInterface *button = QAccessible::queryAccessibleInterface(Controls().BtnMain0);
     ASSERT_NE(label, nullptr);

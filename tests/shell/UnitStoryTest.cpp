@@ -38,26 +38,26 @@ bool Contains(const std::string &Text, const std::string &Part)
 
 // The indices of the lines that satisfy Test.
 template <size_t N, typename TTest>
-std::set<size_t> LinesWhere(const std::array<TSjis, N> &Lines, TTest Test)
+std::set<size_t> LinesWhere(const std::array<const char *, N> &Lines, TTest Test)
 {
     std::set<size_t> found;
     for (size_t i = 0; i < N; ++i)
-        if (Test(FromSjis(Lines[i]).toStdString()))
+        if (Test(std::string(Lines[i])))
             found.insert(i);
     return found;
 }
 
-template <size_t N> void ExpectPlainLines(const std::array<TSjis, N> &Lines)
+template <size_t N> void ExpectPlainLines(const std::array<const char *, N> &Lines)
 {
-    for (const TSjis &line : Lines) {
-        const std::string text = FromSjis(line).toStdString();
+    for (const char *line : Lines) {
+        const std::string text = line;
         EXPECT_FALSE(text.empty());
         // Every character survives the trip to Shift-JIS.
-        EXPECT_EQ(ToSjis(text), line);
+        EXPECT_EQ(FromSjis(ToSjis(text)).toStdString(), text);
         EXPECT_FALSE(Contains(text, "?")) << text;
         EXPECT_FALSE(Contains(text, "\\n")) << text;
         // One line of the message area holds about thirty characters.
-        EXPECT_LE(FromSjis(line).size(), 30) << text;
+        EXPECT_LE(QString::fromUtf8(line).size(), 30) << text;
     }
 }
 
@@ -122,8 +122,8 @@ TEST_F(StoryTest, EndingLinesKeepTheirMarks)
     EXPECT_EQ(where([](const std::string &t) { return Contains(t, "」"); }), (std::set<size_t>{9}));
     EXPECT_TRUE(EndsWith(Utf8Of(EndingBLines[9]), "」"));
 
-    EXPECT_EQ(FromSjis(EndingATitle), QString::fromUtf8("★\u3000おしまエンド\u3000★"));
-    EXPECT_EQ(FromSjis(EndingBTitle),
+    EXPECT_EQ(QString::fromUtf8(EndingATitle), QString::fromUtf8("★\u3000おしまエンド\u3000★"));
+    EXPECT_EQ(QString::fromUtf8(EndingBTitle),
               QString::fromUtf8("★★★\u3000オーバー・デッド・エンド\u3000★★★"));
 }
 

@@ -17,9 +17,9 @@ uint32_t GameHarness::FakeNow = 100000;
 std::vector<std::string> GameHarness::Alerts;
 
 namespace {
-void RecordAlert(const TSjis &Text)
+void RecordAlert(const QString &Text)
 {
-    GameHarness::Alerts.push_back(FromSjis(Text).toStdString());
+    GameHarness::Alerts.push_back(Text.toStdString());
 }
 } // namespace
 
@@ -100,7 +100,7 @@ void GameHarness::ClickWidget(QWidget *Widget)
 void GameHarness::Click(const char *Utf8Caption)
 {
     ASSERT_NE(FormMain, nullptr);
-    const TSjis caption = ToSjis(Utf8Caption);
+    const QString caption = QString::fromUtf8(Utf8Caption);
     for (TLumeButton *button : Controls().ChoiceButtons) {
         if (button->isVisibleTo(FormMain) && button->Caption() == caption) {
             ClickWidget(button);

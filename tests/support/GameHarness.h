@@ -51,7 +51,7 @@ protected:
     std::vector<std::string> Choices() const;
     // The interval of the first timer of that name, or -1 when there is none.
     static int32_t TimerInterval(const char *Name);
-    static TSjis Sj(const char *Utf8Text) { return ToSjis(Utf8Text); }
+    static QString Sj(const char *Utf8Text) { return QString::fromUtf8(Utf8Text); }
 
     // The working folder of the test.
     QString WorkDir() const { return Folder->Path(); }

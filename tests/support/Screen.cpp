@@ -38,6 +38,16 @@ std::string Utf8Of(const TSjis &Text)
     return FromSjis(Text).toStdString();
 }
 
+std::string Utf8Of(const QString &Text)
+{
+    return Text.toStdString();
+}
+
+std::string Utf8Of(const char *Text)
+{
+    return Text;
+}
+
 std::string TextOf(const QWidget *Control)
 {
     if (auto *label = qobject_cast<const QLabel *>(Control))
@@ -67,5 +77,6 @@ bool EnemySideBlank()
 
 bool IsFlavourLine(const std::string &Text)
 {
-    return std::find(FlavourLines.begin(), FlavourLines.end(), ToSjis(Text)) != FlavourLines.end();
+    return std::find_if(FlavourLines.begin(), FlavourLines.end(),
+                        [&](const char *Line) { return Text == Line; }) != FlavourLines.end();
 }

@@ -25,7 +25,10 @@ inline const Strings TurnChoices{"attax", "magix", "escapy"};
 inline const Strings NextOnly{"≫"};
 inline const char *const StatusPrompt = "あなたが落としたのはこのステータスですか？";
 
+// Shift-JIS bytes (a record's name), a shown text, or the game's own words.
 std::string Utf8Of(const TSjis &Text);
+std::string Utf8Of(const QString &Text);
+std::string Utf8Of(const char *Text);
 // The text of a label or a button.
 std::string TextOf(const QWidget *Control);
 

@@ -13,6 +13,12 @@ int main(int argc, char **argv)
     // Widget tests run without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The game's own Japanese and Qt's plain formats, whatever the locale of
+    // whoever runs the tests; a test that wants a language installs its
+    // catalog itself.
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        qunsetenv(name);
+    qputenv("LANG", "C.UTF-8");
     // No sound server is needed: a missing audio device means silence.
     qputenv("QT_LOGGING_RULES", "qt.multimedia*=false");
     // The player's settings (the sound switch) go to a folder of this run's

@@ -258,7 +258,7 @@ def end_group(process):
 
 class GameSession:
     def __init__(self, program, dat, save_bytes=None, accessibility=False, sound=False,
-                 arguments=(), wayland=False, prepare=None):
+                 arguments=(), wayland=False, locale="C.UTF-8", prepare=None):
         self.folder = tempfile.mkdtemp(prefix="vantik-system-")
         self.processes = []
         self.pulse = None
@@ -267,7 +267,7 @@ class GameSession:
         self.x = None
         try:
             self._start([os.path.abspath(program)] + list(arguments), dat, save_bytes,
-                        accessibility, sound, wayland, prepare)
+                        accessibility, sound, wayland, locale, prepare)
         except BaseException:
             self.close()
             raise
@@ -287,7 +287,7 @@ class GameSession:
 
     # -- start and stop --------------------------------------------------
 
-    def _start(self, command, dat, save_bytes, accessibility, sound, wayland, prepare):
+    def _start(self, command, dat, save_bytes, accessibility, sound, wayland, locale, prepare):
         self.workdir = os.path.join(self.folder, "work")
         os.makedirs(self.workdir)
         # An installed game's launcher finds its data itself and runs in the
@@ -306,8 +306,12 @@ class GameSession:
         env = dict(os.environ, XDG_RUNTIME_DIR=runtime, HOME=self.folder)
         for inherited in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_ACCESSIBILITY",
                           "QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "DBUS_SESSION_BUS_ADDRESS",
-                          "AT_SPI_BUS_ADDRESS", "XDG_DATA_HOME"):
+                          "AT_SPI_BUS_ADDRESS", "XDG_DATA_HOME", "LANGUAGE", "LC_ALL",
+                          "LC_MESSAGES"):
             env.pop(inherited, None)
+        # The game speaks the session's language; whoever runs the tests
+        # keeps theirs.
+        env["LANG"] = locale
         if wayland:
             # No X server to fall back on.
             env.update(WAYLAND_DISPLAY=self._start_weston(env), QT_QPA_PLATFORM="wayland")

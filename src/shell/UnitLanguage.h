@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 The Vantik developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The game's own words are Japanese; every other language comes from a
+// catalog, dat/translations/vantik_<language>.qm, made from a Qt Linguist
+// file of translations/. Adding a language takes that one file.
+
+// The player's locale as every desktop program reads it.
+struct TLocaleSettings {
+    QString Language;   // LANGUAGE: preferred languages, separated by colons
+    QString LcAll;      // LC_ALL
+    QString LcMessages; // LC_MESSAGES
+    QString Lang;       // LANG
+
+    static TLocaleSettings OfProcess();
+};
+
+// The language the game speaks for Settings, given the catalogs at hand
+// ("en", "pt_BR"): an empty string for the game's own Japanese, which a
+// Japanese locale and the C locale get; the catalog a locale asks for where
+// there is one; English for any other locale.
+QString ChooseLanguage(const TLocaleSettings &Settings, const QStringList &Catalogs);
+
+// Where the catalogs are, beside the other data files, so that the source
+// tree's game and the installed one find them alike.
+inline constexpr char CatalogFolder[] = "dat/translations";
+
+// The languages whose catalogs are in Folder.
+QStringList InstalledCatalogs(const QString &Folder = QString::fromLatin1(CatalogFolder));
+
+// Every text the game shows from now on is in Language, from its catalog in
+// Folder, or in its own Japanese for an empty one. False when the catalog
+// cannot be loaded; the game is then Japanese.
+bool UseLanguage(const QString &Language,
+                 const QString &Folder = QString::fromLatin1(CatalogFolder));
+
+// The catalog in use: a file name, or empty for the Japanese.
+QString CatalogInUse();

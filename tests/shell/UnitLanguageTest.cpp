@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 The Vantik developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "UnitLanguage.h"
+
+#include "Language.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The locale as a desktop program reads it decides; the game's own Japanese
+// is the empty language.
+TEST(Language, LocaleChoosesTheCatalog)
+{
+    const QStringList catalogs{"en", "pt_BR", "fr"};
+    const struct {
+        TLocaleSettings Settings;
+        const char *Language;
+    } cases[] = {
+        {{"", "", "", ""}, ""},                                    // nothing set: the C locale
+        {{"", "", "", "C"}, ""},                                   //
+        {{"", "", "", "C.UTF-8"}, ""},                             //
+        {{"", "POSIX", "", "en_US.UTF-8"}, ""},                    // LC_ALL wins
+        {{"fr", "", "", "C.UTF-8"}, ""},                           // C ignores LANGUAGE
+        {{"", "", "", "ja_JP.UTF-8"}, ""},                         //
+        {{"", "", "", "ja_JP.eucJP"}, ""},                         //
+        {{"", "", "", "en_US.UTF-8"}, "en"},                       //
+        {{"", "", "", "en_GB"}, "en"},                             //
+        {{"", "", "", "de_DE.UTF-8"}, "en"},                       // no catalog: English
+        {{"", "", "", "fr_CA.UTF-8@euro"}, "fr"},                  // the language's catalog
+        {{"", "", "", "pt_BR.UTF-8"}, "pt_BR"},                    // the country's own
+        {{"", "", "", "pt_PT.UTF-8"}, "en"},                       //
+        {{"", "", "fr_FR.UTF-8", "ja_JP.UTF-8"}, "fr"},            // LC_MESSAGES before LANG
+        {{"", "de_DE.UTF-8", "fr_FR.UTF-8", "ja_JP.UTF-8"}, "en"}, // LC_ALL before both
+        {{"de:fr:en", "", "", "de_DE.UTF-8"}, "fr"}, // the first catalog LANGUAGE names
+        {{"ja:fr", "", "", "fr_FR.UTF-8"}, ""},      // Japanese first
+        {{"de", "", "", "ja_JP.UTF-8"}, ""},         // then the locale itself
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(ChooseLanguage(c.Settings, catalogs), QString::fromLatin1(c.Language))
+            << c.Settings.Language.toStdString() << " / " << c.Settings.LcAll.toStdString() << " / "
+            << c.Settings.LcMessages.toStdString() << " / " << c.Settings.Lang.toStdString();
+    // Without an English catalog the game stays in its own language.
+    EXPECT_EQ(ChooseLanguage({"", "", "", "de_DE.UTF-8"}, {}), QString());
+}
+
+TEST(Language, CatalogsAreFoundAndLoadedFromTheDataFolder)
+{
+    EXPECT_TRUE(InstalledCatalogs(BuiltCatalogFolder()).contains("en"));
+    QTemporaryDir empty;
+    EXPECT_TRUE(InstalledCatalogs(empty.path()).isEmpty());
+    EXPECT_FALSE(UseLanguage("en", empty.path())) << "a missing catalog must not load";
+    EXPECT_TRUE(CatalogInUse().isEmpty()) << "the game stays in its own language";
+    {
+        const TLanguageScope english("en");
+        ASSERT_TRUE(english.Loaded());
+        EXPECT_TRUE(CatalogInUse().endsWith("vantik_en.qm"));
+    }
+    EXPECT_TRUE(CatalogInUse().isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,718 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>Battle</name>
+    <message>
+        <source>回避できそう</source>
+        <extracomment>A hint after the player&apos;s evade roll reached 100: the attack may miss.</extracomment>
+        <translation>Might dodge it</translation>
+    </message>
+    <message>
+        <source>うまくいきそう</source>
+        <extracomment>A hint after the player&apos;s spell roll reached 100: the spell may work.</extracomment>
+        <translation>Might just work</translation>
+    </message>
+    <message>
+        <source>%1は策を見破った！</source>
+        <extracomment>The player (%1, their name) resisted the enemy&apos;s spell.</extracomment>
+        <translation>%1 saw through the trick!</translation>
+    </message>
+    <message>
+        <source>%1は１点のダメージを食らった！</source>
+        <extracomment>The player (%1, their name) loses one of their hit points (stars).</extracomment>
+        <translation>%1 took 1 damage!</translation>
+    </message>
+    <message>
+        <source>%1は陥れられた！\n 命中、回避、予測が減耗した！</source>
+        <extracomment>The enemy&apos;s spell worked on the player (%1, their name): their hit, evade and predict fall by a third. Two lines.</extracomment>
+        <translation>%1 got tricked!\n Hit, evade and predict wore down!</translation>
+    </message>
+    <message>
+        <source>回避されそう</source>
+        <extracomment>A hint after the enemy&apos;s evade roll reached 100: the player&apos;s attack may miss.</extracomment>
+        <translation>Might get dodged</translation>
+    </message>
+    <message>
+        <source>ハメられそう</source>
+        <extracomment>A hint after the enemy&apos;s spell roll reached 100: its spell may catch the player.</extracomment>
+        <translation>Might get tricked</translation>
+    </message>
+    <message>
+        <source>%1に見切られた！</source>
+        <extracomment>The enemy (%1, its name) resisted the player&apos;s spell.</extracomment>
+        <translation>%1 saw right through it!</translation>
+    </message>
+    <message>
+        <source>%1に１点のダメージを与えた！</source>
+        <extracomment>The player&apos;s attack cost the enemy (%1, its name) one hit point (star).</extracomment>
+        <translation>Dealt 1 damage to %1!</translation>
+    </message>
+    <message>
+        <source>%1を陥れた！\n 命中、回避、予測を減耗させた！</source>
+        <extracomment>The player&apos;s spell worked on the enemy (%1, its name): its hit, evade and predict fall by a third. Two lines.</extracomment>
+        <translation>Tricked %1!\n Its hit, evade and predict wore down!</translation>
+    </message>
+    <message>
+        <source>%1の命中%2＋%3＝%4</source>
+        <extracomment>A hit roll&apos;s result: %1 the attacker&apos;s name, %2 its hit, %3 the dice, %4 the sum; 100 or more hits.</extracomment>
+        <translation>%1&apos;s hit %2+%3=%4</translation>
+    </message>
+    <message>
+        <source>%1の攻撃……\n命中%2</source>
+        <extracomment>An attack begins: %1 the attacker&apos;s name, %2 its hit, which the dice now rolling will be added to. Two lines.</extracomment>
+        <translation>%1 attacks…\nhit %2</translation>
+    </message>
+    <message>
+        <source>%1の回避%2＋%3＝%4</source>
+        <extracomment>An evade roll&apos;s result: %1 the defender&apos;s name, %2 its evade, %3 the dice, %4 the sum; 100 or more dodges the attack.</extracomment>
+        <translation>%1&apos;s evade %2+%3=%4</translation>
+    </message>
+    <message>
+        <source>%1の回避%2</source>
+        <extracomment>The defender (%1, its name) rolls to evade with its evade %2.</extracomment>
+        <translation>%1&apos;s evade %2</translation>
+    </message>
+    <message>
+        <source>%1の予測%2＋%3＝%4</source>
+        <extracomment>A predict roll&apos;s result: %1 the attacker&apos;s name, %2 its predict, %3 the dice, %4 the sum; 100 or more lands the dodged attack after all.</extracomment>
+        <translation>%1&apos;s predict %2+%3=%4</translation>
+    </message>
+    <message>
+        <source>%1の予測%2</source>
+        <extracomment>The attacker (%1, its name) rolls its predict %2 against the dodge.</extracomment>
+        <translation>%1&apos;s predict %2</translation>
+    </message>
+    <message>
+        <source>%1の閃き%2＋%3＝%4</source>
+        <extracomment>A spell roll&apos;s result: %1 the caster&apos;s name, %2 its flash, %3 the dice, %4 the sum; 100 or more casts the spell.</extracomment>
+        <translation>%1&apos;s flash %2+%3=%4</translation>
+    </message>
+    <message>
+        <source>%1は奇策を弄した……\n閃き%2</source>
+        <extracomment>A spell begins: %1 the caster&apos;s name, %2 its flash, which the dice now rolling will be added to. Two lines.</extracomment>
+        <translation>%1 pulls a dirty trick…\nflash %2</translation>
+    </message>
+    <message>
+        <source>%1の抵抗的閃き%2＋%3＝%4</source>
+        <extracomment>A resist roll&apos;s result: %1 the target&apos;s name, %2 its flash (resisting), %3 the dice, %4 the sum; 100 or more shakes off the spell.</extracomment>
+        <translation>%1&apos;s resisting flash %2+%3=%4</translation>
+    </message>
+    <message>
+        <source>%1の抵抗的閃き%2</source>
+        <extracomment>The target of a spell (%1, its name) rolls to resist with its flash %2.</extracomment>
+        <translation>%1&apos;s resisting flash %2</translation>
+    </message>
+    <message>
+        <source>外れた！</source>
+        <extracomment>An attack or a spell came to nothing; the last line of its message.</extracomment>
+        <translation>Missed!</translation>
+    </message>
+    <message>
+        <source>当たりそう</source>
+        <extracomment>A hint after a hit roll reached 100: the attack may land, unless dodged.</extracomment>
+        <translation>Looks like a hit</translation>
+    </message>
+    <message>
+        <source>殺すべきもの、%1があらわれた。</source>
+        <extracomment>An enemy (%1, its name) appears: the first message of every fight.</extracomment>
+        <translation>Something to kill: %1 appears.</translation>
+    </message>
+    <message>
+        <source>%1と%2とが対峙するよ。\n天運が予測を勘案して%3のイニシアティブ。</source>
+        <extracomment>Who acts first: %1 the player&apos;s name, %2 the enemy&apos;s, %3 the name of the one whose predict (and fate) won the first move. Two lines.</extracomment>
+        <translation>%1 and %2 face off.\nFate weighs their predict: %3 goes first.</translation>
+    </message>
+    <message>
+        <source>と見せかけて逃げた。</source>
+        <extracomment>The player fled before the fight began, as if to fight.</extracomment>
+        <translation>Made as if to kill. Ran instead.</translation>
+    </message>
+    <message>
+        <source>どうする？</source>
+        <extracomment>The player&apos;s turn: what now?</extracomment>
+        <translation>Now what?</translation>
+    </message>
+    <message>
+        <source>逃げてーー！\nどっちかが大丈夫！</source>
+        <extracomment>The player tries to escape: run! One of the two ways (the choices right and left) is safe. Two lines.</extracomment>
+        <translation>Ruuun!!\nOne of these is safe!</translation>
+    </message>
+    <message>
+        <source>逃げた成功した！</source>
+        <extracomment>The escape worked (in a deliberately broken grammar).</extracomment>
+        <translation>Fleed succeeded!</translation>
+    </message>
+    <message>
+        <source>逃げられない運命だった！</source>
+        <extracomment>The escape failed: the enemy&apos;s turn follows.</extracomment>
+        <translation>Fate said no escape!</translation>
+    </message>
+    <message>
+        <source>%1を殺した！</source>
+        <extracomment>The enemy (%1, its name) lost its last hit point.</extracomment>
+        <translation>Killed %1!</translation>
+    </message>
+    <message>
+        <source>%1はその手を%2にかけて、\n強引に名前を剥ぎ取った！</source>
+        <extracomment>The player (%1, their name) takes the beaten boss&apos;s name (%2) as their own. Two lines.</extracomment>
+        <translation>%1 laid hands on %2\nand tore its name away!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1の%2が%n点上がった！</source>
+        <extracomment>After a victory: the player&apos;s (%1, their name) stat %2 (a stat&apos;s name, or hit points) grew by %n points.</extracomment>
+        <translation>
+            <numerusform>%1&apos;s %2 went up %n point!</numerusform>
+            <numerusform>%1&apos;s %2 went up %n points!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1のからだを食べてむしゃむしゃむしゃ\nおいしいなあ\n%2のＨＰが%n点回復した。</source>
+        <extracomment>After a victory: the player eats the beaten enemy (%1, its name) and the player (%2, their name) regains %n hit points. Three lines.</extracomment>
+        <translation>
+            <numerusform>Munch munch munch on %1\nso tasty\n%2 got %n hit point back.</numerusform>
+            <numerusform>Munch munch munch on %1\nso tasty\n%2 got %n hit points back.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>セーブできなかった。</source>
+        <extracomment>Beating the save point&apos;s guard should have saved the game, but the save failed.</extracomment>
+        <translation>Could not save.</translation>
+    </message>
+    <message>
+        <source>セーブをした。</source>
+        <extracomment>Beating the save point&apos;s guard saved the game.</extracomment>
+        <translation>Saved.</translation>
+    </message>
+    <message>
+        <source>%1は殺された……</source>
+        <extracomment>The player (%1, their name) lost their last hit point: the game is over.</extracomment>
+        <translation>%1 was killed…</translation>
+    </message>
+</context>
+<context>
+    <name>Choice</name>
+    <message>
+        <source>≫</source>
+        <extracomment>The one choice that reads on to the next message (and stops the rolling dice).</extracomment>
+        <translation>≫</translation>
+    </message>
+    <message>
+        <source>killl</source>
+        <extracomment>The choice to fight the enemy that appeared.</extracomment>
+        <translation>killl</translation>
+    </message>
+    <message>
+        <source>escapo</source>
+        <extracomment>The choice to flee before the fight begins.</extracomment>
+        <translation>escapo</translation>
+    </message>
+    <message>
+        <source>attax</source>
+        <extracomment>The player&apos;s turn: attack (hit against the enemy&apos;s evade).</extracomment>
+        <translation>attax</translation>
+    </message>
+    <message>
+        <source>magix</source>
+        <extracomment>The player&apos;s turn: cast a spell (flash against the enemy&apos;s flash).</extracomment>
+        <translation>magix</translation>
+    </message>
+    <message>
+        <source>escapy</source>
+        <extracomment>The player&apos;s turn: try to escape (one of two ways out works).</extracomment>
+        <translation>escapy</translation>
+    </message>
+    <message>
+        <source>右</source>
+        <extracomment>An escape&apos;s way out: right.</extracomment>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>左</source>
+        <extracomment>An escape&apos;s way out: left.</extracomment>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>gmov</source>
+        <extracomment>The only choice after a defeat: game over, the program ends.</extracomment>
+        <translation>gmov</translation>
+    </message>
+    <message>
+        <source>ib</source>
+        <extracomment>The Idea Burst button&apos;s caption before the dice first roll.</extracomment>
+        <translation>ib</translation>
+    </message>
+    <message>
+        <source>seeek</source>
+        <extracomment>The main menu: look for an ordinary fight.</extracomment>
+        <translation>seeek</translation>
+    </message>
+    <message>
+        <source>bosss!</source>
+        <extracomment>The main menu: challenge the next of the seven bosses.</extracomment>
+        <translation>bosss!</translation>
+    </message>
+    <message>
+        <source>savie</source>
+        <extracomment>The main menu: fight the guard of the save point; beating it saves the game.</extracomment>
+        <translation>savie</translation>
+    </message>
+    <message>
+        <source>noar</source>
+        <extracomment>A new game: no, roll the character again.</extracomment>
+        <translation>noar</translation>
+    </message>
+    <message>
+        <source>yest</source>
+        <extracomment>A new game: yes, keep the character and start the intro.</extracomment>
+        <translation>yest</translation>
+    </message>
+    <message>
+        <source>skipl</source>
+        <extracomment>The intro&apos;s choice that skips the rest of it.</extracomment>
+        <translation>skipl</translation>
+    </message>
+</context>
+<context>
+    <name>Dice</name>
+    <message>
+        <source>＋%1</source>
+        <extracomment>A dice label: the number (%1, 0 to 99, or 100 after an Idea Burst) that is added to a stat.</extracomment>
+        <translation>+%1</translation>
+    </message>
+    <message>
+        <source>%1＋%2</source>
+        <extracomment>The Idea Burst button while the player&apos;s dice roll: %1 the player&apos;s reason, %2 the burst roll; a press lowers the reason by a tenth and forces 100 if the two reach it.</extracomment>
+        <translation>%1+%2</translation>
+    </message>
+    <message>
+        <source>%1＋</source>
+        <extracomment>Shown under the enemy&apos;s reason when it tries an Idea Burst: %1 its burst roll.</extracomment>
+        <translation>%1+</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>&lt;h3&gt;目的&lt;/h3&gt; &lt;p&gt;戦いに勝ってキャラクターを育て、七人のボスを順に倒しましょう。星がすべて なくなるとゲームオーバーです。&lt;/p&gt;</source>
+        <extracomment>The help: the goal of the game. Rich text: keep the tags.</extracomment>
+        <translation>&lt;h3&gt;Goal&lt;/h3&gt; &lt;p&gt;Grow your character by winning fights, and beat the seven bosses one after another. If your last star is lost, the game is over.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;画面の進め方&lt;/h3&gt; &lt;p&gt;どの画面にもメッセージと、下に最大五つの選択肢があります。選択肢をクリック するか、Enter キーかスペースキーでフォーカス枠のある選択肢を選びます。Tab、 Shift+Tab と矢印キーで選択肢を移ります。一歩進むたびに、右端の最初の選択肢に フォーカスが移ります。タイトル画面では、どこかをクリックするか Enter キーか スペースキーでキャラクターが決まります。&quot;noar&quot; で振り直し、&quot;yest&quot; で決めて 序章に進みます（&quot;≫&quot; で次へ、&quot;skipl&quot; で飛ばします）。メインメニューでは &quot;seeek&quot; で敵を探し、&quot;bosss!&quot; で次のボスに挑み、&quot;savie&quot; でセーブポイントの番人と 戦います。戦いでは &quot;killl&quot; で戦い、&quot;escapo&quot; で逃げます。自分の番には &quot;attax&quot;、&quot;magix&quot;、&quot;escapy&quot; から選びます。&lt;/p&gt;</source>
+        <extracomment>The help: how a page is played, with the choices&apos; own captions in quotes (keep them as the game shows them). Rich text: keep the tags.</extracomment>
+        <translation>&lt;h3&gt;Playing a page&lt;/h3&gt; &lt;p&gt;Each page shows a message and up to five choices along the bottom. Click a choice, or press Enter or Space to take the one with the focus frame; Tab, Shift+Tab and the arrow keys move between the choices. After every step the focus is on the first choice, at the right. On the title page, click anywhere or press Enter or Space to roll a character: &quot;noar&quot; rolls again, &quot;yest&quot; keeps it and starts the intro (&quot;≫&quot; reads on, &quot;skipl&quot; skips it). On the main menu, &quot;seeek&quot; looks for a fight, &quot;bosss!&quot; challenges the next boss and &quot;savie&quot; fights the guard of the save point. In a fight, &quot;killl&quot; fights and &quot;escapo&quot; flees; on your turn choose &quot;attax&quot;, &quot;magix&quot; or &quot;escapy&quot;.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;五つの能力&lt;/h3&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;命中&lt;/b&gt;：攻撃を当てる力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;回避&lt;/b&gt;：敵の攻撃をかわす力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;予測&lt;/b&gt;：どちらが先に動くかを決め、かわされなかった攻撃を決める力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;閃き&lt;/b&gt;：魔法（&quot;magix&quot;）を効かせ、また防ぐ力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;理力&lt;/b&gt;：アイデアバーストの力。&lt;/li&gt; &lt;/ul&gt; &lt;p&gt;右があなた、左が敵の値です。灰色の値は、魔法やバーストで元の値から 下がっていることを示します。&lt;/p&gt;</source>
+        <extracomment>The help: the five stats, named as the main page names them. Rich text: keep the tags.</extracomment>
+        <translation>&lt;h3&gt;The five stats&lt;/h3&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;Hit&lt;/b&gt;: lands your attacks.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Evade&lt;/b&gt;: dodges the enemy&apos;s attacks.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Predict&lt;/b&gt;: decides who acts first, and finishes an attack that was not dodged.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Flash&lt;/b&gt;: works spells (&quot;magix&quot;) and resists them.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Reason&lt;/b&gt;: powers the Idea Burst.&lt;/li&gt; &lt;/ul&gt; &lt;p&gt;Your values are on the right, the enemy&apos;s on the left. A value in grey differs from its base value, lowered by a spell or a burst.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;星&lt;/h3&gt; &lt;p&gt;上の星は体力です。★が残り、☆が失った分です。右上があなた、左上が敵の 星です。攻撃が当たると星が一つ減ります。&lt;/p&gt;</source>
+        <extracomment>The help: what the stars at the top of the main page mean. Rich text: keep the tags.</extracomment>
+        <translation>&lt;h3&gt;Stars&lt;/h3&gt; &lt;p&gt;The stars at the top are hit points: ★ left, ☆ lost. Yours are at the top right, the enemy&apos;s at the top left. A hit costs one star.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;ダイスとアイデアバースト&lt;/h3&gt; &lt;p&gt;勝負のたびに能力値に回るダイス（0〜99）の目を足し、合計が 100 に届けば 成功です。&quot;≫&quot; を押すとダイスはその時の目で止まります。自分のダイスが回る間、 &quot;ib&quot; には 28+16 のように二つの数が出ます。左があなたの理力、右がバーストの目 です。&quot;ib&quot; を押すと理力が一割下がり、下がった理力とその目の合計が 100 に届けば ダイスが赤い ＋100 になります。敵も同じことを試みます。&lt;/p&gt;</source>
+        <extracomment>The help: the dice and the Idea Burst button &quot;ib&quot; (28+16 is an example of its two numbers). Rich text: keep the tags.</extracomment>
+        <translation>&lt;h3&gt;Dice and Idea Burst&lt;/h3&gt; &lt;p&gt;Every contest adds a stat to a rolling dice (0 to 99), and the sum must reach 100. Each &quot;≫&quot; stops the dice at the number it shows. While your dice roll, &quot;ib&quot; shows two numbers such as 28+16: your reason and a burst roll. Pressing &quot;ib&quot; lowers your reason by a tenth; if the lowered reason plus the roll reaches 100, your dice turn to a red +100. Enemies try the same.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;成長&lt;/h3&gt; &lt;p&gt;勝つと &quot;≫&quot; のたびに能力が一つずつ倒した敵に近づいて伸び、その後で体力が 戻ります（無傷で勝てば最大値が増えます）。&lt;/p&gt;</source>
+        <extracomment>The help: how the character grows after a victory. Rich text: keep the tags.</extracomment>
+        <translation>&lt;h3&gt;Growth&lt;/h3&gt; &lt;p&gt;After a victory each &quot;≫&quot; shows one stat growing towards the beaten enemy&apos;s; then your hit points come back, or grow if you won unhurt.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;セーブ&lt;/h3&gt; &lt;p&gt;セーブポイントの番人（&quot;savie&quot;）に勝つとセーブされます。次に起動すると、 そのキャラクターでメインメニューから始まります。&lt;/p&gt;</source>
+        <extracomment>The help: how the game is saved. Rich text: keep the tags.</extracomment>
+        <translation>&lt;h3&gt;Saving&lt;/h3&gt; &lt;p&gt;Beat the guard of the save point (&quot;savie&quot;) to save the game. The next start then opens on the main menu with your character.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;キー&lt;/h3&gt; &lt;table cellspacing=&quot;4&quot;&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;このヘルプを開く・閉じる&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Escape&lt;/b&gt;&lt;/td&gt;&lt;td&gt;このヘルプを閉じる&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Q&lt;/b&gt;&lt;/td&gt;&lt;td&gt;終了（ウィンドウの閉じるボタンと同じ）&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;M&lt;/b&gt;&lt;/td&gt;&lt;td&gt;すべての音をオフ・オンにする（次回も覚えています）&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;、&lt;b&gt;スペース&lt;/b&gt;&lt;/td&gt;&lt;td&gt;フォーカスのある選択肢を選ぶ。タイトル画面では開始&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;、&lt;b&gt;Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;次・前の選択肢と &quot;ib&quot; に移る&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;矢印キー&lt;/b&gt;&lt;/td&gt;&lt;td&gt;右と下で次の選択肢、左と上で前の選択肢&lt;/td&gt;&lt;/tr&gt; &lt;/table&gt;</source>
+        <extracomment>The help: the keys, as a table. Rich text: keep the tags.</extracomment>
+        <translation>&lt;h3&gt;Keys&lt;/h3&gt; &lt;table cellspacing=&quot;4&quot;&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;open or close this help&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Escape&lt;/b&gt;&lt;/td&gt;&lt;td&gt;close this help&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Q&lt;/b&gt;&lt;/td&gt;&lt;td&gt;quit, as the window&apos;s close button does&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;M&lt;/b&gt;&lt;/td&gt;&lt;td&gt;turn all sound off or on (remembered)&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;, &lt;b&gt;Space&lt;/b&gt;&lt;/td&gt;&lt;td&gt;take the focused choice; start on the title page&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move to the next or previous choice, and to &quot;ib&quot;&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Arrow keys&lt;/b&gt;&lt;/td&gt;&lt;td&gt;right and down: next choice; left and up: previous choice&lt;/td&gt;&lt;/tr&gt; &lt;/table&gt;</translation>
+    </message>
+    <message>
+        <source>遊び方</source>
+        <extracomment>The help window&apos;s caption and the help page&apos;s heading.</extracomment>
+        <translation>How to play</translation>
+    </message>
+    <message>
+        <source>音：オン（M キーでオフ）</source>
+        <extracomment>The help&apos;s last line while sound is on.</extracomment>
+        <translation>Sound: on (M turns it off)</translation>
+    </message>
+    <message>
+        <source>音：オフ（M キーでオン）</source>
+        <extracomment>The help&apos;s last line while sound is off.</extracomment>
+        <translation>Sound: off (M turns it on)</translation>
+    </message>
+    <message>
+        <source>タイトル画面</source>
+        <extracomment>What a screen reader calls the title page.</extracomment>
+        <translation>Title page</translation>
+    </message>
+    <message>
+        <source>クリックするか Enter キーかスペースキーで新しいゲームを始めます。F1 キーで遊び方を表示します。</source>
+        <extracomment>What a screen reader says of the title page.</extracomment>
+        <translation>Click, or press Enter or Space, to start a new game. F1 shows how to play.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>風が冷たい。</source>
+        <extracomment>A main menu line, one of 10 drawn at random: a glimpse of the world.</extracomment>
+        <translation>The wind is cold.</translation>
+    </message>
+    <message>
+        <source>遠くで鐘が鳴っている。</source>
+        <extracomment>A main menu line, one of 10 drawn at random: a glimpse of the world.</extracomment>
+        <translation>A bell rings far away.</translation>
+    </message>
+    <message>
+        <source>さいころが手の中で温かい。</source>
+        <extracomment>A main menu line, one of 10 drawn at random: a glimpse of the world.</extracomment>
+        <translation>The dice feel warm in your hand.</translation>
+    </message>
+    <message>
+        <source>霧雨だ。</source>
+        <extracomment>A main menu line, one of 10 drawn at random: a glimpse of the world.</extracomment>
+        <translation>Drizzle.</translation>
+    </message>
+    <message>
+        <source>空がやけに低い。</source>
+        <extracomment>A main menu line, one of 10 drawn at random: a glimpse of the world.</extracomment>
+        <translation>The sky hangs oddly low.</translation>
+    </message>
+    <message>
+        <source>どこかで誰かが笑った。</source>
+        <extracomment>A main menu line, one of 10 drawn at random: a glimpse of the world.</extracomment>
+        <translation>Somebody laughed somewhere.</translation>
+    </message>
+    <message>
+        <source>足元の影が少しだけ長い。</source>
+        <extracomment>A main menu line, one of 10 drawn at random: a glimpse of the world.</extracomment>
+        <translation>Your shadow is a little too long.</translation>
+    </message>
+    <message>
+        <source>静かな夜だ。</source>
+        <extracomment>A main menu line, one of 10 drawn at random: a glimpse of the world.</extracomment>
+        <translation>A quiet night.</translation>
+    </message>
+    <message>
+        <source>星がひとつ流れた。</source>
+        <extracomment>A main menu line, one of 10 drawn at random: a glimpse of the world.</extracomment>
+        <translation>A star fell.</translation>
+    </message>
+    <message>
+        <source>道はまだ続いている。</source>
+        <extracomment>A main menu line, one of 10 drawn at random: a glimpse of the world.</extracomment>
+        <translation>The road goes on.</translation>
+    </message>
+    <message>
+        <source>あなたが落としたのはこのステータスですか？</source>
+        <extracomment>A new game: the freshly rolled character&apos;s stats are shown, and the player is asked (as the spirit of the fabled axe pond asks) whether these are the stats they dropped.</extracomment>
+        <translation>Are these the stats you dropped?</translation>
+    </message>
+</context>
+<context>
+    <name>Name</name>
+    <message>
+        <source>r</source>
+        <extracomment>The first boss&apos;s name.</extracomment>
+        <translation>r</translation>
+    </message>
+    <message>
+        <source>歩</source>
+        <extracomment>The second boss&apos;s name (a shogi pawn).</extracomment>
+        <translation>Pawn</translation>
+    </message>
+    <message>
+        <source>アルフ</source>
+        <extracomment>The third boss&apos;s name.</extracomment>
+        <translation>Alf</translation>
+    </message>
+    <message>
+        <source>ALPHA</source>
+        <extracomment>The fourth boss&apos;s name.</extracomment>
+        <translation>ALPHA</translation>
+    </message>
+    <message>
+        <source>ヴェスカ</source>
+        <extracomment>The fifth boss&apos;s name; also the game&apos;s name in the window&apos;s caption.</extracomment>
+        <translation>Vesca</translation>
+    </message>
+    <message>
+        <source>roda</source>
+        <extracomment>The sixth boss&apos;s name, which the first ending gives the player for good.</extracomment>
+        <translation>roda</translation>
+    </message>
+    <message>
+        <source>祖</source>
+        <extracomment>The last boss&apos;s name (an ancestor, the origin of all).</extracomment>
+        <translation>Origin</translation>
+    </message>
+    <message>
+        <source>あなた</source>
+        <extracomment>The player&apos;s name until they take a boss&apos;s (the word &quot;you&quot;).</extracomment>
+        <translation>U</translation>
+    </message>
+    <message>
+        <source>あいつ</source>
+        <extracomment>An ordinary enemy&apos;s name (the word &quot;that one&quot;).</extracomment>
+        <translation>Thatguy</translation>
+    </message>
+    <message>
+        <source>セーブガード</source>
+        <extracomment>The name of the guard of the save point.</extracomment>
+        <translation>Saveguard</translation>
+    </message>
+</context>
+<context>
+    <name>Save</name>
+    <message>
+        <source>（save.datの読み込みに失敗しました。）</source>
+        <extracomment>A message box at start-up: the save file (save.dat, a name to keep as it is) could not be read; the game starts anew.</extracomment>
+        <translation>(save.dat could not be read.)</translation>
+    </message>
+    <message>
+        <source>（save.datの内容が不適切です。）</source>
+        <extracomment>A message box at start-up: the save file (save.dat) is damaged or was changed by hand (its check code does not match); the game starts anew.</extracomment>
+        <translation>(save.dat does not hold a valid save.)</translation>
+    </message>
+    <message>
+        <source>（save.datの書き込みに失敗しました。）</source>
+        <extracomment>A message box: the game could not be saved to save.dat (a full disk, say); the last save is kept.</extracomment>
+        <translation>(save.dat could not be written.)</translation>
+    </message>
+</context>
+<context>
+    <name>Stat</name>
+    <message>
+        <source>ＨＰ</source>
+        <extracomment>Hit points, as the stat that grows after an unhurt victory.</extracomment>
+        <translation>HP</translation>
+    </message>
+    <message>
+        <source>命中</source>
+        <extracomment>A stat&apos;s name: beside its values on the main page, and in messages.</extracomment>
+        <translation>Hit</translation>
+    </message>
+    <message>
+        <source>回避</source>
+        <extracomment>A stat&apos;s name: beside its values on the main page, and in messages.</extracomment>
+        <translation>Evade</translation>
+    </message>
+    <message>
+        <source>予測</source>
+        <extracomment>A stat&apos;s name: beside its values on the main page, and in messages.</extracomment>
+        <translation>Predict</translation>
+    </message>
+    <message>
+        <source>閃き</source>
+        <extracomment>A stat&apos;s name: beside its values on the main page, and in messages.</extracomment>
+        <translation>Flash</translation>
+    </message>
+    <message>
+        <source>理力</source>
+        <extracomment>A stat&apos;s name: beside its values on the main page, and in messages.</extracomment>
+        <translation>Reason</translation>
+    </message>
+</context>
+<context>
+    <name>Story</name>
+    <message>
+        <source>名もなく、形もなく、</source>
+        <extracomment>The intro, line 1 of 19, one a click. The sentence runs on into the next line.</extracomment>
+        <translation>Nameless, shapeless,</translation>
+    </message>
+    <message>
+        <source>ただ五つの数だけを抱えて目を覚ましたもの。</source>
+        <extracomment>The intro, line 2 of 19, one a click.</extracomment>
+        <translation>a thing that woke up holding five numbers, nothing more.</translation>
+    </message>
+    <message>
+        <source>それがあなた。</source>
+        <extracomment>The intro, line 3 of 19, one a click.</extracomment>
+        <translation>That is you.</translation>
+    </message>
+    <message>
+        <source>命中、回避、予測、閃き、理力、</source>
+        <extracomment>The intro, line 4 of 19, one a click. The sentence runs on into the next line.</extracomment>
+        <translation>Hit, evade, predict, flash, reason:</translation>
+    </message>
+    <message>
+        <source>その数があなたのすべてを物語っている。</source>
+        <extracomment>The intro, line 5 of 19, one a click.</extracomment>
+        <translation>those numbers tell all there is of you.</translation>
+    </message>
+    <message>
+        <source>けれど数は、</source>
+        <extracomment>The intro, line 6 of 19, one a click. The sentence runs on into the next line.</extracomment>
+        <translation>But numbers</translation>
+    </message>
+    <message>
+        <source>あなたがどこから来たのかを教えてはくれない。</source>
+        <extracomment>The intro, line 7 of 19, one a click.</extracomment>
+        <translation>won&apos;t tell you where you came from.</translation>
+    </message>
+    <message>
+        <source>百の目を持つさいころが、行く末を決めるだけ。</source>
+        <extracomment>The intro, line 8 of 19, one a click.</extracomment>
+        <translation>A hundred-faced dice decides where you go. That is all.</translation>
+    </message>
+    <message>
+        <source>勝てば相手の力がわずかに身に染み、</source>
+        <extracomment>The intro, line 9 of 19, one a click. The sentence runs on into the next line.</extracomment>
+        <translation>Win, and a little of the foe&apos;s strength soaks in;</translation>
+    </message>
+    <message>
+        <source>負ければ、</source>
+        <extracomment>The intro, line 10 of 19, one a click. The sentence runs on into the next line.</extracomment>
+        <translation>lose,</translation>
+    </message>
+    <message>
+        <source>それでおしまい。</source>
+        <extracomment>The intro, line 11 of 19, one a click.</extracomment>
+        <translation>and that&apos;s the end.</translation>
+    </message>
+    <message>
+        <source>霧の向こうでは七つの影があなたを待っていて、</source>
+        <extracomment>The intro, line 12 of 19, one a click. The sentence runs on into the next line.</extracomment>
+        <translation>Seven shadows wait for you beyond the fog,</translation>
+    </message>
+    <message>
+        <source>打ち倒した影の名は、</source>
+        <extracomment>The intro, line 13 of 19, one a click. The sentence runs on into the next line.</extracomment>
+        <translation>and the name of each shadow you strike down</translation>
+    </message>
+    <message>
+        <source>ひとつずつあなたのものになる。</source>
+        <extracomment>The intro, line 14 of 19, one a click.</extracomment>
+        <translation>becomes yours, one by one.</translation>
+    </message>
+    <message>
+        <source>借りものの名を重ねて、</source>
+        <extracomment>The intro, line 15 of 19, one a click. The sentence runs on into the next line.</extracomment>
+        <translation>Pile up borrowed names,</translation>
+    </message>
+    <message>
+        <source>いつか、</source>
+        <extracomment>The intro, line 16 of 19, one a click. The sentence runs on into the next line.</extracomment>
+        <translation>and some day</translation>
+    </message>
+    <message>
+        <source>本当の自分の名にたどり着けるかもしれない。</source>
+        <extracomment>The intro, line 17 of 19, one a click.</extracomment>
+        <translation>you may reach a name that is truly yours.</translation>
+    </message>
+    <message>
+        <source>さあ、さいころを握って。</source>
+        <extracomment>The intro, line 18 of 19, one a click.</extracomment>
+        <translation>Now, grip the dice.</translation>
+    </message>
+    <message>
+        <source>あなたの物語が、いま転がりはじめる。</source>
+        <extracomment>The intro, line 19 of 19, one a click.</extracomment>
+        <translation>Your story starts rolling.</translation>
+    </message>
+    <message>
+        <source>roda。</source>
+        <extracomment>The first ending, line 1 of 2: the player keeps the name roda for good.</extracomment>
+        <translation>roda.</translation>
+    </message>
+    <message>
+        <source>それが、ようやく手にしたあなた自身の名前。</source>
+        <extracomment>The first ending, line 2 of 2.</extracomment>
+        <translation>At long last, a name of your own.</translation>
+    </message>
+    <message>
+        <source>≪祖≫を討ったrodaの前に、もう道はなかった。</source>
+        <extracomment>The second ending, line 1 of 12, told from outside after the last boss.</extracomment>
+        <translation>«Origin» fell, and roda found no road ahead.</translation>
+    </message>
+    <message>
+        <source>霧は晴れ、数も星も静かに消えていく。</source>
+        <extracomment>The second ending, line 2 of 12, told from outside after the last boss.</extracomment>
+        <translation>The fog lifts; numbers and stars quietly fade.</translation>
+    </message>
+    <message>
+        <source>rodaがたどり着いたのは≪行き止まり≫。</source>
+        <extracomment>The second ending, line 3 of 12, told from outside after the last boss.</extracomment>
+        <translation>roda had reached «Dead End».</translation>
+    </message>
+    <message>
+        <source>それでもrodaは歩みを止めなかった。</source>
+        <extracomment>The second ending, line 4 of 12, told from outside after the last boss.</extracomment>
+        <translation>Still, roda kept walking.</translation>
+    </message>
+    <message>
+        <source>借りてきた名をひとつずつ霧へ返しながら、</source>
+        <extracomment>The second ending, line 5 of 12, told from outside after the last boss. The sentence runs on into the next line.</extracomment>
+        <translation>Giving the borrowed names back to the fog,</translation>
+    </message>
+    <message>
+        <source>rodaは壁の向こうから呼ぶ声を聞いた。</source>
+        <extracomment>The second ending, line 6 of 12, told from outside after the last boss.</extracomment>
+        <translation>roda heard a voice call from beyond the wall.</translation>
+    </message>
+    <message>
+        <source>「roda、ここは終わりのさらに先。</source>
+        <extracomment>The second ending, line 7 of 12, told from outside after the last boss. Lines 7 to 10 are one speech: each opens a quote, only the last closes it.</extracomment>
+        <translation>“roda, this is past the end.</translation>
+    </message>
+    <message>
+        <source>「振るさいころも、奪う名も、もう残っていない。</source>
+        <extracomment>The second ending, line 8 of 12, told from outside after the last boss. Lines 7 to 10 are one speech: each opens a quote, only the last closes it.</extracomment>
+        <translation>“No dice left to roll, no names left to take.</translation>
+    </message>
+    <message>
+        <source>「それでも進むなら、≪デッド・エンド≫を越えてゆけ。</source>
+        <extracomment>The second ending, line 9 of 12, told from outside after the last boss. Lines 7 to 10 are one speech: each opens a quote, only the last closes it.</extracomment>
+        <translation>“If you still go on, go past «Dead End».</translation>
+    </message>
+    <message>
+        <source>「まだ誰も振ったことのない目が、そこにある。」</source>
+        <extracomment>The second ending, line 10 of 12, told from outside after the last boss. Lines 7 to 10 are one speech: each opens a quote, only the last closes it.</extracomment>
+        <translation>“A face no one ever rolled is waiting there.”</translation>
+    </message>
+    <message>
+        <source>rodaは、</source>
+        <extracomment>The second ending, line 11 of 12, told from outside after the last boss. The sentence runs on into the next line.</extracomment>
+        <translation>roda</translation>
+    </message>
+    <message>
+        <source>笑って壁を越えた。</source>
+        <extracomment>The second ending, line 12 of 12, told from outside after the last boss.</extracomment>
+        <translation>laughed, and climbed the wall.</translation>
+    </message>
+    <message>
+        <source>★&#x3000;おしまエンド&#x3000;★</source>
+        <extracomment>The last words of the first ending (a pun on &quot;the end&quot;); the game stops there.</extracomment>
+        <translation>★  The Endend  ★</translation>
+    </message>
+    <message>
+        <source>★★★&#x3000;オーバー・デッド・エンド&#x3000;★★★</source>
+        <extracomment>The last words of the second ending (&quot;over dead end&quot;); the game stops there.</extracomment>
+        <translation>★★★  Over Dead End  ★★★</translation>
+    </message>
+</context>
+<context>
+    <name>Title</name>
+    <message>
+        <source>ゼノリア・オルカント</source>
+        <extracomment>The title page&apos;s picture: the game&apos;s title, drawn in 20-pixel italics in a fixed place (its left edge at the picture&apos;s centre); it must fit in 250 pixels.</extracomment>
+        <translation>Xenoria Orcant</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>ヴェスカ</source>
+        <extracomment>The window&apos;s caption: the game&apos;s name (in English, as the desktop menu names it).</extracomment>
+        <translation>Vantik</translation>
+    </message>
+</context>
+</TS>
