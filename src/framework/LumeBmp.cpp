@@ -3,6 +3,7 @@
 
 #include "LumeBmp.h"
 
+#include "LumeSafeFile.h"
 #include "LumeUtility.h"
 
 #include <QFile>
@@ -146,9 +147,13 @@ void TLumeBitmap::LoadImage(const std::string &FileName)
     } else {
         if (!QFile::exists(QFile::decodeName(FileName.c_str())))
             throw PictureError(FileName, "file not found");
+        // Opened without waiting, so that a FIFO in its place is refused.
+        QFile file;
+        if (!OpenRegularFile(QFile::decodeName(FileName.c_str()), file))
+            throw PictureError(FileName, "not a regular file that can be read");
         // Only the BMP reader: a JPEG under another name must fail here,
         // not be recognised from its content.
-        QImageReader reader(QFile::decodeName(FileName.c_str()), "bmp");
+        QImageReader reader(&file, "bmp");
         reader.setAutoDetectImageFormat(false);
         reader.setDecideFormatFromContent(false);
         QImage picture;

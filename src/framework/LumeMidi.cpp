@@ -3,6 +3,7 @@
 
 #include "LumeMidi.h"
 
+#include "LumeSafeFile.h"
 #include "LumeUtility.h"
 
 #include <QDir>
@@ -87,16 +88,19 @@ void TLumeMidi::LoadLibrary(const QString &Folder)
 {
     if (Folder.isEmpty())
         return;
-    QFile file(LibraryPath(Folder));
-    if (!file.exists())
+    const QString path = LibraryPath(Folder);
+    if (!QFile::exists(path))
         return;
-    const QString damage =
-        file.open(QIODevice::ReadOnly) ? LibraryDamage(file) : file.errorString();
+    // A FIFO in its place must not hold the start up.
+    QFile file;
+    const QString damage = OpenRegularFile(path, file)
+                               ? LibraryDamage(file)
+                               : QStringLiteral("not a regular file that can be read");
     if (!damage.isEmpty())
-        throw std::runtime_error("cannot load the MIDI library \"" + file.fileName().toStdString() +
+        throw std::runtime_error("cannot load the MIDI library \"" + path.toStdString() +
                                  "\": " + damage.toStdString());
     file.close();
-    auto *library = new QLibrary(LibraryPath(Folder));
+    auto *library = new QLibrary(path);
     library->setLoadHints(QLibrary::ResolveAllSymbolsHint);
     if (!library->load()) {
         delete library;

@@ -45,18 +45,22 @@ int OpenExisting(const QString &Path)
         [&] { return ::open(path.constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC); });
 }
 
-// Wraps a descriptor of a regular file in an unbuffered QFile that closes
-// it; false, with the descriptor closed, for anything else.
+// Wraps a descriptor of a regular file in a QFile that closes it; false,
+// with the descriptor closed, for anything else.
+bool WrapRegular(int Fd, QFile &File, QIODevice::OpenMode Mode)
+{
+    struct stat info {};
+    if (Fd >= 0 && ::fstat(Fd, &info) == 0 && S_ISREG(info.st_mode) &&
+        File.open(Fd, Mode, QFileDevice::AutoCloseHandle))
+        return true;
+    if (Fd >= 0)
+        ::close(Fd);
+    return false;
+}
+
 bool OpenRegular(const QString &Path, QFile &File)
 {
-    const int fd = OpenExisting(Path);
-    struct stat info {};
-    if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-        File.open(fd, QIODevice::ReadWrite | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
-        return true;
-    if (fd >= 0)
-        ::close(fd);
-    return false;
+    return WrapRegular(OpenExisting(Path), File, QIODevice::ReadWrite | QIODevice::Unbuffered);
 }
 
 // Makes a rename itself durable, not only the file's bytes.
@@ -105,17 +109,17 @@ bool WriteAndSync(int Fd, const QByteArray &Data)
 
 // An unnamed file (O_TMPFILE) vanishes with a crash; it gets its name, by a
 // link through /proc that needs no privilege, only for the rename. Where the
-// file system has no unnamed files, the file is named at once.
+// file system has no unnamed files, or there is no /proc to name one through
+// (a chroot, a sandbox), the file is named at once.
 int CreateTemporary(const QByteArray &Folder, const QByteArray &Name, mode_t Mode, bool &Unnamed)
 {
     int fd = -1;
-    // Without /proc an unnamed file could not be named.
-    errno = EOPNOTSUPP;
-    if (::access("/proc/self/fd", X_OK) == 0)
+    const bool canName = ::access("/proc/self/fd", X_OK) == 0;
+    if (canName)
         fd = Retried(
             [&] { return ::open(Folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, Mode); });
     Unnamed = fd >= 0;
-    if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL))
+    if (fd < 0 && (!canName || errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL))
         fd = Retried([&] {
             return ::open(Name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, Mode);
         });
@@ -189,6 +193,16 @@ QByteArray ReadRegularFile(const QString &Path, qint64 MaxSize)
 {
     QFile file;
     return OpenRegular(Path, file) ? file.read(MaxSize) : QByteArray();
+}
+
+// Opened for reading alone, so that files the player may not write (the
+// installed data) open too.
+bool OpenRegularFile(const QString &Path, QFile &File)
+{
+    const QByteArray path = QFile::encodeName(Path);
+    const int fd = Retried(
+        [&] { return ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC); });
+    return WrapRegular(fd, File, QIODevice::ReadOnly);
 }
 
 bool ReplaceFileSafely(const QString &Path, const QByteArray &Data)

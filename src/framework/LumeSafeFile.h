@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QFile;
+
 // Small files kept across runs, read and replaced so that neither a strange
 // file nor a crash can hurt: a read never waits, and a replacement leaves
 // the old content or the new one, whole.
@@ -14,6 +16,11 @@
 // (after links) that may be opened for reading and writing. Anything else,
 // a FIFO or a device included, is refused without a read: empty.
 QByteArray ReadRegularFile(const QString &Path, qint64 MaxSize);
+
+// Opens Path for reading into File when it is a regular file (after links),
+// without waiting on a FIFO or taking a terminal; false for anything else,
+// File then closed.
+bool OpenRegularFile(const QString &Path, QFile &File);
 
 // Puts Data in place of the file at Path, or of the file Path links to (the
 // link stays a link). The data go to a temporary file in the same folder,

@@ -3,14 +3,17 @@
 
 #include "LumeWave.h"
 
+#include "LumeSafeFile.h"
 #include "LumeUtility.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
-#include <QSettings>
 #include <QSoundEffect>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include <cstdio>
@@ -33,13 +36,50 @@ void QuietAudioProbe(QtMsgType Type, const QMessageLogContext &Context, const QS
         PreviousHandler(Type, Context, Message);
 }
 
-// The player's settings, $XDG_CONFIG_HOME/vantik/vantik.conf, and the key of
-// the sound switch in them.
-QSettings PlayerSettings()
+// The player's settings, $XDG_CONFIG_HOME/vantik/vantik.conf, in the form
+// QSettings keeps, the sound switch their one key. The game's own safe file
+// calls read and write them rather than QSettings, which waits forever on a
+// FIFO in the file's place and, writing, on a folder or FIFO at its
+// vantik.conf.lock: the settings must never stop the game.
+QString SettingsPath()
 {
-    return QSettings(QStringLiteral("vantik"), QStringLiteral("vantik"));
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/vantik/vantik.conf");
 }
-const QString SoundOnKey = QStringLiteral("sound/on");
+
+// On unless the file says off; anything but a regular file, or a damaged
+// one, leaves the default.
+bool ReadSoundOn()
+{
+    QFile file;
+    if (!OpenRegularFile(SettingsPath(), file))
+        return true;
+    bool inSound = false;
+    for (const QByteArray &raw : file.read(64 * 1024).split('\n')) {
+        const QByteArray line = raw.trimmed();
+        if (line.startsWith('[')) {
+            inSound = line == "[sound]";
+        } else if (const qsizetype equals = line.indexOf('='); inSound && equals > 0) {
+            if (line.left(equals).trimmed() == "on") {
+                const QByteArray value = line.mid(equals + 1).trimmed();
+                return value != "false" && value != "0";
+            }
+        }
+    }
+    return true;
+}
+
+// A settings file that is not a regular file is left alone: the switch then
+// holds for this session only.
+void WriteSoundOn(bool On)
+{
+    const QString path = SettingsPath();
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return;
+    QDir().mkpath(info.absolutePath());
+    ReplaceFileSafely(path, On ? "[sound]\non=true\n" : "[sound]\non=false\n");
+}
 
 bool ProbeAudioOutput()
 {
@@ -57,7 +97,7 @@ TLumeWave::TLumeWave() : Claim(Instance)
 {
     if (!Claim.Owns())
         return;
-    On = PlayerSettings().value(SoundOnKey, true).toBool();
+    On = ReadSoundOn();
     StopWave();
 }
 
@@ -98,7 +138,7 @@ void TLumeWave::SetSoundOn(bool SoundOn)
     if (!Claim.Owns() || SoundOn == On)
         return;
     On = SoundOn;
-    PlayerSettings().setValue(SoundOnKey, On);
+    WriteSoundOn(On);
     if (!On)
         StopSound();
     else if (Looping && !FileName.empty())

@@ -3,6 +3,7 @@
 
 #include "UnitForm.h"
 
+#include "LumeSafeFile.h"
 #include "LumeWave.h"
 #include "UnitBattler.h"
 #include "UnitCommon.h"
@@ -14,7 +15,9 @@
 #include "UnitSpeech.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QIcon>
+#include <QPixmap>
 #include <QShortcut>
 
 TFormMain *FormMain = nullptr;
@@ -101,7 +104,13 @@ void TFormMain::BuildLayout()
 {
     //: The window's caption: the game's name (in English, as the desktop menu names it).
     setWindowTitle(QCoreApplication::translate("Window", "ヴェスカ"));
-    setWindowIcon(QIcon(QString::fromLatin1(PictureIcon)));
+    // Read here, without waiting: Qt would open a FIFO in its place as the
+    // window shows, and the window would never come.
+    QFile icon;
+    QPixmap iconPicture;
+    if (OpenRegularFile(QString::fromLatin1(PictureIcon), icon) &&
+        iconPicture.loadFromData(icon.read(1 << 20), "PNG"))
+        setWindowIcon(QIcon(iconPicture));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Silver);
     setPalette(pal);

@@ -10,12 +10,15 @@
 #include "UnitSaveLoad.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QPointer>
 #include <QSocketNotifier>
 
 #include <csignal>
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <optional>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -30,21 +33,29 @@ void NoteTermination(int)
     [[maybe_unused]] const ssize_t written = write(TerminationPipe[1], &byte, 1);
 }
 
+// The window the session's end closes, once there is one, and whether an end
+// was asked for before it showed.
+QPointer<QWidget> MainWindow;
+bool TerminationAsked = false;
+
 // The session's end (SIGTERM) or Ctrl+C on a terminal closes the game as its
 // close box does: the main loop ends in order and the status is 0. Where
 // nothing can click (a compositor with no seat), it is also how the game is
-// asked to close.
-void CloseOnTermination(QWidget &Window)
+// asked to close. Caught from the first moment, so that an end asked for
+// while the game starts also leaves in order, its socket removed.
+void CloseOnTermination()
 {
     if (pipe2(TerminationPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
-    auto *notifier = new QSocketNotifier(TerminationPipe[0], QSocketNotifier::Read, &Window);
-    QObject::connect(notifier, &QSocketNotifier::activated, &Window, [&Window] {
+    auto *notifier = new QSocketNotifier(TerminationPipe[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] {
         char byte;
         while (read(TerminationPipe[0], &byte, 1) > 0) {
         }
+        TerminationAsked = true;
         QApplication::closeAllWindows();
-        Window.close();
+        if (MainWindow)
+            MainWindow->close();
     });
     struct sigaction action = {};
     action.sa_handler = NoteTermination;
@@ -75,9 +86,24 @@ int main(int argc, char **argv)
             Alert(arguments[2]);
             return 1;
         }
-        TInstanceGuard guard;
-        if (!guard.First())
-            return 0;
+        CloseOnTermination();
+        std::optional<TInstanceGuard> guard(std::in_place);
+        if (!guard->First()) {
+            if (guard->AskedToFront()) {
+                std::fprintf(stderr, "vantik: the game already runs in this folder; "
+                                     "its window was brought to the front\n");
+                return 0;
+            }
+            // Its game runs in another session or on another computer that
+            // shares the folder: nothing here can show it.
+            const QString reason = QStringLiteral("another game holds this folder (%1) and does "
+                                                  "not answer: it runs in another session or on "
+                                                  "another computer")
+                                       .arg(QDir::currentPath());
+            std::fprintf(stderr, "vantik: %s\n", reason.toLocal8Bit().constData());
+            Alert(reason);
+            return 1;
+        }
 
         std::unique_ptr<TFormMain> form;
         try {
@@ -88,11 +114,16 @@ int main(int argc, char **argv)
             Alert(QString::fromLocal8Bit(error.what()));
             return 1;
         }
-        guard.SetWindow(form.get());
-        CloseOnTermination(*form);
+        guard->SetWindow(form.get());
+        MainWindow = form.get();
+        // Asked to end while a message box of the start was shown.
+        if (TerminationAsked)
+            return 0;
         form->show();
         status = QApplication::exec();
         form.reset();
+        // Its socket removed before a quick exit can skip that.
+        guard.reset();
         TLumeWave::EndNowIfSoundStarted(status);
     }
     // Everything of ours is freed by now, and no sound server connection is

@@ -6,13 +6,21 @@
 #include "SoundServer.h"
 #include "WorkingFolder.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -115,6 +123,71 @@ TEST_F(WavePlayerTest, SecondInstanceIsGuardedAndLeavesTheFirstAlone)
     first.reset();
     TLumeWave fourth;
     EXPECT_TRUE(fourth.Active());
+}
+
+// ---- Wave player: the player's settings ------------------------------------
+
+// Whatever stands at the settings file, or at the lock file QSettings would
+// take beside it: the player is made and the switch works at once, and a
+// file that is not a regular one is left as it was.
+TEST(WaveSettingsTest, NoSettingsFileStopsThePlayerOrTheSwitch)
+{
+    const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + "/vantik";
+    const QString conf = folder + "/vantik.conf";
+    enum TKind { Bytes, Fifo, Folder };
+    const struct {
+        const char *Name;
+        QString Path;
+        TKind Kind;
+        QByteArray Content;
+        bool SoundOn;
+    } cases[] = {
+        {"sound off, as QSettings wrote it", conf, Bytes, "[General]\n[sound]\non=false\n", false},
+        {"damaged bytes", conf, Bytes, QByteArray("\xff\xfe[sou\0\x01on=false", 18), true},
+        {"a damaged value", conf, Bytes, "[sound]\non=off-ish\n", true},
+        {"a FIFO", conf, Fifo, {}, true},
+        {"a folder", conf, Folder, {}, true},
+        {"a FIFO as QSettings' lock file", conf + ".lock", Fifo, {}, true},
+        {"a folder as QSettings' lock file", conf + ".lock", Folder, {}, true},
+    };
+    // A start or a switch held up would keep the test waiting: after a few
+    // seconds it fails, and the wait is ended from here.
+    auto promptly = [&](const char *What, auto Call) {
+        auto done = std::async(std::launch::async, Call);
+        if (done.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            ADD_FAILURE() << What << " waited on the settings";
+            while (done.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready)
+                for (const QString &path : {conf, conf + ".lock"}) {
+                    const int fd = ::open(QFile::encodeName(path), O_WRONLY | O_NONBLOCK);
+                    if (fd >= 0)
+                        ::close(fd);
+                    QDir().rmdir(path);
+                }
+        }
+        return done.get();
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.Name);
+        ASSERT_TRUE(QDir(folder).removeRecursively() && QDir().mkpath(folder));
+        QFile file(c.Path);
+        ASSERT_TRUE(c.Kind == Bytes
+                        ? file.open(QIODevice::WriteOnly) && file.write(c.Content) && file.flush()
+                    : c.Kind == Fifo ? ::mkfifo(QFile::encodeName(c.Path), 0644) == 0
+                                     : QDir().mkdir(c.Path));
+
+        auto wave = promptly("making the player", [] { return std::make_unique<TLumeWave>(); });
+        EXPECT_EQ(wave->SoundOn(), c.SoundOn);
+        promptly("the switch", [&] { wave->SetSoundOn(!c.SoundOn); });
+        EXPECT_EQ(wave->SoundOn(), !c.SoundOn) << "the switch does not hold for the session";
+        wave.reset();
+        if (c.Kind == Bytes || c.Path != conf) {
+            EXPECT_EQ(promptly("the next start", [] { return TLumeWave().SoundOn(); }), !c.SoundOn)
+                << "the switch was not kept";
+        } else {
+            EXPECT_TRUE(QFileInfo::exists(conf) && !QFileInfo(conf).isFile()) << "replaced";
+        }
+    }
+    QDir(folder).removeRecursively();
 }
 
 // ---- Wave player: sound (needs an audio output) ------------------------------

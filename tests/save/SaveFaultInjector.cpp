@@ -9,7 +9,8 @@
 // VANTIK_FAULTS lists the faults, separated by commas, each KIND:WHEN:ERROR:
 //   KIND   open (any open), create (an open that may create the file, named
 //          or unnamed), write (write and pwrite), fsync (fsync and fdatasync),
-//          rename (rename, and linkat, which names an unnamed file), close
+//          rename (rename, and linkat, which names an unnamed file), close,
+//          access (whether /proc is there to name an unnamed file through)
 //   WHEN   the 1-based number of the call of that kind to fail, or * for all
 //   ERROR  an errno name (ENOSPC, EIO, ...), or "short" for a write that
 //          stores only half of what it was given
@@ -29,8 +30,9 @@
 
 namespace {
 
-enum TKind { Open, Create, Write, Fsync, Rename, Close, KindCount };
-const char *const KindNames[KindCount] = {"open", "create", "write", "fsync", "rename", "close"};
+enum TKind { Open, Create, Write, Fsync, Rename, Close, Access, KindCount };
+const char *const KindNames[KindCount] = {"open",   "create", "write", "fsync",
+                                          "rename", "close",  "access"};
 
 constexpr int ShortWrite = -1;
 constexpr int MostFaults = 8;
@@ -52,10 +54,10 @@ int ErrorNamed(const char *Name)
     static const struct {
         const char *Name;
         int Value;
-    } Known[] = {{"ENOSPC", ENOSPC},   {"EIO", EIO},       {"EDQUOT", EDQUOT},
-                 {"EROFS", EROFS},     {"EACCES", EACCES}, {"EPERM", EPERM},
-                 {"EINTR", EINTR},     {"EFBIG", EFBIG},   {"EOPNOTSUPP", EOPNOTSUPP},
-                 {"short", ShortWrite}};
+    } Known[] = {{"ENOSPC", ENOSPC}, {"EIO", EIO},         {"EDQUOT", EDQUOT},
+                 {"EROFS", EROFS},   {"EACCES", EACCES},   {"EPERM", EPERM},
+                 {"EINTR", EINTR},   {"EFBIG", EFBIG},     {"EOPNOTSUPP", EOPNOTSUPP},
+                 {"ENOENT", ENOENT}, {"short", ShortWrite}};
     for (const auto &known : Known)
         if (std::strcmp(Name, known.Name) == 0)
             return known.Value;
@@ -252,6 +254,14 @@ __attribute__((visibility("default"))) int linkat(int FromFolder, const char *Fr
         return FailWith(error);
     static auto real = Next<int (*)(int, const char *, int, const char *, int)>("linkat");
     return real(FromFolder, From, ToFolder, To, Flags);
+}
+
+__attribute__((visibility("default"))) int access(const char *Path, int Mode)
+{
+    if (const int error = FaultFor(Access))
+        return FailWith(error);
+    static auto real = Next<int (*)(const char *, int)>("access");
+    return real(Path, Mode);
 }
 
 // A close that reports an error has still released the descriptor, as the

@@ -163,6 +163,21 @@ TEST_F(SaveFaultTest, EveryFailingCallKeepsTheOldRecordAndSaysSo)
     }
 }
 
+// Without /proc (a chroot, a sandbox) no unnamed file can be named: saving
+// takes a named temporary file instead, and every failure there keeps the
+// old record as well.
+TEST_F(SaveFaultTest, WithoutProcTheTemporaryFileIsNamedAtOnce)
+{
+    const std::string noProc = "access:*:ENOENT,";
+    for (const bool hadOld : {true, false}) {
+        PutOldSave(hadOld);
+        const TRun run = SaveUnder(noProc);
+        EXPECT_TRUE(run.Saved && run.AllMet) << (hadOld ? "over an old save" : "with no save");
+        ExpectSoundState(run, hadOld, noProc);
+    }
+    EXPECT_GT(FailEachCallInTurn(true, noProc, true), 40);
+}
+
 // A folder that takes no new file, while the save file itself may be
 // written: the record is written in place, and a failure there puts the old
 // record back.

@@ -330,7 +330,7 @@ class ScreenReader:
 
 class GameSession:
     def __init__(self, program, dat, save_bytes=None, accessibility=False, sound=False,
-                 arguments=(), wayland=False, locale="C.UTF-8"):
+                 arguments=(), wayland=False, locale="C.UTF-8", prepare=None):
         self.folder = tempfile.mkdtemp(prefix="vantik-system-")
         self.processes = []
         self.pulse = None
@@ -340,7 +340,7 @@ class GameSession:
         self.x = None
         try:
             self._start([os.path.abspath(program)] + list(arguments), dat, save_bytes,
-                        accessibility, sound, wayland, locale)
+                        accessibility, sound, wayland, locale, prepare)
         except BaseException:
             self.close()
             raise
@@ -360,7 +360,7 @@ class GameSession:
 
     # -- start and stop --------------------------------------------------
 
-    def _start(self, command, dat, save_bytes, accessibility, sound, wayland, locale):
+    def _start(self, command, dat, save_bytes, accessibility, sound, wayland, locale, prepare):
         self.workdir = os.path.join(self.folder, "work")
         os.makedirs(self.workdir)
         # An installed game's launcher finds its data itself and runs in the
@@ -411,6 +411,9 @@ class GameSession:
         if not wayland:
             self.x = xdisplay.Display(env["DISPLAY"])
             self.root = self.x.screen().root
+        if prepare is not None:
+            # Last words on the game's folder and environment before it starts.
+            prepare(self.workdir, env)
         self.game_log = open(os.path.join(self.folder, "game.log"), "wb")
         self.game = spawn(command, cwd=self.workdir, env=env,
                           stdout=self.game_log, stderr=subprocess.STDOUT)
