@@ -15,7 +15,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QXmlStreamWriter>
 
 #include <gtest/gtest.h>
 
@@ -32,54 +31,21 @@ namespace {
 const QString Open = QStringLiteral("Ǎ");
 const QString Close = QStringLiteral("Ӝ");
 
+// The English catalog's file with every translation wrapped in the marks.
 // The pseudo catalog has no '?' of its own, so that every '?' on screen is
 // a letter lost in a conversion.
-QString Pseudo(QString Text)
+QString PseudoCatalog(const QString &English)
 {
-    Text.replace(u'?', u'‽');
-    return Open + Text + Close;
-}
-
-bool WriteCatalog(const std::vector<TCatalogEntry> &Entries, const QString &Path)
-{
-    QFile file(Path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QXmlStreamWriter xml(&file);
-    xml.setAutoFormatting(true);
-    xml.writeStartDocument();
-    xml.writeDTD(QStringLiteral("<!DOCTYPE TS>"));
-    xml.writeStartElement(QStringLiteral("TS"));
-    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("2.1"));
-    // English plural rules: the forms are the English catalog's.
-    xml.writeAttribute(QStringLiteral("language"), QStringLiteral("en"));
-    xml.writeAttribute(QStringLiteral("sourcelanguage"), QStringLiteral("ja"));
-    for (size_t i = 0; i < Entries.size(); ++i) {
-        const TCatalogEntry &entry = Entries[i];
-        if (i == 0 || entry.Context != Entries[i - 1].Context) {
-            if (i > 0)
-                xml.writeEndElement();
-            xml.writeStartElement(QStringLiteral("context"));
-            xml.writeTextElement(QStringLiteral("name"), entry.Context);
-        }
-        xml.writeStartElement(QStringLiteral("message"));
-        if (entry.Numerus)
-            xml.writeAttribute(QStringLiteral("numerus"), QStringLiteral("yes"));
-        xml.writeTextElement(QStringLiteral("source"), entry.Source);
-        if (!entry.Comment.isEmpty())
-            xml.writeTextElement(QStringLiteral("comment"), entry.Comment);
-        xml.writeStartElement(QStringLiteral("translation"));
-        if (entry.Numerus) {
-            for (const QString &form : entry.Translations)
-                xml.writeTextElement(QStringLiteral("numerusform"), form);
-        } else {
-            xml.writeCharacters(entry.Translations.value(0));
-        }
-        xml.writeEndElement();
-        xml.writeEndElement();
+    static const QRegularExpression text(QStringLiteral("(<translation>|<numerusform>)([^<]+)</"));
+    QString out;
+    qsizetype at = 0;
+    for (auto match = text.globalMatch(English); match.hasNext();) {
+        const QRegularExpressionMatch m = match.next();
+        out += English.mid(at, m.capturedStart(2) - at) + Open + m.captured(2).replace(u'?', u'‽') +
+               Close;
+        at = m.capturedEnd(2);
     }
-    xml.writeEndDocument();
-    return !xml.hasError() && file.flush();
+    return out + English.mid(at);
 }
 
 // What a text of the catalog looks like on screen: any name or stat in
@@ -105,14 +71,6 @@ QString Tr(const char *Context, const char *Source)
     return QCoreApplication::translate(Context, Source);
 }
 
-QStringList TrAll(std::initializer_list<const char *> Choices)
-{
-    QStringList out;
-    for (const char *choice : Choices)
-        out.append(Tr("Choice", choice));
-    return out;
-}
-
 int NumberOn(const QString &Text)
 {
     static const QRegularExpression digits(QStringLiteral(R"(\d+)"));
@@ -120,34 +78,29 @@ int NumberOn(const QString &Text)
     return match.hasMatch() ? match.captured().toInt() : -1;
 }
 
-// How the player plays a fight.
-struct TPlan {
-    bool Flee = false;
-    std::vector<const char *> Actions; // the turns' choices, then attacks
-};
-
 class PseudoLanguageTest : public GameHarness {
 protected:
     void SetUp() override
     {
         GameHarness::SetUp();
         ASSERT_FALSE(HasFatalFailure());
+        const QString folder = WorkDir() + QStringLiteral("/pseudo");
+        const QString ts = folder + QStringLiteral("/vantik_pseudo.ts");
+        QFile english(CatalogSource(QStringLiteral("en"))), pseudo(ts);
+        ASSERT_TRUE(QDir().mkpath(folder) && english.open(QIODevice::ReadOnly) &&
+                    pseudo.open(QIODevice::WriteOnly) &&
+                    pseudo.write(PseudoCatalog(QString::fromUtf8(english.readAll())).toUtf8()) >
+                        0 &&
+                    pseudo.flush())
+            << ts.toStdString();
         QString error;
-        std::vector<TCatalogEntry> entries =
-            ReadCatalog(CatalogSource(QStringLiteral("en")), &error);
+        const std::vector<TCatalogEntry> entries = ReadCatalog(ts, &error);
         ASSERT_GT(entries.size(), 100u)
-            << "too few entries in the English catalog " << error.toStdString();
-        for (TCatalogEntry &entry : entries) {
-            for (QString &text : entry.Translations)
-                text = Pseudo(text);
+            << "too few entries in " << ts.toStdString() << error.toStdString();
+        for (const TCatalogEntry &entry : entries)
             if (entry.Context == u"Battle" || entry.Context == u"Menu" || entry.Context == u"Story")
                 for (const QString &text : entry.Translations)
                     Patterns.emplace_back(entry.Source, ShownPattern(text));
-        }
-        const QString folder = WorkDir() + QStringLiteral("/pseudo");
-        const QString ts = folder + QStringLiteral("/vantik_pseudo.ts");
-        ASSERT_TRUE(QDir().mkpath(folder));
-        ASSERT_TRUE(WriteCatalog(entries, ts)) << ts.toStdString();
         QProcess lrelease;
         lrelease.start(QStringLiteral(VANTIK_LRELEASE),
                        {QStringLiteral("-silent"), ts, QStringLiteral("-qm"),
@@ -216,12 +169,13 @@ protected:
         Messages.push_back(message);
     }
 
-    QStringList Offered() const
+    // Whether the choices offered are these, in the catalog's words.
+    bool Offers(const Strings &Sources) const
     {
-        QStringList out;
-        for (const std::string &choice : Choices())
-            out.append(QString::fromStdString(choice));
-        return out;
+        Strings shown;
+        for (const std::string &source : Sources)
+            shown.push_back(Tr("Choice", source.c_str()).toStdString());
+        return Choices() == shown;
     }
 
     // ---- Playing ----
@@ -254,26 +208,26 @@ protected:
     }
 
     // Plays the fight MenuChoice opens until the main menu is back or the
-    // game has nothing left to choose (an ending's last words).
-    void Fight(const char *MenuChoice, TPlan Plan = {})
+    // game has nothing left to choose (an ending's last words): Plan's
+    // choices first ("escapo" flees the encounter), then attacks.
+    void Fight(const char *MenuChoice, std::vector<const char *> Plan = {})
     {
         Press(MenuChoice);
-        size_t action = 0;
+        auto next = Plan.begin();
         for (int click = 0; click < 600 && !HasFailure(); ++click) {
-            const QStringList offered = Offered();
-            if (offered == TrAll({"seeek", "bosss!", "savie"}) || offered.isEmpty())
+            if (Offers(MenuChoices) || Choices().empty())
                 return;
-            if (offered == TrAll({"killl", "escapo"})) {
-                Press(Plan.Flee ? "escapo" : "killl");
-            } else if (offered == TrAll({"attax", "magix", "escapy"})) {
-                Press(action < Plan.Actions.size() ? Plan.Actions[action++] : "attax");
-            } else if (offered == TrAll({"右", "左"})) {
+            if (Offers({"killl", "escapo"})) {
+                Press(next != Plan.end() && *next == std::string("escapo") ? *next++ : "killl");
+            } else if (Offers(TurnChoices)) {
+                Press(next != Plan.end() ? *next++ : "attax");
+            } else if (Offers({"右", "左"})) {
                 Press("左");
-            } else if (offered == TrAll({"≫"})) {
+            } else if (Offers(NextOnly)) {
                 SteerDice();
                 Press("≫");
             } else {
-                FAIL() << "unexpected choices: " << offered.join(u' ').toStdString() << " after "
+                FAIL() << "unexpected choices " << testing::PrintToString(Choices()) << " after "
                        << Message();
             }
         }
@@ -306,12 +260,12 @@ TEST_F(PseudoLanguageTest, AWholeGameShowsOnlyTheCatalogsWords)
     for (int roll = 0; roll < 200 && Controls().LabMyHP->text().count(QChar(0x2605)) < 3; ++roll)
         Press("noar");
     Press("yest");
-    for (int line = 0; line < 40 && Offered() != TrAll({"seeek", "bosss!", "savie"}); ++line)
+    for (int line = 0; line < 40 && !Offers(MenuChoices); ++line)
         Press("≫");
     ASSERT_FALSE(HasFailure());
-    Fight("seeek", {.Flee = true, .Actions = {}});
+    Fight("seeek", {"escapo"});
     ASSERT_FALSE(HasFailure());
-    Fight("seeek", {.Flee = false, .Actions = {"magix", "escapy"}});
+    Fight("seeek", {"magix", "escapy"});
     for (int fight = 0;
          fight < 20 && !HasFailure() && !Seen.count(QStringLiteral("%1の%2が%n点上がった！"));
          ++fight)
