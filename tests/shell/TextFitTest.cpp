@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <vector>
 
 // Every English text laid out in the control that shows it, in that
@@ -119,18 +118,15 @@ protected:
                                           : ButtonRoom("choice button", c.BtnMain0)};
         if (context == u"Title")
             return {TitleRoom()};
-        if (context == u"Dice") {
-            const std::map<QString, TRoom> dice{
-                {QStringLiteral("＋%1"), LabelRoom("dice label", c.LabDiceMine)},
-                {QStringLiteral("%1＋%2"), ButtonRoom("ib button", c.BtnIdeaBurst)},
-                {QStringLiteral("%1＋"), LabelRoom("enemy burst label", c.LabIBEnemy)}};
-            const auto place = dice.find(Entry.Source);
-            if (place != dice.end())
-                return {place->second};
-        } else if (context == u"Help" || context == u"Save" || context == u"Window" ||
-                   context == u"Speech") {
+        if (context == u"Dice" && Entry.Source == u"＋%1")
+            return {LabelRoom("dice label", c.LabDiceMine)};
+        if (context == u"Dice" && Entry.Source == u"%1＋%2")
+            return {ButtonRoom("ib button", c.BtnIdeaBurst)};
+        if (context == u"Dice" && Entry.Source == u"%1＋")
+            return {LabelRoom("enemy burst label", c.LabIBEnemy)};
+        if (context == u"Help" || context == u"Save" || context == u"Window" ||
+            context == u"Speech")
             return {};
-        }
         ADD_FAILURE() << "no control known for " << context.toStdString() << " «"
                       << Entry.Source.toStdString() << "»: tell this test where it is shown";
         return {};
@@ -199,11 +195,8 @@ TEST_F(TextFitTest, EveryEnglishTextFitsTheControlThatShowsIt)
     for (const TCatalogEntry &entry : entries) {
         const std::string what =
             entry.Context.toStdString() + " «" + entry.Source.toStdString() + "»";
-        QStringList texts = entry.Translations;
-        texts.append(entry.Source);
-        for (const QString &text : texts)
-            EXPECT_FALSE(text.contains(u'\n'))
-                << what << " holds a raw line feed; a line break is the two characters \\n";
+        EXPECT_FALSE((entry.Translations + QStringList{entry.Source}).join(u' ').contains(u'\n'))
+            << what << " holds a raw line feed; a line break is the two characters \\n";
         const QChar japanese = FirstJapanese(Tr(entry, 1));
         EXPECT_TRUE(japanese.isNull())
             << what << " shows Japanese: " << QString(japanese).toStdString();
