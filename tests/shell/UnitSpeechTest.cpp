@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QTest>
 
+#include <cstdio>
 #include <random>
 #include <set>
 
@@ -73,7 +74,9 @@ protected:
 // ticks say nothing, and every choice offered says what it does.
 TEST_F(ByEar, EachNewMessageIsSaidOnceAndEveryChoiceSaysWhatItDoes)
 {
-    std::mt19937 choose(24);
+    const unsigned seed = 24;
+    std::printf("seed %u\n", seed);
+    std::mt19937 choose(seed);
     std::set<std::string> met;
     ClickWidget(Controls().PntTitle);
     for (int step = 0; step < 600; ++step) {
