@@ -808,6 +808,9 @@ ENCOUNTER = {0: "killl", 1: "escapo"}
 TURN = {0: "attax", 1: "magix", 2: "escapy"}
 NEXT = {0: "≫"}
 DEFEAT = {0: "gmov"}
+PROMPT = "あなたが落としたのはこのステータスですか？"
+# The player's stars on the main page.
+STARS = (280, 8)
 
 
 def control_at(shown, place, role):
@@ -819,8 +822,8 @@ def control_at(shown, place, role):
 
 
 class Defeated(Exception):
-    """The dice went against the character: a fair end, but not the road
-    the test walks, so it is played again."""
+    """A fair end that is not the road the test walks (the dice went against
+    the character, the enemy ran first): the game is played again."""
 
 
 # The exit status of one game that ended in defeat.
@@ -840,8 +843,8 @@ def play_until_undefeated(play_once, what, attempts=4):
         if status != DEFEATED:
             check(status == 0, what + " failed")
             return
-        print("defeated on attempt %d; playing again" % (attempt + 1), flush=True)
-    raise TestFailure("defeated %d times running" % attempts)
+        print("off the road on attempt %d; playing again" % (attempt + 1), flush=True)
+    raise TestFailure("%d games running ended off the road" % attempts)
 
 
 class KeyboardPlayer:
@@ -875,6 +878,32 @@ class KeyboardPlayer:
         before = part(self.page())
         self.press(key)
         wait_for(what, lambda: part(self.page()) != before, timeout=5.0)
+
+    def roll_stars(self, least=3):
+        """Rolls new stats with Space, once and then until the character has
+        this many stars, enough to live through a turn of the enemy's;
+        returns the stars."""
+        for _ in range(200):
+            self.press_for_change("space", "a new roll", lambda p: [(c.name, c.x, c.y) for c in p[2]])
+            stars = control_at(self.page()[2], STARS, "label") or ""
+            if stars.count("★") >= least:
+                return stars
+        raise TestFailure("no character with %d stars in 200 rolls" % least)
+
+    def to_first_turn(self):
+        """From the main menu: "seeek", "killl" and Enter on to the player's
+        first turn; returns the encounter's and the initiative's messages."""
+        encounter = self.press_until(["Return"], "a fight after seeek", lambda _, b, __: b == ENCOUNTER)[0]
+        initiative = self.press_until(["Return"], "the initiative after killl", lambda _, b, __: b == NEXT)[0]
+        for _ in range(20):
+            if self.page()[1] != NEXT:
+                break
+            self.press_for_change("Return", "the next step", lambda p: p[0])
+        text, buttons, _ = self.page()
+        if buttons == DEFEAT:
+            raise Defeated()
+        check(buttons == TURN, "no turn menu: %r %s" % (text, buttons))
+        return encounter, initiative
 
     def to_main_menu(self):
         """Plays on with Enter from wherever the fight stands, taking "escapy"
