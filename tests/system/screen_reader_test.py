@@ -14,29 +14,16 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from gamesession import (AccessibleGame, GameSession, TestFailure,
-                         WINDOW_CAPTION, check, choice_buttons, in_child, message_text, run_test,
-                         standard_arguments, wait_for)
+from gamesession import (DEFEAT, ENCOUNTER, INTRO, MENU, PICK, PROMPT, STARS, TURN, WINDOW_CAPTION,
+                         AccessibleGame, Defeated, GameSession, KeyboardPlayer, TestFailure, check, control_at,
+                         play_until_undefeated, run_test, standard_arguments, wait_for)
 
-PROMPT = "あなたが落としたのはこのステータスですか？"
-PICK = {0: "noar", 1: "yest"}
-INTRO = {0: "≫", 1: "skipl"}
-MENU = {0: "seeek", 1: "bosss!", 2: "savie"}
-ENCOUNTER = {0: "killl", 1: "escapo"}
-TURN = {0: "attax", 1: "magix", 2: "escapy"}
-DEFEAT = {0: "gmov"}
 # Orca's words (in English, see ScreenReader) before what a notification says.
 NOTIFICATION = "notification "
-# The stat names, the player's and the enemy's values and stars on the main page.
+# The stat names, the player's and the enemy's values and the enemy's stars.
 STAT_TOPS = (48, 88, 128, 168, 208)
 NAME_LEFT, MINE_LEFT, ENEMY_LEFT = 200, 352, 64
-MY_STARS, ENEMY_STARS = (280, 8), (8, 8)
-REPLAY = 3  # the exit status of a game that did not take this test's road
-
-
-class Replay(Exception):
-    """A fair end that is not the road this test walks, a defeat or an enemy
-    that ran before the player's turn: played again."""
+ENEMY_STARS = (8, 8)
 
 
 def said_as(shown):
@@ -50,34 +37,24 @@ def number_at(text, number, start):
     return found.start() if found else -1
 
 
-def text_at(shown, left, top):
-    for control in shown:
-        if (control.x, control.y) == (left, top):
-            return control.name
-    return None
-
-
-class EarPlayer:
+class EarPlayer(KeyboardPlayer):
     """Presses keys, keeps each message the window shows, and reads back
     what Orca said."""
 
     def __init__(self, session, accessible, window, reader):
-        self.session, self.accessible, self.window, self.reader = session, accessible, window, reader
+        super().__init__(session, accessible, window)
+        self.session, self.reader = session, reader
         self.shown = []
         self.state_speeches = []
 
-    def page(self):
-        shown = self.accessible.controls(self.window)
-        return message_text(shown), choice_buttons(shown), shown
-
-    def step(self, keys, what, changed=lambda before, after: after[0] != before[0], shows=True):
+    def step(self, keys, what, changed=lambda before, after: after[0] != before[0]):
         """Presses keys that take a choice and keeps the message of the step
         it makes, when it shows one."""
         before = self.page()
         self.session.press_key(*keys)
         after = wait_for(what, lambda: (lambda page: page if changed(before, page) else None)(self.page()),
                          timeout=10.0)
-        if shows and after[0]:
+        if after[0]:
             self.shown.append(after[0])
             # A player waits for the message before going on.
             self.catch_up()
@@ -125,16 +102,16 @@ class EarPlayer:
         self.state_speeches.append(index)
         said = spoken[index][len(NOTIFICATION):]
         shown = self.page()[2]
-        names = [text_at(shown, NAME_LEFT, top) for top in STAT_TOPS]
-        sides = [(MY_STARS, MINE_LEFT)] + ([(ENEMY_STARS, ENEMY_LEFT)] if enemy else [])
+        names = [control_at(shown, (NAME_LEFT, top), "label") for top in STAT_TOPS]
+        sides = [(STARS, MINE_LEFT)] + ([(ENEMY_STARS, ENEMY_LEFT)] if enemy else [])
         at = 0
         for stars_place, left in sides:
-            stars = text_at(shown, *stars_place)
+            stars = control_at(shown, stars_place, "label")
             for number in (stars.count("★"), len(stars)):
                 check(number_at(said, number, at) >= 0,
                       "the stars %s are not said as %d in %r" % (stars, number, said[at:]))
             for name, top in zip(names, STAT_TOPS):
-                value = int(text_at(shown, left, top))
+                value = int(control_at(shown, (left, top), "label"))
                 named = said.find(name, at)
                 check(named >= 0, "%s is not said in %r" % (name, said[at:]))
                 at = number_at(said, value, named)
@@ -172,12 +149,8 @@ def play_once(args):
 
         player.step(["Return"], "the status pick", lambda _, page: page[0] == PROMPT and page[1] == PICK)
         player.check_state(enemy=False)
-        # A character with a few stars lives through a turn of the enemy's;
-        # a new roll keeps the question on the page, unsaid.
-        for _ in range(200):
-            if len(text_at(player.page()[2], *MY_STARS) or "") >= 3:
-                break
-            player.step(["space"], "a new roll", lambda before, after: after[2] != before[2], shows=False)
+        # A new roll keeps the question on the page, unsaid.
+        player.roll_stars()
         session.press_key("Left")
         player.check_described("yest")
         player.step(["Return"], "the intro", lambda _, page: page[1] == INTRO)
@@ -195,7 +168,7 @@ def play_once(args):
             if buttons == MENU:
                 break
             if buttons == DEFEAT:
-                raise Replay()
+                raise Defeated()
             if buttons == TURN and not attacked:
                 # "attax" rolls the dice; "≫" stops them for the contest line.
                 player.step(["Return"], "the rolling dice after attax")
@@ -209,31 +182,13 @@ def play_once(args):
                 player.step(["Return"], "the next step")
         check(player.page()[1] == MENU, "no way back to the main menu")
         if not attacked:
-            raise Replay()
+            raise Defeated()
         player.check_each_message_said_once()
 
         session.press_key("Control_L", "q")
         check(session.wait_for_exit() == 0, "Ctrl+Q did not end the game")
 
 
-def once(args):
-    try:
-        play_once(args)
-    except Replay:
-        return REPLAY
-
-
-def play(args):
-    """Plays each game in a child process of its own (see in_child)."""
-    for attempt in range(4):
-        status = in_child(lambda: once(args))
-        if status != REPLAY:
-            check(status == 0, "the game played by ear failed")
-            return
-        print("no fight to the end on attempt %d; playing again" % (attempt + 1), flush=True)
-    raise TestFailure("four games running ended in a defeat or without a fight")
-
-
 if __name__ == "__main__":
     arguments = standard_arguments(__doc__).parse_args()
-    run_test(lambda: play(arguments))
+    run_test(lambda: play_until_undefeated(lambda: play_once(arguments), "the game played by ear"))
