@@ -20,12 +20,11 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from gamesession import (AccessibleGame, GameSession, answer_error_box, check, choice_buttons,
-                         run_test, standard_arguments, wait_for)
+from gamesession import (MENU, AccessibleGame, GameSession, answer_error_box, check, choice_buttons, run_test,
+                         standard_arguments, wait_for)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SAVE = os.path.join(HERE, "..", "save", "golden", "fresh.dat")
-MENU = {0: "seeek", 1: "bosss!", 2: "savie"}
 # Generous for a shared, loaded machine; a start that waits for good never gets there.
 START_SECONDS = 10.0
 LOCK = "vantik.lock"
@@ -88,27 +87,34 @@ def killed_game_on_full_disk(program, mounts):
     return prepare
 
 
-def data_with_fifo(dat, folder, name):
+def data_with_fifo(name):
     """A copy of the data folder, as links, with a FIFO in the place of name."""
-    partial = os.path.join(folder, "dat")
-    os.makedirs(partial)
-    for entry in os.listdir(dat):
-        if entry != name:
-            os.symlink(os.path.join(os.path.abspath(dat), entry), os.path.join(partial, entry))
-    os.mkfifo(os.path.join(partial, name))
-    return partial
+    def setup(args, folder, mounts):
+        partial = os.path.join(folder, "dat")
+        os.makedirs(partial)
+        for entry in os.listdir(args.dat):
+            if entry != name:
+                os.symlink(os.path.join(os.path.abspath(args.dat), entry), os.path.join(partial, entry))
+        os.mkfifo(os.path.join(partial, name))
+        return args.program, partial, None, name
+    return setup
 
 
-def program_with_fifo_library(program, folder):
+def program_with_fifo_library(args, folder, mounts):
     """A copy of the program with a FIFO in the place of the MIDI library beside it."""
-    copy = os.path.join(folder, "bin", os.path.basename(program))
+    copy = os.path.join(folder, "bin", os.path.basename(args.program))
     os.makedirs(os.path.dirname(copy))
-    shutil.copy2(program, copy)
-    library = [name for name in os.listdir(os.path.dirname(os.path.abspath(program)))
+    shutil.copy2(args.program, copy)
+    library = [name for name in os.listdir(os.path.dirname(os.path.abspath(args.program)))
                if name.startswith("GuruGuruSMF")]
     check(len(library) == 1, "no single MIDI library beside the program: %s" % library)
     os.mkfifo(os.path.join(folder, "bin", library[0]))
-    return copy, library[0]
+    return copy, args.dat, None, library[0]
+
+
+def at_start(prepare):
+    """A case that changes the game's folder or environment as it starts."""
+    return lambda args, folder, mounts: (args.program, args.dat, prepare, None)
 
 
 def opens_on_the_main_menu(session, unguarded):
@@ -125,49 +131,42 @@ def opens_on_the_main_menu(session, unguarded):
     check(status == 0, "closing the window ended the game with status %d" % status)
 
 
-CASES = ("lock-empty", "lock-damaged", "lock-other-host", "lock-folder", "lock-fifo",
-         "lock-dangling-link", "lock-killed-on-full-disk", "settings-fifo", "icon-fifo",
-         "sound-fifo", "picture-fifo", "midi-fifo")
-
-
-# case: (what to prepare, what the start must show). A box names its reason.
-def cases(args, folder, mounts):
-    dat, program = args.dat, args.program
-    table = {
-        "lock-empty": (lock_holding(b""), "menu"),
-        "lock-damaged": (lock_holding(random.Random(20261209).randbytes(64)), "menu"),
-        "lock-other-host": (lock_holding(b"4242\nvantik\nanother-host.example\n"), "menu"),
-        "lock-folder": (lambda work, env: os.mkdir(os.path.join(work, LOCK)), "unguarded"),
-        "lock-fifo": (fifo_at(LOCK), "unguarded"),
-        "lock-dangling-link":
-            (lambda work, env: os.symlink("/nonexistent/vantik.lock", os.path.join(work, LOCK)),
-             "unguarded"),
-        "lock-killed-on-full-disk": (killed_game_on_full_disk(program, mounts), "menu"),
-        "settings-fifo": (fifo_at("settings", "vantik", "vantik.conf"), "menu"),
-    }
-    if args.case in ("icon-fifo", "sound-fifo", "picture-fifo"):
-        name = {"icon-fifo": "vantik.png", "sound-fifo": "04b.wav",
-                "picture-fifo": "vuraviv.bmp"}[args.case]
-        dat = data_with_fifo(args.dat, folder, name)
-        table[args.case] = (None, "box:" + name if name.endswith(".bmp") else "menu")
-    if args.case == "midi-fifo":
-        program, library = program_with_fifo_library(args.program, folder)
-        table[args.case] = (None, "box:" + library)
-    prepare, expected = table[args.case]
-    return program, dat, prepare, expected
+DAMAGE_SEED = 20261209
+# case: (what to set up, what the start must show: the main menu, the menu and
+# a word on the folder played unguarded, or a box that names its reason).
+CASES = {
+    "lock-empty": (at_start(lock_holding(b"")), "menu"),
+    "lock-damaged": (at_start(lock_holding(random.Random(DAMAGE_SEED).randbytes(64))), "menu"),
+    "lock-other-host": (at_start(lock_holding(b"4242\nvantik\nanother-host.example\n")), "menu"),
+    "lock-folder": (at_start(lambda work, env: os.mkdir(os.path.join(work, LOCK))), "unguarded"),
+    "lock-fifo": (at_start(fifo_at(LOCK)), "unguarded"),
+    "lock-dangling-link":
+        (at_start(lambda work, env: os.symlink("/nonexistent/vantik.lock", os.path.join(work, LOCK))),
+         "unguarded"),
+    "lock-killed-on-full-disk": (lambda args, folder, mounts: (
+        args.program, args.dat, killed_game_on_full_disk(args.program, mounts), None), "menu"),
+    "settings-fifo": (at_start(fifo_at("settings", "vantik", "vantik.conf")), "menu"),
+    "icon-fifo": (data_with_fifo("vantik.png"), "menu"),
+    "sound-fifo": (data_with_fifo("04b.wav"), "menu"),
+    "picture-fifo": (data_with_fifo("vuraviv.bmp"), "box"),
+    "midi-fifo": (program_with_fifo_library, "box"),
+}
 
 
 def start(args):
     mounts = []
+    setup, expected = CASES[args.case]
+    if args.case == "lock-damaged":
+        print("seed %d" % DAMAGE_SEED, flush=True)
     with tempfile.TemporaryDirectory(prefix="vantik-start-") as folder:
-        program, dat, prepare, expected = cases(args, folder, mounts)
+        program, dat, prepare, box = setup(args, folder, mounts)
         with open(SAVE, "rb") as saved:
             save = saved.read()
         try:
             with GameSession(program, dat, save_bytes=save, accessibility=True,
                              prepare=prepare) as session:
-                if expected.startswith("box:"):
-                    status = answer_error_box(session, expected[len("box:"):])
+                if expected == "box":
+                    status = answer_error_box(session, box)
                     check(status != 0, "the program ended with status 0 although it could not start")
                 else:
                     opens_on_the_main_menu(session, expected == "unguarded")
