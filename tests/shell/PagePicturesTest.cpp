@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "GameHarness.h"
+#include "Language.h"
 
 #include "UnitBattler.h"
 #include "UnitBmp.h"
@@ -9,6 +10,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QRegularExpression>
 
 // What the pages look like on screen, grabbed from the real widgets: the
 // pixels a player sees, not the off-screen surfaces behind them. Each page
@@ -35,9 +37,9 @@ protected:
         QDir().mkpath(QStringLiteral(VANTIK_SCREENSHOT_DIR));
         return image;
     }
-    static void Keep(const QImage &Image, const char *Name)
+    static void Keep(const QImage &Image, const QString &Name)
     {
-        Image.save(QDir(QStringLiteral(VANTIK_SCREENSHOT_DIR)).filePath(QString::fromLatin1(Name)));
+        Image.save(QDir(QStringLiteral(VANTIK_SCREENSHOT_DIR)).filePath(Name));
     }
 };
 
@@ -50,7 +52,7 @@ TEST_F(PagePictures, TitlePageShowsTheFadedInTitleAndTheFullLine)
         Advance(51);
     ASSERT_EQ(TitleFrameCount, 256);
     const QImage page = Grab();
-    Keep(page, "title.png");
+    Keep(page, QStringLiteral("title.png"));
     EXPECT_GT(CountColour(page, QRect(249, 324, 251, 30), QColor(0, 192, 96)), 100) << "title face";
     EXPECT_GT(CountColour(page, QRect(250, 325, 251, 30), QColor(0, 128, 64)), 20)
         << "title shadow";
@@ -59,43 +61,52 @@ TEST_F(PagePictures, TitlePageShowsTheFadedInTitleAndTheFullLine)
     EXPECT_EQ(page.pixelColor(244, 350), QColor(0, 128, 64));
 }
 
+// In the game's own Japanese, then in English (the pictures named "-en").
 TEST_F(PagePictures, MainPageShowsStatusMessageAndAForcedHundredInRed)
 {
-    StartGame();
-    ClickWidget(Controls().PntTitle);
-    Keep(Grab(), "statuspick.png");
-    Click("yest");
-    Click("skipl");
-    Keep(Grab(), "mainmenu.png");
+    for (const char *language : {"", "en"}) {
+        SCOPED_TRACE(language);
+        const TLanguageScope scope(QString::fromLatin1(language));
+        ASSERT_TRUE(scope.Loaded());
+        const QString suffix = *language ? QStringLiteral("-en.png") : QStringLiteral(".png");
+        ResetGameGlobals();
+        StartGame();
+        ClickWidget(Controls().PntTitle);
+        Keep(Grab(), "statuspick" + suffix);
+        Click("yest");
+        Click("skipl");
+        Keep(Grab(), "mainmenu" + suffix);
 
-    Player.Reason = Player.BaseReason = 100;
-    Click("seeek");
-    Click("killl");
-    // Whoever moves first, "≫" leads to the player's turn menu.
-    for (int i = 0; i < 20 && Choices() == NextOnly; ++i)
-        Click("≫");
-    ASSERT_EQ(Choices(), TurnChoices) << Message();
-    Click("attax");
-    // Press "ib" once the button shows a roll that lifts 90 (the lowered
-    // Reason) to 100, as a watchful player would.
-    for (int tick = 0; tick < 100; ++tick) {
-        Advance(51);
-        const QString caption = Controls().BtnIdeaBurst->text();
-        if (caption.section(QChar(0xFF0B), 1).toInt() >= 10)
-            break;
+        Player.Reason = Player.BaseReason = 100;
+        Click("seeek");
+        Click("killl");
+        // Whoever moves first, "≫" leads to the player's turn menu.
+        for (int i = 0; i < 20 && Choices() == NextOnly; ++i)
+            Click("≫");
+        ASSERT_EQ(Choices(), TurnChoices) << Message();
+        Click("attax");
+        // Press "ib" once the button shows a roll that lifts 90 (the lowered
+        // Reason) to 100, as a watchful player would.
+        const QRegularExpression plus(QStringLiteral("[+\\x{FF0B}]"));
+        for (int tick = 0; tick < 100; ++tick) {
+            Advance(51);
+            if (Controls().BtnIdeaBurst->text().section(plus, 1).toInt() >= 10)
+                break;
+        }
+        ClickWidget(Controls().BtnIdeaBurst);
+        ASSERT_EQ(DiceValue, 100);
+
+        const QImage page = Grab();
+        Keep(page, "fight" + suffix);
+        const QRect dice = Controls().LabDiceMine->geometry();
+        EXPECT_GT(CountColour(page, dice, QColor(255, 0, 0)), 20) << "the red ＋100";
+        const QRect stars = Controls().LabEnemyHP->geometry();
+        EXPECT_GT(CountColour(page, stars, QColor(0, 0, 0)), 50) << "the enemy's stars";
+        // The message panel is the lightened ground; the page ground around it is not.
+        EXPECT_EQ(page.pixelColor(12, 340), QColor(239, 255, 255));
+        EXPECT_EQ(page.pixelColor(4, 340), QColor(223, 255, 255));
+        StopGame();
     }
-    ClickWidget(Controls().BtnIdeaBurst);
-    ASSERT_EQ(DiceValue, 100);
-
-    const QImage page = Grab();
-    Keep(page, "fight.png");
-    const QRect dice = Controls().LabDiceMine->geometry();
-    EXPECT_GT(CountColour(page, dice, QColor(255, 0, 0)), 20) << "the red ＋100";
-    const QRect stars = Controls().LabEnemyHP->geometry();
-    EXPECT_GT(CountColour(page, stars, QColor(0, 0, 0)), 50) << "the enemy's stars";
-    // The message panel is the lightened ground; the page ground around it is not.
-    EXPECT_EQ(page.pixelColor(12, 340), QColor(239, 255, 255));
-    EXPECT_EQ(page.pixelColor(4, 340), QColor(223, 255, 255));
 }
 
 TEST_F(PagePictures, ARepaintOfWhatADiceTickChangesLooksLikeAFullPaint)
