@@ -135,6 +135,7 @@ TEST(WaveSettingsTest, NoSettingsFileStopsThePlayerOrTheSwitch)
     const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + "/vantik";
     const QString conf = folder + "/vantik.conf";
     enum TKind { Bytes, Fifo, Folder };
+    static const char damaged[] = "\xff\xfe[sou\0\x01on=false";
     const struct {
         const char *Name;
         QString Path;
@@ -143,7 +144,7 @@ TEST(WaveSettingsTest, NoSettingsFileStopsThePlayerOrTheSwitch)
         bool SoundOn;
     } cases[] = {
         {"sound off, as QSettings wrote it", conf, Bytes, "[General]\n[sound]\non=false\n", false},
-        {"damaged bytes", conf, Bytes, QByteArray("\xff\xfe[sou\0\x01on=false", 18), true},
+        {"damaged bytes", conf, Bytes, QByteArray(damaged, sizeof damaged - 1), true},
         {"a damaged value", conf, Bytes, "[sound]\non=off-ish\n", true},
         {"a FIFO", conf, Fifo, {}, true},
         {"a folder", conf, Folder, {}, true},
