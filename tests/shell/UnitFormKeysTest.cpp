@@ -32,14 +32,7 @@ protected:
         GameHarness::SetUp();
         Restart();
     }
-    void Restart()
-    {
-        StopGame();
-        StartGame();
-        FormMain->show();
-        FormMain->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(FormMain));
-    }
+    void Restart() { StartActiveGame(); }
     // Sent to the active window as the platform sends it, so that shortcuts,
     // the form's keyboard filter and the focused control all see the key.
     static void Press(Qt::Key Key, Qt::KeyboardModifiers Modifiers = Qt::NoModifier)

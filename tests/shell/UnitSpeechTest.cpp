@@ -42,11 +42,7 @@ protected:
     }
     void Restart()
     {
-        StopGame();
-        StartGame();
-        FormMain->show();
-        FormMain->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(FormMain));
+        StartActiveGame();
         int notices = 0;
         for (QWidget *child : FormMain->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
             QAccessibleInterface *told = QAccessible::queryAccessibleInterface(child);

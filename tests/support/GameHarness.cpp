@@ -73,6 +73,15 @@ void GameHarness::StartGame()
     Pass();
 }
 
+void GameHarness::StartActiveGame()
+{
+    StopGame();
+    StartGame();
+    FormMain->show();
+    FormMain->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(FormMain));
+}
+
 void GameHarness::StopGame()
 {
     delete FormMain;

@@ -31,6 +31,8 @@ protected:
     void StartGame();
     // Destroys FormMain, which frees the game-wide objects.
     void StopGame();
+    // A new game in a shown, active window, as keys and a screen reader need.
+    void StartActiveGame();
 
     // Runs one pass of the main loop (events, then due timers).
     void Pass();
