@@ -23,8 +23,11 @@ MY_DICE = (440, 320)
 class Announcements:
     """What a screen reader hears: the new names of the game's labels."""
 
-    def __init__(self, accessible):
-        self.Atspi, self.GLib = accessible.Atspi, accessible.GLib
+    def __init__(self):
+        import gi
+        gi.require_version("Atspi", "2.0")
+        from gi.repository import Atspi, GLib
+        self.Atspi, self.GLib = Atspi, GLib
         self.names = []
         self.listener = self.Atspi.EventListener.new(self._heard)
         self.listener.register("object:property-change:accessible-name")
@@ -45,10 +48,17 @@ class Announcements:
 
 
 def play_once(args):
-    with GameSession(args.program, args.dat, accessibility=True) as session:
+    listeners = []
+
+    def listen(_folder, _env):
+        # Before the game starts: its accessibility bridge asks at start-up who
+        # listens, and sends no event that nobody was listening for then.
+        listeners.append(Announcements())
+
+    with GameSession(args.program, args.dat, accessibility=True, prepare=listen) as session:
         window = session.main_window()
         accessible = AccessibleGame(session)
-        heard = Announcements(accessible)
+        heard = listeners[0]
         session.focus_keyboard(window)
         player = KeyboardPlayer(session, accessible, window)
 
