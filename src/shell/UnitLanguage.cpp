@@ -87,8 +87,3 @@ bool UseLanguage(const QString &Language, const QString &Folder)
     Catalog = std::move(catalog);
     return true;
 }
-
-QString CatalogInUse()
-{
-    return Catalog ? Catalog->filePath() : QString();
-}

@@ -38,6 +38,3 @@ QStringList InstalledCatalogs(const QString &Folder = QString::fromLatin1(Catalo
 // cannot be loaded; the game is then Japanese.
 bool UseLanguage(const QString &Language,
                  const QString &Folder = QString::fromLatin1(CatalogFolder));
-
-// The catalog in use: a file name, or empty for the Japanese.
-QString CatalogInUse();
