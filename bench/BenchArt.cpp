@@ -116,8 +116,8 @@ void BM_DiceTick(benchmark::State &State)
 {
     const auto window = OpenWindow();
     NewPlayer();
-    ChangeScene("MAIN");
-    Encounter("NORMAL");
+    ChangeScene(TScene::Main);
+    Encounter(TBattleKind::Normal);
     PlayerTurn();
     PlayerAttack();
     QApplication::processEvents();

@@ -295,7 +295,7 @@ void TimedDiceTick()
 
 void RollPlayersDice()
 {
-    Encounter("NORMAL");
+    Encounter(TBattleKind::Normal);
     PlayerTurn();
     PlayerAttack();
     for (TLumeThread &entry : TimerTable)

@@ -354,9 +354,89 @@
         <translation>Click, or press Enter or Space, to start a new game. F1 shows how to play.</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;キー&lt;/h3&gt; &lt;table cellspacing=&quot;4&quot;&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;このヘルプを開く・閉じる&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Escape&lt;/b&gt;&lt;/td&gt;&lt;td&gt;このヘルプを閉じる&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Q&lt;/b&gt;&lt;/td&gt;&lt;td&gt;終了（ウィンドウの閉じるボタンと同じ）&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;M&lt;/b&gt;&lt;/td&gt;&lt;td&gt;すべての音をオフ・オンにする（次回も覚えています）&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;スクリーンリーダーで、両者の星と能力値を読み上げる&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;、&lt;b&gt;スペース&lt;/b&gt;&lt;/td&gt;&lt;td&gt;フォーカスのある選択肢を選ぶ。タイトル画面では開始&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;、&lt;b&gt;Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;次・前の選択肢と &quot;ib&quot; に移る&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;矢印キー&lt;/b&gt;&lt;/td&gt;&lt;td&gt;右と下で次の選択肢、左と上で前の選択肢&lt;/td&gt;&lt;/tr&gt; &lt;/table&gt;</source>
-        <extracomment>The help: the keys, as a table. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;Keys&lt;/h3&gt; &lt;table cellspacing=&quot;4&quot;&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;open or close this help&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Escape&lt;/b&gt;&lt;/td&gt;&lt;td&gt;close this help&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Q&lt;/b&gt;&lt;/td&gt;&lt;td&gt;quit, as the window&apos;s close button does&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;M&lt;/b&gt;&lt;/td&gt;&lt;td&gt;turn all sound off or on (remembered)&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;with a screen reader: hear both sides&apos; stars and stats&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;, &lt;b&gt;Space&lt;/b&gt;&lt;/td&gt;&lt;td&gt;take the focused choice; start on the title page&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move to the next or previous choice, and to &quot;ib&quot;&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Arrow keys&lt;/b&gt;&lt;/td&gt;&lt;td&gt;right and down: next choice; left and up: previous choice&lt;/td&gt;&lt;/tr&gt; &lt;/table&gt;</translation>
+        <source>キー</source>
+        <extracomment>The help: the heading of the keys&apos; table.</extracomment>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;F1&lt;/b&gt;</source>
+        <extracomment>The help&apos;s keys table: the key that opens and closes the help. Rich text: keep the tags.</extracomment>
+        <translation>&lt;b&gt;F1&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>このヘルプを開く・閉じる</source>
+        <extracomment>The help&apos;s keys table: what F1 does.</extracomment>
+        <translation>open or close this help</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Escape&lt;/b&gt;</source>
+        <extracomment>The help&apos;s keys table: the key that closes the help. Rich text: keep the tags.</extracomment>
+        <translation>&lt;b&gt;Escape&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>このヘルプを閉じる</source>
+        <extracomment>The help&apos;s keys table: what Escape does.</extracomment>
+        <translation>close this help</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Ctrl+Q&lt;/b&gt;</source>
+        <extracomment>The help&apos;s keys table: the key that quits. Rich text: keep the tags.</extracomment>
+        <translation>&lt;b&gt;Ctrl+Q&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>終了（ウィンドウの閉じるボタンと同じ）</source>
+        <extracomment>The help&apos;s keys table: what Ctrl+Q does.</extracomment>
+        <translation>quit, as the window&apos;s close button does</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;M&lt;/b&gt;</source>
+        <extracomment>The help&apos;s keys table: the sound key. Rich text: keep the tags.</extracomment>
+        <translation>&lt;b&gt;M&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>すべての音をオフ・オンにする（次回も覚えています）</source>
+        <extracomment>The help&apos;s keys table: what M does.</extracomment>
+        <translation>turn all sound off or on (remembered)</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;S&lt;/b&gt;</source>
+        <extracomment>The help&apos;s keys table: the key that has the state spoken. Rich text: keep the tags.</extracomment>
+        <translation>&lt;b&gt;S&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>スクリーンリーダーで、両者の星と能力値を読み上げる</source>
+        <extracomment>The help&apos;s keys table: what S does.</extracomment>
+        <translation>with a screen reader: hear both sides&apos; stars and stats</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Enter&lt;/b&gt;、&lt;b&gt;スペース&lt;/b&gt;</source>
+        <extracomment>The help&apos;s keys table: the keys that take a choice. Rich text: keep the tags.</extracomment>
+        <translation>&lt;b&gt;Enter&lt;/b&gt;, &lt;b&gt;Space&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>フォーカスのある選択肢を選ぶ。タイトル画面では開始</source>
+        <extracomment>The help&apos;s keys table: what Enter and Space do.</extracomment>
+        <translation>take the focused choice; start on the title page</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Tab&lt;/b&gt;、&lt;b&gt;Shift+Tab&lt;/b&gt;</source>
+        <extracomment>The help&apos;s keys table: the keys that move between choices. Rich text: keep the tags.</extracomment>
+        <translation>&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Shift+Tab&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>次・前の選択肢と &quot;ib&quot; に移る</source>
+        <extracomment>The help&apos;s keys table: what Tab and Shift+Tab do (&quot;ib&quot; is the Idea Burst button).</extracomment>
+        <translation>move to the next or previous choice, and to &quot;ib&quot;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;矢印キー&lt;/b&gt;</source>
+        <extracomment>The help&apos;s keys table: the arrow keys. Rich text: keep the tags.</extracomment>
+        <translation>&lt;b&gt;Arrow keys&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>右と下で次の選択肢、左と上で前の選択肢</source>
+        <extracomment>The help&apos;s keys table: what the arrow keys do.</extracomment>
+        <translation>right and down: next choice; left and up: previous choice</translation>
     </message>
 </context>
 <context>

@@ -6,8 +6,8 @@
 #include "LumeControls.h"
 #include "LumeUtility.h"
 #include "UnitDat.h"
-#include "UnitForm.h"
 #include "UnitPage.h"
+#include "UnitScreen.h"
 
 #include <QCoreApplication>
 #include <QRect>
@@ -20,14 +20,12 @@ int32_t TitleFrameCount = 0;
 
 namespace {
 
-constexpr int SurfaceWidth = 500;
-constexpr int SurfaceHeight = 400;
 constexpr int32_t FadeFrames = 256;
 
-constexpr TPixel TitleGround{0, 0, 0};
-// The main page's colour as a pixel, so the backdrop's edges do not show.
-const TPixel BackdropGround{uint8_t(PageColour.blue()), uint8_t(PageColour.green()),
-                            uint8_t(PageColour.red())};
+TPixel PixelOf(const QColor &Colour)
+{
+    return {uint8_t(Colour.blue()), uint8_t(Colour.green()), uint8_t(Colour.red())};
+}
 const char *const BackdropPictureFile = PictureBackdrop;
 constexpr int PictureLeft = 300;
 
@@ -78,7 +76,7 @@ void CreateSurfaces()
 {
     TitleSurface = new TLumeBitmap();
     BackdropSurface = new TLumeBitmap();
-    TitleSurface->NewSurface(SurfaceWidth, SurfaceHeight);
+    TitleSurface->NewSurface(PageWidth, PageHeight);
     BuildBackdrop();
 }
 
@@ -110,7 +108,7 @@ void DrawVerticalTrace()
 void DrawTitleFrame(int32_t N)
 {
     const int32_t n = std::clamp(N, 0, FadeFrames);
-    TitleSurface->FillSurface(TitleGround);
+    TitleSurface->FillSurface(PixelOf(TitleGround));
     for (int i = 0; i < 3; ++i) {
         DrawHorizontalTrace();
         DrawVerticalTrace();
@@ -125,10 +123,10 @@ void TitleFrame()
 {
     if (!TitleSurface)
         return;
-    Q_ASSERT(FormMain);
+    Q_ASSERT(GameScreen);
     const int32_t n = std::clamp(TitleFrameCount, 0, FadeFrames);
     DrawTitleFrame(n);
-    CopyToPaintBox(*TitleSurface, FormMain->TitlePaintBox());
+    CopyToPaintBox(*TitleSurface, GameScreen->TitlePaintBox());
     if (n < FadeFrames)
         TitleFrameCount = n + 1;
 }
@@ -137,13 +135,14 @@ void BuildBackdrop()
 {
     if (!BackdropSurface)
         return;
-    BackdropSurface->NewSurface(SurfaceWidth, SurfaceHeight, BackdropGround);
+    // The main page's colour, so the backdrop's edges do not show.
+    BackdropSurface->NewSurface(PageWidth, PageHeight, PixelOf(PageColour));
     {
         TLumeBitmap picture;
         picture.LoadImage(BackdropPictureFile);
         picture.DrawOnto(*BackdropSurface, PictureLeft, 0);
     }
     LightenMessagePanel();
-    Q_ASSERT(FormMain);
-    CopyToImage(*BackdropSurface, FormMain->BackdropImage());
+    Q_ASSERT(GameScreen);
+    CopyToImage(*BackdropSurface, GameScreen->BackdropImage());
 }

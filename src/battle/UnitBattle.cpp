@@ -5,11 +5,12 @@
 
 #include "LumeForm.h"
 #include "UnitBattler.h"
+#include "UnitChoices.h"
 #include "UnitCommon.h"
 #include "UnitDat.h"
-#include "UnitForm.h"
 #include "UnitMain.h"
 #include "UnitSaveLoad.h"
+#include "UnitScreen.h"
 #include "UnitStory.h"
 
 #include <QCoreApplication>
@@ -20,7 +21,7 @@
 #include <cstdint>
 #include <limits>
 
-TSjis BattleKind;
+TBattleKind BattleKind = TBattleKind::Normal;
 int32_t BattleStage = 0;
 
 namespace {
@@ -29,8 +30,6 @@ namespace {
 // message of several lines joins whole sentences with the two-character line
 // break "\\n" that ShowText turns into CR LF; each sentence keeps its own
 // word order, so a translation may put the names and numbers anywhere.
-//: The one choice that reads on to the next message (and stops the rolling dice).
-const char *const TextNext = QT_TRANSLATE_NOOP("Choice", "≫");
 // What a boss is called once the player has taken its name.
 const TSjis TakenName = "######";
 
@@ -68,8 +67,8 @@ void FitRange(int64_t &A, int64_t &B)
 
 void OfferNext(TProcedure Next)
 {
-    FormMain->ClearChoices();
-    FormMain->AddChoice(TextNext, Next);
+    GameScreen->ClearChoices();
+    GameScreen->AddChoice(ChoiceNext, Next);
 }
 
 void Play(const char *FileName)
@@ -98,7 +97,7 @@ struct TSide {
 const TSide PlayerSide{
     .Battler = Player,
     .IsPlayer = true,
-    .ShowStatus = [] { FormMain->ShowPlayerStatus(); },
+    .ShowStatus = [] { GameScreen->ShowPlayerStatus(); },
     .Turn = PlayerTurn,
     .Defeated = PlayerDefeated,
     .HurtSound = WaveZurl,
@@ -118,7 +117,7 @@ const TSide PlayerSide{
 const TSide EnemySide{
     .Battler = Enemy,
     .IsPlayer = false,
-    .ShowStatus = [] { FormMain->ShowEnemyStatus(); },
+    .ShowStatus = [] { GameScreen->ShowEnemyStatus(); },
     .Turn = EnemyTurn,
     .Defeated = EnemyDefeated,
     .HurtSound = WaveDun,
@@ -214,7 +213,7 @@ void RollFor(const QString &Lead, const TSide &Roller, TContestKind Kind, int32_
 {
     const QString roll =
         Battle::tr(WordsOf(Kind).Roll).arg(ShownName(Roller.Battler), IntToStr(Stat));
-    FormMain->ShowText(Lead.isEmpty() ? roll : Lines({Lead, roll}));
+    GameScreen->ShowText(Lead.isEmpty() ? roll : Lines({Lead, roll}));
     StartDiceRoll(Roller.IsPlayer);
 }
 
@@ -222,14 +221,15 @@ void RollFor(const QString &Lead, const TSide &Roller, TContestKind Kind, int32_
 void Misses(const QString &Text, TProcedure Next)
 {
     //: An attack or a spell came to nothing; the last line of its message.
-    FormMain->ShowText(Lines({Text, Battle::tr("外れた！")}));
+    GameScreen->ShowText(Lines({Text, Battle::tr("外れた！")}));
     Play(WaveSuka);
     OfferNext(Next);
 }
 
 void TakesDamage(const TSide &Side, const QString &Text)
 {
-    FormMain->ShowText(Lines({Text, Battle::tr(Side.LosesHitPoint).arg(ShownName(Side.Battler))}));
+    GameScreen->ShowText(
+        Lines({Text, Battle::tr(Side.LosesHitPoint).arg(ShownName(Side.Battler))}));
     Play(Side.HurtSound);
     Side.Battler.HP = OneLess(Side.Battler.HP);
     Side.ShowStatus();
@@ -244,7 +244,7 @@ void Ensnared(const TSide &Side, const QString &Text)
     Side.Battler.Evade = TwoThirds(Side.Battler.Evade);
     Side.Battler.Predict = TwoThirds(Side.Battler.Predict);
     Side.ShowStatus();
-    FormMain->ShowText(message);
+    GameScreen->ShowText(message);
     OfferNext(Side.Turn);
 }
 
@@ -379,12 +379,15 @@ void FinishBossReward()
 
 void FinishReward()
 {
-    if (BattleKind == "SAVE")
-        SaveAtSavePoint();
-    else if (BattleKind == "BOSS")
-        FinishBossReward();
-    else
-        MainMenu();
+    switch (BattleKind) {
+    case TBattleKind::Save:
+        return SaveAtSavePoint();
+    case TBattleKind::Boss:
+        return FinishBossReward();
+    case TBattleKind::Normal:
+        return MainMenu();
+    }
+    Q_UNREACHABLE();
 }
 
 // The stages of the reward after a victory: one per stat in display order,
@@ -417,23 +420,26 @@ bool GrowBaseStat(const TStat &Stat)
 
 // ---- Opening and the player's actions ----
 
-void Encounter(const TSjis &Kind)
+void Encounter(TBattleKind Kind)
 {
     BattleKind = Kind;
-    if (BattleKind == "NORMAL")
+    switch (Kind) {
+    case TBattleKind::Normal:
         MakeNormalEnemy();
-    if (BattleKind == "SAVE")
+        break;
+    case TBattleKind::Save:
         MakeSaveGuard();
-    if (BattleKind == "BOSS")
+        break;
+    case TBattleKind::Boss:
         MakeBoss();
-    FormMain->ShowEnemyStatus();
+        break;
+    }
+    GameScreen->ShowEnemyStatus();
     //: An enemy (%1, its name) appears: the first message of every fight.
-    FormMain->ShowText(Battle::tr("殺すべきもの、%1があらわれた。").arg(ShownName(Enemy)));
-    FormMain->ClearChoices();
-    //: The choice to fight the enemy that appeared.
-    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "killl"), DecideInitiative);
-    //: The choice to flee before the fight begins.
-    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "escapo"), FleeBeforeBattle);
+    GameScreen->ShowText(Battle::tr("殺すべきもの、%1があらわれた。").arg(ShownName(Enemy)));
+    GameScreen->ClearChoices();
+    GameScreen->AddChoice(ChoiceFight, DecideInitiative);
+    GameScreen->AddChoice(ChoiceFlee, FleeBeforeBattle);
 }
 
 void DecideInitiative()
@@ -442,7 +448,7 @@ void DecideInitiative()
     const QString first = ShownName(playerFirst ? Player : Enemy);
     //: Who acts first: %1 the player's name, %2 the enemy's, %3 the name of the one whose
     //: predict (and fate) won the first move. Two lines.
-    FormMain->ShowText(
+    GameScreen->ShowText(
         Battle::tr("%1と%2とが対峙するよ。\\n天運が予測を勘案して%3のイニシアティブ。")
             .arg(ShownName(Player), ShownName(Enemy), first));
     OfferNext(playerFirst ? PlayerTurn : EnemyTurn);
@@ -452,21 +458,18 @@ void FleeBeforeBattle()
 {
     Play(WaveThathatha);
     //: The player fled before the fight began, as if to fight.
-    FormMain->ShowText(Battle::tr("と見せかけて逃げた。"));
+    GameScreen->ShowText(Battle::tr("と見せかけて逃げた。"));
     OfferNext(MainMenu);
 }
 
 void PlayerTurn()
 {
     //: The player's turn: what now?
-    FormMain->ShowText(Battle::tr("どうする？"));
-    FormMain->ClearChoices();
-    //: The player's turn: attack (hit against the enemy's evade).
-    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "attax"), PlayerAttack);
-    //: The player's turn: cast a spell (flash against the enemy's flash).
-    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "magix"), PlayerMagic);
-    //: The player's turn: try to escape (one of two ways out works).
-    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "escapy"), PlayerEscape);
+    GameScreen->ShowText(Battle::tr("どうする？"));
+    GameScreen->ClearChoices();
+    GameScreen->AddChoice(ChoiceAttack, PlayerAttack);
+    GameScreen->AddChoice(ChoiceMagic, PlayerMagic);
+    GameScreen->AddChoice(ChoiceEscape, PlayerEscape);
 }
 
 void PlayerAttack()
@@ -493,26 +496,18 @@ void PlayerEscape()
 {
     //: The player tries to escape: run! One of the two ways (the choices right and left) is
     //: safe. Two lines.
-    FormMain->ShowText(Battle::tr("逃げてーー！\\nどっちかが大丈夫！"));
-    FormMain->ClearChoices();
-    //: An escape's way out: right.
-    const char *const right = QT_TRANSLATE_NOOP("Choice", "右");
-    //: An escape's way out: left.
-    const char *const left = QT_TRANSLATE_NOOP("Choice", "左");
-    if (Random(3) == 0) {
-        FormMain->AddChoice(right, EscapeSucceeded);
-        FormMain->AddChoice(left, EscapeFailed);
-    } else {
-        FormMain->AddChoice(right, EscapeFailed);
-        FormMain->AddChoice(left, EscapeSucceeded);
-    }
+    GameScreen->ShowText(Battle::tr("逃げてーー！\\nどっちかが大丈夫！"));
+    GameScreen->ClearChoices();
+    const bool rightWorks = Random(3) == 0;
+    GameScreen->AddChoice(ChoiceRight, rightWorks ? EscapeSucceeded : EscapeFailed);
+    GameScreen->AddChoice(ChoiceLeft, rightWorks ? EscapeFailed : EscapeSucceeded);
 }
 
 void EscapeSucceeded()
 {
     Play(WaveThathatha);
     //: The escape worked (in a deliberately broken grammar).
-    FormMain->ShowText(Battle::tr("逃げた成功した！"));
+    GameScreen->ShowText(Battle::tr("逃げた成功した！"));
     OfferNext(MainMenu);
 }
 
@@ -520,7 +515,7 @@ void EscapeFailed()
 {
     Play(WaveTurn);
     //: The escape failed: the enemy's turn follows.
-    FormMain->ShowText(Battle::tr("逃げられない運命だった！"));
+    GameScreen->ShowText(Battle::tr("逃げられない運命だった！"));
     OfferNext(EnemyTurn);
 }
 
@@ -579,8 +574,8 @@ void EnemyDefeated()
     RefreshPlayer();
     RefreshEnemy();
     //: The enemy (%1, its name) lost its last hit point.
-    FormMain->ShowText(Battle::tr("%1を殺した！").arg(ShownName(Enemy)));
-    if (BattleKind == "BOSS" && Enemy.Name.Str() != LastBossName())
+    GameScreen->ShowText(Battle::tr("%1を殺した！").arg(ShownName(Enemy)));
+    if (BattleKind == TBattleKind::Boss && Enemy.Name.Str() != LastBossName())
         OfferNext(TakeBossName);
     else
         StartReward();
@@ -589,8 +584,8 @@ void EnemyDefeated()
 void TakeBossName()
 {
     //: The player (%1, their name) takes the beaten boss's name (%2) as their own. Two lines.
-    FormMain->ShowText(Battle::tr("%1はその手を%2にかけて、\\n強引に名前を剥ぎ取った！")
-                           .arg(ShownName(Player), ShownName(Enemy)));
+    GameScreen->ShowText(Battle::tr("%1はその手を%2にかけて、\\n強引に名前を剥ぎ取った！")
+                             .arg(ShownName(Player), ShownName(Enemy)));
     Play(WaveRoar);
     Player.Name.Set(Enemy.Name.Str());
     Enemy.Name.Set(TakenName);
@@ -639,11 +634,11 @@ bool GrowStat(const QString &Label, int32_t &PlayerValue, int32_t EnemyValue)
         return false;
     PlayerValue = Saturate(PlayerValue + n);
     RefreshPlayer();
-    FormMain->ShowPlayerStatus();
+    GameScreen->ShowPlayerStatus();
     //: After a victory: the player's (%1, their name) stat %2 (a stat's name, or hit points)
     //: grew by %n points.
-    FormMain->ShowText(Battle::tr("%1の%2が%n点上がった！", nullptr, static_cast<int>(n))
-                           .arg(ShownName(Player), Label));
+    GameScreen->ShowText(Battle::tr("%1の%2が%n点上がった！", nullptr, static_cast<int>(n))
+                             .arg(ShownName(Player), Label));
     Play(WaveUp);
     return true;
 }
@@ -659,10 +654,10 @@ bool RecoverOrGrowHP()
         return false;
     Play(WaveEat);
     Player.HP = Saturate(Player.HP + heal);
-    FormMain->ShowPlayerStatus();
+    GameScreen->ShowPlayerStatus();
     //: After a victory: the player eats the beaten enemy (%1, its name) and the player (%2,
     //: their name) regains %n hit points. Three lines.
-    FormMain->ShowText(
+    GameScreen->ShowText(
         Battle::tr("%1のからだを食べてむしゃむしゃむしゃ\\nおいしいなあ\\n%2のＨＰが%n点回復した。",
                    nullptr, static_cast<int>(heal))
             .arg(ShownName(Enemy), ShownName(Player)));
@@ -674,14 +669,14 @@ void SaveAtSavePoint()
     if (!SaveGame(Player, ApplicationTitle)) {
         // The player must not leave believing the progress is safe.
         //: Beating the save point's guard should have saved the game, but the save failed.
-        FormMain->ShowText(Battle::tr("セーブできなかった。"));
+        GameScreen->ShowText(Battle::tr("セーブできなかった。"));
         OfferNext(MainMenu);
         ReportWriteFailure();
         return;
     }
     Play(WavePopon);
     //: Beating the save point's guard saved the game.
-    FormMain->ShowText(Battle::tr("セーブをした。"));
+    GameScreen->ShowText(Battle::tr("セーブをした。"));
     OfferNext(MainMenu);
 }
 
@@ -689,10 +684,9 @@ void PlayerDefeated()
 {
     Play(WaveWeak);
     //: The player (%1, their name) lost their last hit point: the game is over.
-    FormMain->ShowText(Battle::tr("%1は殺された……").arg(ShownName(Player)));
-    FormMain->ClearChoices();
-    //: The only choice after a defeat: game over, the program ends.
-    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "gmov"), QuitGame);
+    GameScreen->ShowText(Battle::tr("%1は殺された……").arg(ShownName(Player)));
+    GameScreen->ClearChoices();
+    GameScreen->AddChoice(ChoiceGameOver, QuitGame);
 }
 
 void QuitGame()

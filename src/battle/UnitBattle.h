@@ -7,12 +7,14 @@
 
 #include <cstdint>
 
-// The kind of the current fight, as Shift-JIS text: "NORMAL", "SAVE" or "BOSS".
-extern TSjis BattleKind;
+// The kinds of fight: an ordinary one, the save point's guard, a boss.
+enum class TBattleKind { Normal, Save, Boss };
+// The kind of the current fight.
+extern TBattleKind BattleKind;
 // Step counter of the staged sequence that is running.
 extern int32_t BattleStage;
 
-void Encounter(const TSjis &Kind);
+void Encounter(TBattleKind Kind);
 void DecideInitiative();
 void FleeBeforeBattle();
 void PlayerTurn();

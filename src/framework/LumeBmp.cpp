@@ -27,12 +27,6 @@ namespace {
 // animation on each pixel for a fault it cannot make.
 constexpr int64_t LastColumn = 40000000;
 
-bool EndsWith(const std::string &Text, std::string_view Ending)
-{
-    return Text.size() >= Ending.size() &&
-           Text.compare(Text.size() - Ending.size(), Ending.size(), Ending) == 0;
-}
-
 std::runtime_error PictureError(const std::string &FileName, const std::string &Reason)
 {
     return std::runtime_error("cannot load picture \"" + FileName + "\": " + Reason);
@@ -142,7 +136,7 @@ TLumeBitmap::TLumeBitmap()
 
 void TLumeBitmap::LoadImage(const std::string &FileName)
 {
-    if (EndsWith(FileName, ".jpg") || EndsWith(FileName, ".jpeg")) {
+    if (FileName.ends_with(".jpg") || FileName.ends_with(".jpeg")) {
         LoadJpeg(FileName);
     } else {
         if (!QFile::exists(QFile::decodeName(FileName.c_str())))

@@ -238,7 +238,7 @@ TLumeButton::TLumeButton(QWidget *Parent, const QRect &Bounds, const QFont &Font
     setStyle(ControlStyle());
     SetCaption(Caption);
     // Checked as the click arrives, not when it began: a key press, an
-    // accessibility action or an animated click may end after a game step
+    // accessibility action or an animated click may end after a program's step
     // has hidden the button.
     connect(this, &QAbstractButton::clicked, this, [this] {
         if (Live())

@@ -43,7 +43,6 @@ class TLumeShape : public QWidget {
     Q_OBJECT
 public:
     TLumeShape(QWidget *Parent, const QRect &Bounds, const QColor &Pen);
-    QColor PenColour() const { return Pen; }
 
 protected:
     void paintEvent(QPaintEvent *) override;
@@ -75,7 +74,6 @@ public:
     // Copies the Changed part of Picture onto the box at (0, 0) and repaints
     // it; all of Picture when the box showed another Source last.
     void Show(const QImage &Picture, const QRegion &Changed, const void *Source);
-    const QImage &Canvas() const { return Shown; }
 
 signals:
     void Clicked();
@@ -96,7 +94,7 @@ void CopyToPaintBox(TLumeBitmap &Surface, TLumePaintBox &Box);
 // Copies Surface onto Image's picture at (0, 0); a new picture is white.
 void CopyToImage(const TLumeBitmap &Surface, TLumeImage &Image);
 
-// A push button with an integer tag. Chosen is its click as the game takes
+// A push button with an integer tag. Chosen is its click as the program takes
 // it: only a button that is shown and enabled is ever chosen, however the
 // click came (mouse, keys, an accessibility action, a deferred animated
 // click). Enter presses it as Space does; the arrow keys move the focus.

@@ -67,7 +67,7 @@ TLumeForm::TLumeForm(int32_t ClientWidth, int32_t ClientHeight, QWidget *Owner)
                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                          Qt::WindowCloseButtonHint)
 {
-    ReadSpeedSwitches();
+    Terminated = false;
     InstallKeyFilter();
     SetClientSize(ClientWidth, ClientHeight);
     CentreOnScreen();
@@ -105,7 +105,7 @@ bool TLumeForm::TakesChildKey(QObject *, int32_t Key, int32_t Char)
 {
     // Alt and F10 would put a native window into keyboard menu mode; a
     // character code equal to either is dropped alike. That drops the letter
-    // 'y' (121) and Ctrl+R (18) too, on purpose: no key of the game's (Enter,
+    // 'y' (121) and Ctrl+R (18) too, on purpose: no key of the program's (Enter,
     // Space, Tab, the arrows, F1, M, S, Ctrl+Q) is either, so the keyboard
     // filter stays exactly as it always was.
     return Key == 18 || Key == 121 || Char == 18 || Char == 121;
@@ -157,9 +157,4 @@ void TerminateApplication()
 bool ApplicationTerminated()
 {
     return Terminated;
-}
-
-void ResetApplicationTerminated()
-{
-    Terminated = false;
 }

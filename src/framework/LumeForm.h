@@ -10,7 +10,7 @@
 
 class QKeyEvent;
 
-// A parameterless procedure: the game's callbacks carry no object or context.
+// A parameterless procedure: the program's callbacks carry no object or context.
 using TProcedure = void (*)();
 
 // The private event type that runs the oldest deferred call.
@@ -62,9 +62,9 @@ private:
 // (Alt 18, F10 121; letters and digits their upper-case ASCII code; others 0).
 int32_t VirtualKeyOf(int QtKey);
 
-// The application's terminate flag. Closing the main window or the game's own
+// The application's terminate flag. Closing the main window or the program's own
 // request to end sets it and asks the application to quit; the main loop
-// returns at the end of its current pass.
+// returns at the end of its current pass. A new window clears it: its
+// session has not been told to end.
 void TerminateApplication();
 bool ApplicationTerminated();
-void ResetApplicationTerminated();

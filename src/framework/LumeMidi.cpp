@@ -79,7 +79,7 @@ QString TLumeMidi::LibraryPath(const QString &Folder)
     return QDir(Folder).filePath(QStringLiteral(LUME_MIDI_LIBRARY));
 }
 
-// Loads the library and resolves the three calls the game makes. A library
+// Loads the library and resolves the three calls the holder makes. A library
 // that is missing or lacks one of them is not used at all, so the holder
 // stays inert rather than half working. The library is looked up by its full
 // path only, never on the system's library path. A damaged one throws

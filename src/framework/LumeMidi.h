@@ -11,7 +11,7 @@
 
 // Holds the MIDI library, which lies in the program's own folder (the
 // library's file name is given by the build): selects the output device when
-// created, stops and releases the library when destroyed. The game plays no
+// created, stops and releases the library when destroyed. The program plays no
 // MIDI. A missing library leaves the holder inert. One instance at a time: a
 // second creation sounds the system alert and does nothing else.
 class TLumeMidi {
@@ -22,10 +22,6 @@ public:
     TLumeMidi &operator=(const TLumeMidi &) = delete;
 
     void StopMidi();
-
-    bool Active() const { return Claim.Owns(); }
-    // Whether the library was found and loaded.
-    bool Loaded() const { return Library != nullptr; }
     // The library's file in Folder, where the holder looks for it.
     static QString LibraryPath(const QString &Folder);
 

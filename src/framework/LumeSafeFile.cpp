@@ -18,7 +18,7 @@
 // lacks: opening without waiting, unnamed files, and syncing a folder.
 // Every call is checked, and a signal's interruption is retried. QSaveFile
 // is no help here: it names its file at once, has no in-place fallback, and
-// in the Qt this game builds with it renames even after a failed write.
+// in the Qt of Debian 12 it renames even after a failed write.
 
 namespace {
 

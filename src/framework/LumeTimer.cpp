@@ -60,7 +60,7 @@ int64_t MsUntilDueAt(uint32_t Now)
 
 // Lets the loop sleep until a window event arrives or the earliest running
 // timer becomes due, instead of spinning between passes, which would keep a
-// core busy for as long as the game runs; the firing rules of a pass are
+// core busy for as long as the program runs; the firing rules of a pass are
 // unchanged. Qt's own timers count whole milliseconds and its event
 // dispatcher rounds a wait up to the next one, so a 50 ms timer woken by them
 // fired at 52 ms about as often as at 51. A kernel timer on the same

@@ -53,8 +53,6 @@ public:
     // deferred start of the loop returns at once.
     static void SetManualPasses(bool Manual);
 
-    bool Active() const { return Claim.Owns(); }
-
 private:
     TLumeClaim Claim;
 };

@@ -88,7 +88,7 @@ bool Without(TSpeedDevice Device)
     return (SwitchedOff & Device) != 0;
 }
 
-void ReadSpeedSwitches()
+void SetSpeedSwitches(const QString &Off)
 {
     static const std::pair<const char *, TSpeedDevice> names[] = {{"waiting", sdWaiting},
                                                                   {"wakeup", sdWakeup},
@@ -96,7 +96,7 @@ void ReadSpeedSwitches()
                                                                   {"stripes", sdStripes},
                                                                   {"changes", sdChanges}};
     SwitchedOff = 0;
-    const QStringList off = qEnvironmentVariable("VANTIK_WITHOUT").split(u',');
+    const QStringList off = Off.split(u',');
     for (const auto &[name, device] : names)
         if (off.contains(QLatin1String(name)))
             SwitchedOff |= device;

@@ -41,7 +41,7 @@ int32_t Random(int32_t Range);
 void Randomize();
 
 // Makes Randomize use Seed instead of the clock, so that tests can replay a
-// whole game from start-up; std::nullopt restores the clock.
+// whole run from start-up; std::nullopt restores the clock.
 void FixRandomizeSeed(std::optional<uint32_t> Seed);
 
 // 0..25 -> 'a'..'z', 26..51 -> 'A'..'Z'. Any other value is a caller's error:
@@ -50,8 +50,8 @@ void FixRandomizeSeed(std::optional<uint32_t> Seed);
 char IntToAlf(int32_t n);
 
 // The speed devices a benchmark build can switch off one at a time, to
-// measure what each saves: VANTIK_WITHOUT=stencils,stripes,... names them,
-// read when the window is made. Other builds keep every device on.
+// measure what each saves; the program names those to switch off. Other
+// builds keep every device on.
 enum TSpeedDevice : unsigned {
     sdWaiting = 1,  // the main loop sleeps between passes
     sdWakeup = 2,   // a kernel timer wakes it at the due millisecond
@@ -61,13 +61,14 @@ enum TSpeedDevice : unsigned {
 };
 #ifdef LUME_BENCH_SWITCHES
 bool Without(TSpeedDevice Device);
-void ReadSpeedSwitches();
+// Off is a comma-separated list of the devices' names: "stencils,stripes".
+void SetSpeedSwitches(const QString &Off);
 #else
 constexpr bool Without(TSpeedDevice)
 {
     return false;
 }
-inline void ReadSpeedSwitches() {}
+inline void SetSpeedSwitches(const QString &) {}
 #endif
 
 // The system alert sound (the one-instance guards sound it).

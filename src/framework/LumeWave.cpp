@@ -13,7 +13,6 @@
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
-#include <QStandardPaths>
 #include <QUrl>
 
 #include <cstdio>
@@ -26,7 +25,7 @@ bool EngineStarted = false;
 QtMessageHandler PreviousHandler = nullptr;
 
 // Qt's PulseAudio backend warns once on the default channel when no sound
-// server runs. A machine without sound is normal for this game (it just stays
+// server runs. A machine without sound is normal for a program (it just stays
 // silent), so that one line is dropped; everything else passes on.
 void QuietAudioProbe(QtMsgType Type, const QMessageLogContext &Context, const QString &Message)
 {
@@ -36,23 +35,17 @@ void QuietAudioProbe(QtMsgType Type, const QMessageLogContext &Context, const QS
         PreviousHandler(Type, Context, Message);
 }
 
-// The player's settings, $XDG_CONFIG_HOME/vantik/vantik.conf, in the form
-// QSettings keeps, the sound switch their one key. The game's own safe file
-// calls read and write them rather than QSettings, which waits forever on a
-// FIFO in the file's place and, writing, on a folder or FIFO at its
-// vantik.conf.lock: the settings must never stop the game.
-QString SettingsPath()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/vantik/vantik.conf");
-}
+// The settings are in the form QSettings keeps, the sound switch their one
+// key. The safe file calls read and write them rather than QSettings, which
+// waits forever on a FIFO in the file's place and, writing, on a folder or
+// FIFO at its lock file: the settings must never stop the program.
 
 // On unless the file says off; anything but a regular file, or a damaged
 // one, leaves the default.
-bool ReadSoundOn()
+bool ReadSoundOn(const QString &Path)
 {
     QFile file;
-    if (!OpenRegularFile(SettingsPath(), file))
+    if (Path.isEmpty() || !OpenRegularFile(Path, file))
         return true;
     bool inSound = false;
     for (const QByteArray &raw : file.read(64 * 1024).split('\n')) {
@@ -71,9 +64,10 @@ bool ReadSoundOn()
 
 // A settings file that is not a regular file is left alone: the switch then
 // holds for this session only.
-void WriteSoundOn(bool On)
+void WriteSoundOn(const QString &path, bool On)
 {
-    const QString path = SettingsPath();
+    if (path.isEmpty())
+        return;
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
         return;
@@ -93,11 +87,11 @@ bool ProbeAudioOutput()
 
 } // namespace
 
-TLumeWave::TLumeWave() : Claim(Instance)
+TLumeWave::TLumeWave(const QString &SettingsFile) : Claim(Instance), SettingsFile(SettingsFile)
 {
     if (!Claim.Owns())
         return;
-    On = ReadSoundOn();
+    On = ReadSoundOn(SettingsFile);
     StopWave();
 }
 
@@ -138,7 +132,7 @@ void TLumeWave::SetSoundOn(bool SoundOn)
     if (!Claim.Owns() || SoundOn == On)
         return;
     On = SoundOn;
-    WriteSoundOn(On);
+    WriteSoundOn(SettingsFile, On);
     if (!On)
         StopSound();
     else if (Looping && !FileName.empty())

@@ -18,7 +18,9 @@ class QSoundEffect;
 // second creation sounds the system alert and does nothing else.
 class TLumeWave {
 public:
-    TLumeWave();
+    // SettingsFile keeps the sound switch from run to run; empty keeps it
+    // for this run only.
+    explicit TLumeWave(const QString &SettingsFile = {});
     ~TLumeWave();
     TLumeWave(const TLumeWave &) = delete;
     TLumeWave &operator=(const TLumeWave &) = delete;
@@ -39,7 +41,6 @@ public:
     bool SoundOn() const { return On; }
     void SetSoundOn(bool SoundOn);
 
-    bool Active() const { return Claim.Owns(); }
     // Whether this process has an audio output to play on (asked once).
     static bool HasAudioOutput();
 
@@ -58,6 +59,7 @@ private:
     void StopSound();
 
     TLumeClaim Claim;
+    QString SettingsFile;
     // One effect per file, kept so that a file is read and decoded only once.
     std::map<QString, std::unique_ptr<QSoundEffect>> Effects;
     // The effect of the last PlayWave; it may still be loading.

@@ -3,8 +3,6 @@
 
 #include "MyConsole.h"
 
-#include "UnitSaveLoad.h"
-
 #include <QApplication>
 #include <QMessageBox>
 

@@ -5,6 +5,10 @@
 
 #include "LumeUtility.h"
 
+// The application title: the caption of the message boxes and the key of
+// the save file's check code.
+inline const TSjis ApplicationTitle = "VANTIK";
+
 // A modal message box with one OK button, captioned with the application title.
 void Alert(const QString &Text);
 

@@ -8,11 +8,11 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cstddef>
 
-const TSjis ApplicationTitle = "VANTIK";
 const char *const SaveFileName = "save.dat";
 
 // Odd factors that are not multiples of 13 are units modulo 52, so every
@@ -32,21 +32,6 @@ constexpr size_t NamePadOffset = offsetof(TBattler, Pad1);
 constexpr size_t FirstIntOffset = offsetof(TBattler, HP);
 constexpr size_t CodeOffset = offsetof(TBattler, CheckCode);
 constexpr size_t CodePadOffset = offsetof(TBattler, Pad2);
-
-void PutInt32(TRecordImage &Image, size_t Offset, int32_t Value)
-{
-    const auto u = static_cast<uint32_t>(Value);
-    for (size_t i = 0; i < 4; ++i)
-        Image[Offset + i] = static_cast<uint8_t>(u >> (8 * i));
-}
-
-int32_t GetInt32(const TRecordImage &Image, size_t Offset)
-{
-    uint32_t u = 0;
-    for (size_t i = 0; i < 4; ++i)
-        u |= static_cast<uint32_t>(Image[Offset + i]) << (8 * i);
-    return static_cast<int32_t>(u);
-}
 
 template <int Capacity>
 void PutShortString(TRecordImage &Image, size_t Offset, const TShortString<Capacity> &Text)
@@ -88,7 +73,7 @@ TRecordImage RecordImage(const TBattler &Record)
     std::copy_n(Record.Pad1, sizeof Record.Pad1, &image[NamePadOffset]);
     size_t offset = FirstIntOffset;
     for (const int32_t *field : IntFields(Record)) {
-        PutInt32(image, offset, *field);
+        qToLittleEndian(*field, &image[offset]);
         offset += 4;
     }
     PutShortString(image, CodeOffset, Record.CheckCode);
@@ -103,7 +88,7 @@ TBattler RecordFromImage(const TRecordImage &Image)
     std::copy_n(&Image[NamePadOffset], sizeof record.Pad1, record.Pad1);
     size_t offset = FirstIntOffset;
     for (int32_t *field : IntFields(record)) {
-        *field = GetInt32(Image, offset);
+        *field = qFromLittleEndian<int32_t>(&Image[offset]);
         offset += 4;
     }
     GetShortString(Image, CodeOffset, record.CheckCode);

@@ -3,13 +3,11 @@
 
 #pragma once
 
+#include "MyConsole.h"
 #include "UnitBattler.h"
 
 #include <array>
 #include <cstdint>
-
-// The application title, also the key of the save file's check code.
-extern const TSjis ApplicationTitle;
 
 // The save file, relative to the working folder.
 extern const char *const SaveFileName;

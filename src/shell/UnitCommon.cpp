@@ -9,15 +9,16 @@
 #include "UnitBattler.h"
 #include "UnitBmp.h"
 #include "UnitDat.h"
-#include "UnitForm.h"
+#include "UnitScreen.h"
 
 #include <QCoreApplication>
+#include <QStandardPaths>
 
 TLumeMidi *MidiHolder = nullptr;
 TLumeWave *WavePlayer = nullptr;
 TLumeTimer *Scheduler = nullptr;
 
-TSjis CurrentScene;
+TScene CurrentScene = TScene::None;
 
 int32_t DiceValue = 0;
 int32_t BurstRoll = 0;
@@ -58,8 +59,8 @@ void ForceHundred()
 {
     SetTimerInterval(DiceTimer, 0);
     DiceValue = 100;
-    FormMain->SetDiceColour(RollingDice, ForcedColour);
-    FormMain->SetDiceText(RollingDice, DiceText(100));
+    GameScreen->SetDiceColour(RollingDice, ForcedColour);
+    GameScreen->SetDiceText(RollingDice, DiceText(100));
     PlayWave(WaveUp, false);
 }
 
@@ -88,26 +89,40 @@ void UnreachableStage()
     Q_ASSERT_X(false, "UnreachableStage", "a click reached a stage past the last");
 }
 
-void ChangeScene(const TSjis &Name)
+void ChangeScene(TScene Scene)
 {
-    Q_ASSERT(FormMain);
-    CurrentScene = Name;
-    if (CurrentScene == "TITLE") {
+    Q_ASSERT(GameScreen);
+    CurrentScene = Scene;
+    switch (Scene) {
+    case TScene::Title:
         PlayWave(WaveTitleMusic, true);
-        FormMain->ShowTitlePage();
+        GameScreen->ShowTitlePage();
         SetTimerInterval(TitleTimer, TickIntervalMs);
-    } else if (CurrentScene == "MAIN") {
+        return;
+    case TScene::Main:
         StopWave();
-        FormMain->ShowMainPage();
+        GameScreen->ShowMainPage();
         SetTimerInterval(TitleTimer, 0);
+        return;
+    case TScene::None:
+        // Nothing switches back to before the first scene.
+        Q_ASSERT_X(false, "ChangeScene", "no scene to switch to");
+        return;
     }
+    Q_UNREACHABLE();
 }
 
-void CreateGameObjects(TFormMain *Form)
+QString SettingsFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/vantik/vantik.conf");
+}
+
+void CreateGameObjects(TLumeForm *Form)
 {
     Randomize();
     MidiHolder = new TLumeMidi();
-    WavePlayer = new TLumeWave();
+    WavePlayer = new TLumeWave(SettingsFile());
     Scheduler = new TLumeTimer(Form);
     Scheduler->AddTimer(&TitleFrame, 0, TitleTimer);
     Scheduler->AddTimer(&DiceTick, 0, DiceTimer);
@@ -130,10 +145,10 @@ void StartDiceRoll(bool PlayerRolls)
     SetTimerInterval(DiceTimer, TickIntervalMs);
     DiceRolling = true;
     // Undoes the red of an earlier forced 100.
-    FormMain->ResetDiceColours();
+    GameScreen->ResetDiceColours();
     if (PlayerRolls) {
-        FormMain->EnableBurstButton(true);
-        FormMain->ShowBurstButton(true);
+        GameScreen->EnableBurstButton(true);
+        GameScreen->ShowBurstButton(true);
         RollingDice = TDiceLabel::Mine;
         return;
     }
@@ -145,23 +160,23 @@ void StartDiceRoll(bool PlayerRolls)
 
 void DiceTick()
 {
-    Q_ASSERT(FormMain);
+    Q_ASSERT(GameScreen);
     DiceValue = Random(100);
-    FormMain->SetDiceText(RollingDice, DiceText(DiceValue));
-    if (FormMain->BurstButtonLive()) {
+    GameScreen->SetDiceText(RollingDice, DiceText(DiceValue));
+    if (GameScreen->BurstButtonLive()) {
         BurstRoll = Random(100);
         //: The Idea Burst button while the player's dice roll: %1 the player's reason, %2 the
         //: burst roll; a press lowers the reason by a tenth and forces 100 if the two reach it.
-        FormMain->SetBurstText(
+        GameScreen->SetBurstText(
             Dice::tr("%1＋%2").arg(IntToStr(Player.Reason), IntToStr(BurstRoll)));
     }
 }
 
 void PlayerIdeaBurst()
 {
-    FormMain->EnableBurstButton(false);
+    GameScreen->EnableBurstButton(false);
     Player.Reason = NineTenths(Player.Reason);
-    FormMain->ShowPlayerStatus();
+    GameScreen->ShowPlayerStatus();
     if (SumReachesHundred(Player.Reason, BurstRoll))
         ForceHundred();
 }
@@ -169,10 +184,10 @@ void PlayerIdeaBurst()
 void EnemyIdeaBurst()
 {
     Enemy.Reason = NineTenths(Enemy.Reason);
-    FormMain->ShowEnemyStatus();
+    GameScreen->ShowEnemyStatus();
     BurstRoll = Random(100);
     //: Shown under the enemy's reason when it tries an Idea Burst: %1 its burst roll.
-    FormMain->SetEnemyBurstText(Dice::tr("%1＋").arg(IntToStr(BurstRoll)));
+    GameScreen->SetEnemyBurstText(Dice::tr("%1＋").arg(IntToStr(BurstRoll)));
     if (SumReachesHundred(Enemy.Reason, BurstRoll))
         ForceHundred();
 }
@@ -181,7 +196,7 @@ void StopDiceRoll()
 {
     SetTimerInterval(DiceTimer, 0);
     DiceRolling = false;
-    FormMain->SetDiceText(OtherDice(), {});
+    GameScreen->SetDiceText(OtherDice(), {});
 }
 
 void DicePrologue()
@@ -189,10 +204,10 @@ void DicePrologue()
     if (DiceRolling) {
         StopDiceRoll();
     } else {
-        FormMain->SetDiceText(TDiceLabel::Mine, {});
-        FormMain->SetDiceText(TDiceLabel::Enemy, {});
+        GameScreen->SetDiceText(TDiceLabel::Mine, {});
+        GameScreen->SetDiceText(TDiceLabel::Enemy, {});
     }
     SetTimerInterval(DiceTimer, 0);
-    FormMain->ShowBurstButton(false);
-    FormMain->SetEnemyBurstText({});
+    GameScreen->ShowBurstButton(false);
+    GameScreen->SetEnemyBurstText({});
 }

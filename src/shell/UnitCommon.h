@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-class TFormMain;
+class TLumeForm;
 class TLumeMidi;
 class TLumeTimer;
 class TLumeWave;
@@ -18,8 +18,9 @@ extern TLumeMidi *MidiHolder;
 extern TLumeWave *WavePlayer;
 extern TLumeTimer *Scheduler;
 
-// The current scene: "TITLE", "MAIN", or empty before the first switch.
-extern TSjis CurrentScene;
+// The two scenes, the title page and the main page; None before the first switch.
+enum class TScene { None, Title, Main };
+extern TScene CurrentScene;
 
 // The game's two timers, made in CreateGameObjects: the title page's frames
 // and the rolling dice.
@@ -28,8 +29,11 @@ inline constexpr const char *DiceTimer = "DICE";
 // How often either timer fires while it runs.
 inline constexpr int32_t TickIntervalMs = 50;
 
-void ChangeScene(const TSjis &Name);
-void CreateGameObjects(TFormMain *Form);
+void ChangeScene(TScene Scene);
+// The player's settings, $XDG_CONFIG_HOME/vantik/vantik.conf: the sound switch.
+QString SettingsFile();
+// Form is the window whose deferred calls run the scheduler's loop.
+void CreateGameObjects(TLumeForm *Form);
 void FreeGameObjects();
 
 // Sound and timer calls that tolerate a missing object (before start-up or

@@ -6,6 +6,7 @@
 #include "LumeSafeFile.h"
 #include "LumeWave.h"
 #include "UnitBattler.h"
+#include "UnitChoices.h"
 #include "UnitCommon.h"
 #include "UnitDat.h"
 #include "UnitHelp.h"
@@ -21,11 +22,11 @@
 #include <QShortcut>
 
 TFormMain *FormMain = nullptr;
+TGameScreen *GameScreen = nullptr;
 
 namespace {
 
 const QColor Silver(192, 192, 192);
-const QColor TitleGround(68, 68, 68);
 const QColor Grey(127, 127, 127);
 const QColor MessageColour(68, 102, 102);
 const QColor Black(0, 0, 0);
@@ -67,37 +68,41 @@ bool LoadGameAndReport(TBattler &Record)
     return false;
 }
 
-TFormMain::TFormMain(QWidget *Owner) : TLumeForm(500, 400, Owner)
+TFormMain::TFormMain(QWidget *Owner) : TLumeForm(PageWidth, PageHeight, Owner)
 {
     FormMain = this;
+    GameScreen = this;
+    SetSpeedSwitches(qEnvironmentVariable("VANTIK_WITHOUT"));
     BuildLayout();
     try {
         CreateGameObjects(this);
     } catch (...) {
         FreeGameObjects();
         FormMain = nullptr;
+        GameScreen = nullptr;
         throw;
     }
     FitPage(PageTitle, true);
     PntTitle->setGeometry(0, 0, PageTitle->width(), PageTitle->height());
     FitPage(PageMain, false);
     ImgVuraviv->setGeometry(0, 0, PageMain->width(), PageMain->height());
-    ChoiceButtons = {BtnMain0, BtnMain1, BtnMain2, BtnMain3, BtnMain4};
 
     if (LoadGameAndReport(Player)) {
-        ChangeScene("MAIN");
+        ChangeScene(TScene::Main);
         MainMenu();
         ShowPlayerStatus();
     } else {
-        ChangeScene("TITLE");
+        ChangeScene(TScene::Title);
     }
 }
 
 TFormMain::~TFormMain()
 {
     FreeGameObjects();
-    if (FormMain == this)
+    if (FormMain == this) {
         FormMain = nullptr;
+        GameScreen = nullptr;
+    }
 }
 
 void TFormMain::BuildLayout()
@@ -117,34 +122,63 @@ void TFormMain::BuildLayout()
     setAutoFillBackground(true);
     setFont(LumeFont(12));
 
-    const QColor windowText = palette().color(QPalette::WindowText);
-    const QFont big = LumeFont(27, true);
-    const QFont message = LumeFont(16, true);
-    const QFont buttons = LumeFont(19, true);
+    BuildTitlePage();
+    PageMain = new TLumePanel(this, PageColour);
+    // Created bottom-up: later siblings are drawn above earlier ones.
+    ImgVuraviv = new TLumeImage(PageMain);
+    ImgVuraviv->setGeometry(0, 0, PageWidth, PageHeight);
+    BuildStatusPanels(PageMain);
+    BuildMessageAndDice(PageMain);
+    BuildChoiceButtons(PageMain);
+    Speech = new TSpeech(this);
+    AddShortcuts();
+    // Each control is named as its member, as a designed form's are.
+    QObject *const controls[] = {
+        PageTitle,       PntTitle,        PageMain,        ImgVuraviv,      Shape1,
+        Shape2,          Shape3,          Shape4,          Shape5,          LabMainStatusName0,
+        Label1,          Label2,          Label3,          Label4,          LabMyStatus0,
+        LabMyStatus1,    LabMyStatus2,    LabMyStatus3,    LabMyStatus4,    LabEnemyStatus0,
+        LabEnemyStatus1, LabEnemyStatus2, LabEnemyStatus3, LabEnemyStatus4, LabMyHP,
+        LabEnemyHP,      LabMain,         LabDiceMine,     LabDiceEnemy,    LabIBEnemy,
+        BtnMain0,        BtnMain1,        BtnMain2,        BtnMain3,        BtnMain4,
+        BtnIdeaBurst};
+    const QStringList names =
+        QStringLiteral(
+            "PageTitle PntTitle PageMain ImgVuraviv Shape1 Shape2 Shape3 Shape4 Shape5 "
+            "LabMainStatusName0 Label1 Label2 Label3 Label4 LabMyStatus0 LabMyStatus1 LabMyStatus2 "
+            "LabMyStatus3 LabMyStatus4 LabEnemyStatus0 LabEnemyStatus1 LabEnemyStatus2 "
+            "LabEnemyStatus3 LabEnemyStatus4 LabMyHP LabEnemyHP LabMain LabDiceMine LabDiceEnemy "
+            "LabIBEnemy BtnMain0 BtnMain1 BtnMain2 BtnMain3 BtnMain4 BtnIdeaBurst")
+            .split(u' ');
+    Q_ASSERT(names.size() == qsizetype(std::size(controls)));
+    for (size_t i = 0; i < std::size(controls); ++i)
+        controls[i]->setObjectName(names[qsizetype(i)]);
+}
 
-    PageTitle = new TLumePanel(this, TitleGround);
+void TFormMain::BuildTitlePage()
+{
+    PageTitle = new TLumePanel(this, TitlePageColour);
     PntTitle = new TLumePaintBox(PageTitle);
     connect(PntTitle, &TLumePaintBox::Clicked, this, &TFormMain::PntTitleClick);
     // It holds the focus while the title shows, so that Enter or Space starts.
     PntTitle->setFocusPolicy(Qt::StrongFocus);
     PntTitle->setAccessibleName(TitleAccessibleName());
     PntTitle->setAccessibleDescription(TitleAccessibleDescription());
+}
 
-    PageMain = new TLumePanel(this, PageColour);
-    QWidget *page = PageMain;
-
-    // Created bottom-up: later siblings are drawn above earlier ones.
-    ImgVuraviv = new TLumeImage(page);
-    ImgVuraviv->setGeometry(0, 0, 500, 400);
-    auto shape = [&](int top) { return new TLumeShape(page, QRect(8, top, 481, 41), Grey); };
+void TFormMain::BuildStatusPanels(QWidget *Page)
+{
+    const QColor windowText = palette().color(QPalette::WindowText);
+    const QFont big = LumeFont(27, true);
+    auto shape = [&](int top) { return new TLumeShape(Page, QRect(8, top, 481, 41), Grey); };
     // Row Row of the stats, in display order; the value labels show the
     // stat's name until a side's values fill them.
     auto caption = [&](int top, int Row) {
-        return new TLumeLabel(page, QRect(200, top, 100, 33), Qt::AlignHCenter, big, Grey,
+        return new TLumeLabel(Page, QRect(200, top, 100, 33), Qt::AlignHCenter, big, Grey,
                               StatName(StatsInDisplayOrder[Row]));
     };
     auto value = [&](int left, int top, int Row) {
-        return new TLumeLabel(page, QRect(left, top, 80, 33), Qt::AlignHCenter, big, windowText,
+        return new TLumeLabel(Page, QRect(left, top, 80, 33), Qt::AlignHCenter, big, windowText,
                               StatName(StatsInDisplayOrder[Row]));
     };
     Shape1 = shape(40);
@@ -167,24 +201,33 @@ void TFormMain::BuildLayout()
     LabEnemyStatus2 = value(64, 128, 2);
     LabEnemyStatus1 = value(64, 88, 1);
     LabEnemyStatus0 = value(64, 48, 0);
-    LabMyHP = new TLumeLabel(page, QRect(280, 8, 208, 33), Qt::AlignRight, big, windowText,
+    LabMyHP = new TLumeLabel(Page, QRect(280, 8, 208, 33), Qt::AlignRight, big, windowText,
                              QStringLiteral("HP"));
-    LabEnemyHP = new TLumeLabel(page, QRect(8, 8, 208, 33), Qt::AlignLeft, big, windowText,
+    LabEnemyHP = new TLumeLabel(Page, QRect(8, 8, 208, 33), Qt::AlignLeft, big, windowText,
                                 QStringLiteral("HP"));
+}
+
+void TFormMain::BuildMessageAndDice(QWidget *Page)
+{
+    const QFont message = LumeFont(16, true);
     // The captions of the stored layout, shown until the game writes its own.
     const QString hundred = QStringLiteral("100");
-    LabMain = new TLumeLabel(page, MessageRect, Qt::AlignHCenter, message, MessageColour,
+    LabMain = new TLumeLabel(Page, MessageRect, Qt::AlignHCenter, message, MessageColour,
                              QStringLiteral("LabMain"));
-    LabDiceMine = new TLumeLabel(page, QRect(440, 320, 49, 25), Qt::AlignHCenter, message,
+    LabDiceMine = new TLumeLabel(Page, QRect(440, 320, 49, 25), Qt::AlignHCenter, message,
                                  MessageColour, hundred);
-    LabDiceEnemy = new TLumeLabel(page, QRect(8, 320, 49, 25), Qt::AlignHCenter, message,
+    LabDiceEnemy = new TLumeLabel(Page, QRect(8, 320, 49, 25), Qt::AlignHCenter, message,
                                   MessageColour, hundred);
     LabIBEnemy =
-        new TLumeLabel(page, QRect(16, 216, 57, 17), Qt::AlignHCenter, message, Grey, hundred);
+        new TLumeLabel(Page, QRect(16, 216, 57, 17), Qt::AlignHCenter, message, Grey, hundred);
+}
 
+void TFormMain::BuildChoiceButtons(QWidget *Page)
+{
     // The buttons lie above every label; tab order follows their creation.
+    const QFont buttons = LumeFont(19, true);
     auto choice = [&](int Left, int Slot) {
-        return new TLumeButton(page, QRect(Left, 352, 89, 41), buttons, QString::number(Slot),
+        return new TLumeButton(Page, QRect(Left, 352, 89, 41), buttons, QString::number(Slot),
                                Slot);
     };
     BtnMain1 = choice(304, 1);
@@ -193,10 +236,11 @@ void TFormMain::BuildLayout()
     BtnMain3 = choice(112, 3);
     BtnMain4 = choice(16, 4);
     //: The Idea Burst button's caption before the dice first roll.
-    BtnIdeaBurst = new TLumeButton(page, QRect(416, 208, 65, 25), LumeFont(12, true),
+    BtnIdeaBurst = new TLumeButton(Page, QRect(416, 208, 65, 25), LumeFont(12, true),
                                    QCoreApplication::translate("Choice", "ib"));
     BtnIdeaBurst->hide();
-    for (TLumeButton *button : {BtnMain1, BtnMain0, BtnMain2, BtnMain3, BtnMain4})
+    ChoiceButtons = {BtnMain0, BtnMain1, BtnMain2, BtnMain3, BtnMain4};
+    for (TLumeButton *button : ChoiceButtons)
         connect(button, &TLumeButton::Chosen, this, [this, button] { BtnMainClick(button); });
     connect(BtnIdeaBurst, &TLumeButton::Chosen, this, &TFormMain::BtnIdeaBurstClick);
     setTabOrder(BtnMain1, BtnMain0);
@@ -205,27 +249,30 @@ void TFormMain::BuildLayout()
     setTabOrder(BtnMain3, BtnMain4);
     setTabOrder(BtnMain4, BtnIdeaBurst);
     BtnIdeaBurst->setAccessibleDescription(BurstMeaning());
-    Speech = new TSpeech(this);
-    AddShortcuts();
 }
 
 void TFormMain::AddShortcuts()
 {
-    // These work from the help window too.
-    const auto bind = [this](QKeySequence Key, auto Action) {
-        auto *shortcut = new QShortcut(Key, this);
-        shortcut->setContext(Qt::ApplicationShortcut);
-        connect(shortcut, &QShortcut::activated, this, Action);
-    };
-    bind(QKeySequence(Qt::Key_F1), [this] { ToggleHelp(); });
-    bind(QKeySequence(Qt::Key_M), [this] { ToggleSound(); });
-    bind(QKeySequence(Qt::Key_S), [this] { SpeakState(); });
-    // As the close button: the close event ends the main loop.
-    bind(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
-        if (Help)
-            Help->close();
-    });
+    // What each action of the key table runs, in the order TKeyAction names them.
+    using THandler = void (TFormMain::*)();
+    static constexpr THandler handlers[] = {
+        nullptr,          &TFormMain::ToggleHelp,  &TFormMain::CloseHelp,
+        &TFormMain::Quit, &TFormMain::ToggleSound, &TFormMain::SpeakState};
+    static_assert(std::size(handlers) == size_t(TKeyAction::SpeakState) + 1);
+    for (const TGameKey &key : GameKeys) {
+        if (const THandler handler = handlers[size_t(key.Action)]) {
+            // Every key works from the help window too.
+            auto *shortcut = new QShortcut(QKeySequence(key.Key), this);
+            shortcut->setContext(Qt::ApplicationShortcut);
+            connect(shortcut, &QShortcut::activated, this, handler);
+        }
+    }
+}
+
+// As the close button: the close event ends the main loop.
+void TFormMain::Quit()
+{
+    close();
 }
 
 void TFormMain::ToggleHelp()
@@ -233,6 +280,12 @@ void TFormMain::ToggleHelp()
     if (!Help)
         Help = new TFormHelp(this, !WavePlayer || WavePlayer->SoundOn());
     Help->Toggle();
+}
+
+void TFormMain::CloseHelp()
+{
+    if (Help)
+        Help->close();
 }
 
 void TFormMain::ToggleSound()
@@ -268,15 +321,15 @@ void TFormMain::ClearChoices()
         button->hide();
 }
 
-void TFormMain::AddChoice(const char *Caption, TProcedure Action)
+void TFormMain::AddChoice(const TChoice &Choice, TProcedure Action)
 {
     // No step of the game offers more than three choices.
     Q_ASSERT(ChoiceCount >= 0 && ChoiceCount < ChoiceSlots);
     if (ChoiceCount < 0 || ChoiceCount >= ChoiceSlots)
         return;
     const int slot = ChoiceCount;
-    ChoiceButtons[slot]->SetCaption(QCoreApplication::translate("Choice", Caption));
-    ChoiceButtons[slot]->setAccessibleDescription(ChoiceMeaning(Caption));
+    ChoiceButtons[slot]->SetCaption(QCoreApplication::translate("Choice", Choice.Caption));
+    ChoiceButtons[slot]->setAccessibleDescription(ChoiceMeaning(Choice));
     ChoiceButtons[slot]->show();
     ChoiceActions[slot] = Action;
     ++ChoiceCount;

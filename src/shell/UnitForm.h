@@ -5,7 +5,7 @@
 
 #include "LumeControls.h"
 #include "LumeForm.h"
-#include "LumeUtility.h"
+#include "UnitScreen.h"
 
 #include <array>
 #include <cstdint>
@@ -17,13 +17,10 @@ class TSpeech;
 // The choice buttons along the bottom of the main page; slot 0 is the right-most.
 inline constexpr int32_t ChoiceSlots = 5;
 
-// Which dice label is meant: the player's on the right or the enemy's on the
-// left. None before the first roll.
-enum class TDiceLabel { None, Mine, Enemy };
-
-// The window's controls, made by TFormMain::BuildLayout. The window inherits
-// them privately, as Qt Designer's forms do, so that game code reaches the
-// screen only through the window's operations.
+// The window's controls, made by TFormMain::BuildLayout, each with its
+// member's name as its object name. The window inherits them privately, as
+// Qt Designer's forms do, so that game code reaches the screen only through
+// the window's operations.
 struct TFormMainControls {
     TLumePanel *PageTitle;
     TLumePaintBox *PntTitle;
@@ -43,60 +40,46 @@ struct TFormMainControls {
 };
 
 // The game's only window: the title page and the main page, and the screen
-// operations through which all game steps talk to the player.
-class TFormMain : public TLumeForm, private TFormMainControls {
+// through which all game steps talk to the player.
+class TFormMain : public TLumeForm, public TGameScreen, private TFormMainControls {
     Q_OBJECT
 public:
     explicit TFormMain(QWidget *Owner = nullptr);
     ~TFormMain() override;
 
-    // Shows one page and hides the other.
-    void ShowTitlePage();
-    void ShowMainPage();
-
-    // The message and the choices under it.
-    void ShowText(const QString &Text);
-    void ClearChoices();
-    // Caption is the game's own word (UTF-8, lupdate's "Choice" context); the
-    // button shows it in the player's language.
-    void AddChoice(const char *Caption, TProcedure Action);
-
-    // Each side's stars and five values.
-    void ShowPlayerStatus();
-    void ShowEnemyStatus();
-    void ClearEnemyStatus();
-
-    // The dice labels, the enemy's burst roll and the player's burst button.
-    void SetDiceText(TDiceLabel Dice, const QString &Text);
-    void SetDiceColour(TDiceLabel Dice, const QColor &Colour);
-    // Gives both dice labels the message's colour again.
-    void ResetDiceColours();
-    void SetEnemyBurstText(const QString &Text);
-    void ShowBurstButton(bool Shown);
-    void EnableBurstButton(bool Enabled);
-    // Whether the burst button is shown and can be clicked.
-    bool BurstButtonLive() const;
-    void SetBurstText(const QString &Text);
-
-    // Where the artwork shows its pictures.
-    TLumePaintBox &TitlePaintBox() { return *PntTitle; }
-    TLumeImage &BackdropImage() { return *ImgVuraviv; }
-
-    // The "how to play" window, made when F1 first opens it.
-    TFormHelp *HelpWindow() const { return Help; }
+    void ShowTitlePage() override;
+    void ShowMainPage() override;
+    void ShowText(const QString &Text) override;
+    void ClearChoices() override;
+    void AddChoice(const TChoice &Choice, TProcedure Action) override;
+    void ShowPlayerStatus() override;
+    void ShowEnemyStatus() override;
+    void ClearEnemyStatus() override;
+    void SetDiceText(TDiceLabel Dice, const QString &Text) override;
+    void SetDiceColour(TDiceLabel Dice, const QColor &Colour) override;
+    void ResetDiceColours() override;
+    void SetEnemyBurstText(const QString &Text) override;
+    void ShowBurstButton(bool Shown) override;
+    void EnableBurstButton(bool Enabled) override;
+    bool BurstButtonLive() const override;
+    void SetBurstText(const QString &Text) override;
+    TLumePaintBox &TitlePaintBox() override { return *PntTitle; }
+    TLumeImage &BackdropImage() override { return *ImgVuraviv; }
 
 private:
-    // Tests click the real buttons and read the real labels (tests/support/Screen.cpp).
-    friend struct TFormMainProbe;
-
     void BuildLayout();
+    void BuildTitlePage();
+    void BuildStatusPanels(QWidget *Page);
+    void BuildMessageAndDice(QWidget *Page);
+    void BuildChoiceButtons(QWidget *Page);
     void BtnMainClick(TLumeButton *Sender);
     void BtnIdeaBurstClick();
     void PntTitleClick();
-    // The keys of the whole window: F1 help, M sound, S the state spoken,
-    // Ctrl+Q quit, Escape closes the help.
+    // Binds the keys of the game's key table.
     void AddShortcuts();
     void ToggleHelp();
+    void CloseHelp();
+    void Quit();
     void ToggleSound();
     void SpeakState();
     TLumeLabel *DiceLabel(TDiceLabel Dice) const;
@@ -112,8 +95,7 @@ private:
 };
 
 // The main window; set before its constructor's body runs and cleared when
-// it is destroyed. The dice, the scenes and the artwork run only while it
-// exists, which they assert rather than test.
+// it is destroyed.
 extern TFormMain *FormMain;
 
 // Builds the star text: filled up to HP, hollow up to MaxHP. The player's

@@ -5,9 +5,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QKeySequence>
 #include <QScreen>
-#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -19,7 +17,7 @@ namespace {
 // The "how to play" page: the game's own Japanese, each section a rich-text
 // entry of the catalog's "Help" context, shown in the player's language. The
 // choices' captions stay as the game shows them.
-const std::array<const char *, 8> HelpSections{
+const std::array<const char *, 7> HelpSections{
     //: The help: the goal of the game. Rich text: keep the tags.
     QT_TRANSLATE_NOOP("Help",
                       "<h3>目的</h3> "
@@ -75,24 +73,73 @@ const std::array<const char *, 8> HelpSections{
         "Help", "<h3>セーブ</h3> "
                 "<p>セーブポイントの番人（\"savie\"）に勝つとセーブされます。次に起動すると、 "
                 "そのキャラクターでメインメニューから始まります。</p>"),
-    //: The help: the keys, as a table. Rich text: keep the tags.
-    QT_TRANSLATE_NOOP(
-        "Help",
-        "<h3>キー</h3> "
-        "<table cellspacing=\"4\"> "
-        "<tr><td><b>F1</b></td><td>このヘルプを開く・閉じる</td></tr> "
-        "<tr><td><b>Escape</b></td><td>このヘルプを閉じる</td></tr> "
-        "<tr><td><b>Ctrl+Q</b></td><td>終了（ウィンドウの閉じるボタンと同じ）</td></tr> "
-        "<tr><td><b>M</b></td><td>すべての音をオフ・オンにする（次回も覚えています）</td></tr> "
-        "<tr><td><b>S</b></td><td>スクリーンリーダーで、両者の星と能力値を読み上げる</td></tr> "
-        "<tr><td><b>Enter</b>、<b>スペース</b></"
-        "td><td>フォーカスのある選択肢を選ぶ。タイトル画面では開始</td></tr> "
-        "<tr><td><b>Tab</b>、<b>Shift+Tab</b></td><td>次・前の選択肢と \"ib\" に移る</td></tr> "
-        "<tr><td><b>矢印キー</b></td><td>右と下で次の選択肢、左と上で前の選択肢</td></tr> "
-        "</table>"),
 };
 
+// The keys' section, a row for each of the game's keys.
+QString KeySection()
+{
+    QString rows;
+    for (const TGameKey &key : GameKeys)
+        rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr> ")
+                    .arg(QCoreApplication::translate("Help", key.Names),
+                         QCoreApplication::translate("Help", key.Does));
+    //: The help: the heading of the keys' table.
+    return QStringLiteral("<h3>%1</h3> <table cellspacing=\"4\"> %2</table>")
+        .arg(QCoreApplication::translate("Help", "キー"), rows);
+}
+
 } // namespace
+
+// The keys of the whole window, beside the controls' own keys (Enter, Space,
+// Tab and the arrows), in the order the help lists them. Names and Does are
+// the help's rich text ("Help" context).
+const std::array<TGameKey, 8> GameKeys{{
+    {Qt::Key_F1,
+     //: The help's keys table: the key that opens and closes the help. Rich text: keep the tags.
+     QT_TRANSLATE_NOOP("Help", "<b>F1</b>"),
+     //: The help's keys table: what F1 does.
+     QT_TRANSLATE_NOOP("Help", "このヘルプを開く・閉じる"), TKeyAction::ToggleHelp},
+    {Qt::Key_Escape,
+     //: The help's keys table: the key that closes the help. Rich text: keep the tags.
+     QT_TRANSLATE_NOOP("Help", "<b>Escape</b>"),
+     //: The help's keys table: what Escape does.
+     QT_TRANSLATE_NOOP("Help", "このヘルプを閉じる"), TKeyAction::CloseHelp},
+    {Qt::CTRL | Qt::Key_Q,
+     //: The help's keys table: the key that quits. Rich text: keep the tags.
+     QT_TRANSLATE_NOOP("Help", "<b>Ctrl+Q</b>"),
+     //: The help's keys table: what Ctrl+Q does.
+     QT_TRANSLATE_NOOP("Help", "終了（ウィンドウの閉じるボタンと同じ）"), TKeyAction::Quit},
+    {Qt::Key_M,
+     //: The help's keys table: the sound key. Rich text: keep the tags.
+     QT_TRANSLATE_NOOP("Help", "<b>M</b>"),
+     //: The help's keys table: what M does.
+     QT_TRANSLATE_NOOP("Help", "すべての音をオフ・オンにする（次回も覚えています）"),
+     TKeyAction::ToggleSound},
+    {Qt::Key_S,
+     //: The help's keys table: the key that has the state spoken. Rich text: keep the tags.
+     QT_TRANSLATE_NOOP("Help", "<b>S</b>"),
+     //: The help's keys table: what S does.
+     QT_TRANSLATE_NOOP("Help", "スクリーンリーダーで、両者の星と能力値を読み上げる"),
+     TKeyAction::SpeakState},
+    {{},
+     //: The help's keys table: the keys that take a choice. Rich text: keep the tags.
+     QT_TRANSLATE_NOOP("Help", "<b>Enter</b>、<b>スペース</b>"),
+     //: The help's keys table: what Enter and Space do.
+     QT_TRANSLATE_NOOP("Help", "フォーカスのある選択肢を選ぶ。タイトル画面では開始"),
+     TKeyAction::None},
+    {{},
+     //: The help's keys table: the keys that move between choices. Rich text: keep the tags.
+     QT_TRANSLATE_NOOP("Help", "<b>Tab</b>、<b>Shift+Tab</b>"),
+     //: The help's keys table: what Tab and Shift+Tab do ("ib" is the Idea Burst button).
+     QT_TRANSLATE_NOOP("Help", "次・前の選択肢と \"ib\" に移る"),
+     TKeyAction::None},
+    {{},
+     //: The help's keys table: the arrow keys. Rich text: keep the tags.
+     QT_TRANSLATE_NOOP("Help", "<b>矢印キー</b>"),
+     //: The help's keys table: what the arrow keys do.
+     QT_TRANSLATE_NOOP("Help", "右と下で次の選択肢、左と上で前の選択肢"),
+     TKeyAction::None},
+}};
 
 QString HelpTitle()
 {
@@ -105,6 +152,7 @@ QString HelpText(bool SoundOn)
     QString page = QStringLiteral("<h2>%1</h2>").arg(HelpTitle());
     for (const char *section : HelpSections)
         page += QCoreApplication::translate("Help", section);
+    page += KeySection();
     QString sound;
     if (SoundOn)
         //: The help's last line while sound is on.
@@ -143,8 +191,6 @@ TFormHelp::TFormHelp(QWidget *GameWindow, bool SoundOn)
     Browser->setAccessibleName(windowTitle());
     resize(440, 400);
     ShowSoundState(SoundOn);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &QWidget::close);
 }
 
 void TFormHelp::Toggle()
@@ -169,11 +215,6 @@ void TFormHelp::hideEvent(QHideEvent *Event)
 void TFormHelp::ShowSoundState(bool SoundOn)
 {
     Browser->setHtml(HelpText(SoundOn));
-}
-
-QString TFormHelp::Text() const
-{
-    return Browser->toPlainText();
 }
 
 QPoint HelpPlace(const QRect &Game, const QRect &Desk, const QSize &Help)

@@ -3,10 +3,26 @@
 
 #pragma once
 
+#include <QKeyCombination>
 #include <QString>
 #include <QWidget>
 
+#include <array>
+
 class QTextBrowser;
+
+// What a key of the game's own does; None for the keys the controls handle.
+enum class TKeyAction { None, ToggleHelp, CloseHelp, Quit, ToggleSound, SpeakState };
+
+// One of the game's keys: the key the window binds (none for the controls'
+// own), its name and what it does as the help says them, and its action.
+struct TGameKey {
+    QKeyCombination Key;
+    const char *Names;
+    const char *Does;
+    TKeyAction Action;
+};
+extern const std::array<TGameKey, 8> GameKeys;
 
 // The "how to play" page as rich text, in the player's language, with a
 // line that says whether sound is on.
@@ -22,19 +38,18 @@ QString TitleAccessibleName();
 QString TitleAccessibleDescription();
 
 // A window beside the game that explains how to play. It is not modal: the
-// game goes on and can be played while it is open. F1 or Escape closes it.
+// game goes on and can be played while it is open; the game's keys work from
+// it too.
 class TFormHelp : public QWidget {
     Q_OBJECT
 public:
-    // Game is the window it stands beside; it is the help's owner. Its keys
-    // (F1, M, Ctrl+Q) reach the game from the help too; Escape closes it.
+    // Game is the window it stands beside; it is the help's owner.
     TFormHelp(QWidget *Game, bool SoundOn);
 
     // Opens the help beside the game, or closes it when it is open.
     void Toggle();
     // Rewrites the line about sound.
     void ShowSoundState(bool SoundOn);
-    QString Text() const;
 
 protected:
     // The keyboard goes back to the game.

@@ -5,8 +5,9 @@
 
 #include "UnitBattle.h"
 #include "UnitBattler.h"
+#include "UnitChoices.h"
 #include "UnitCommon.h"
-#include "UnitForm.h"
+#include "UnitScreen.h"
 #include "UnitStory.h"
 
 #include <QCoreApplication>
@@ -36,53 +37,49 @@ const std::array<const char *, FlavourLineCount> FlavourLines{
 
 void MainMenu()
 {
-    FormMain->ClearEnemyStatus();
-    FormMain->ShowText(QCoreApplication::translate("Menu", FlavourLines[Random(FlavourLineCount)]));
-    FormMain->ClearChoices();
-    //: The main menu: look for an ordinary fight.
-    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "seeek"), MenuSeek);
-    //: The main menu: challenge the next of the seven bosses.
-    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "bosss!"), MenuBoss);
-    //: The main menu: fight the guard of the save point; beating it saves the game.
-    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "savie"), MenuSave);
+    GameScreen->ClearEnemyStatus();
+    GameScreen->ShowText(
+        QCoreApplication::translate("Menu", FlavourLines[Random(FlavourLineCount)]));
+    GameScreen->ClearChoices();
+    GameScreen->AddChoice(ChoiceSeek, MenuSeek);
+    GameScreen->AddChoice(ChoiceBoss, MenuBoss);
+    GameScreen->AddChoice(ChoiceSave, MenuSave);
 }
 
 void NewGame()
 {
-    FormMain->ClearEnemyStatus();
+    GameScreen->ClearEnemyStatus();
     RerollPlayer();
     //: A new game: the freshly rolled character's stats are shown, and the player is asked
     //: (as the spirit of the fabled axe pond asks) whether these are the stats they dropped.
-    FormMain->ShowText(
+    GameScreen->ShowText(
         QCoreApplication::translate("Menu", "あなたが落としたのはこのステータスですか？"));
-    FormMain->ClearChoices();
-    //: A new game: no, roll the character again.
-    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "noar"), RerollPlayer);
-    //: A new game: yes, keep the character and start the intro.
-    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "yest"), StartIntro);
+    GameScreen->ClearChoices();
+    GameScreen->AddChoice(ChoiceReroll, RerollPlayer);
+    GameScreen->AddChoice(ChoiceAccept, StartIntro);
     // The page is filled before it is shown, so the title gives way to a
     // finished screen.
-    ChangeScene("MAIN");
+    ChangeScene(TScene::Main);
 }
 
 // The prompt and both choices stay, so the player may roll again at will.
 void RerollPlayer()
 {
     NewPlayer();
-    FormMain->ShowPlayerStatus();
+    GameScreen->ShowPlayerStatus();
 }
 
 void MenuSeek()
 {
-    Encounter("NORMAL");
+    Encounter(TBattleKind::Normal);
 }
 
 void MenuBoss()
 {
-    Encounter("BOSS");
+    Encounter(TBattleKind::Boss);
 }
 
 void MenuSave()
 {
-    Encounter("SAVE");
+    Encounter(TBattleKind::Save);
 }

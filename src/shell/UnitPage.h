@@ -6,8 +6,17 @@
 #include <QColor>
 #include <QRect>
 
-// Facts of the main page that the window, the backdrop drawn behind it and
-// the data generator must agree on; the generator includes this header too.
+// Facts of the pages that the window, the artwork drawn on them and the data
+// generator must agree on; the generator includes this header too.
+
+// The window's client area, which each page covers whole.
+inline constexpr int PageWidth = 500;
+inline constexpr int PageHeight = 400;
+
+// The title page's panel, seen only until the first frame of its animation
+// covers it, and the ground that animation is drawn on.
+inline constexpr QColor TitlePageColour(68, 68, 68);
+inline constexpr QColor TitleGround(0, 0, 0);
 
 // The main page's ground. The backdrop's left part and the picture's fading
 // edge are painted in it so that no seam shows; the icon's die wears it too.

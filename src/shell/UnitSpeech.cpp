@@ -4,14 +4,12 @@
 #include "UnitSpeech.h"
 
 #include "UnitBattler.h"
+#include "UnitChoices.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QStringList>
-
-#include <cstring>
-#include <utility>
 
 namespace {
 
@@ -48,50 +46,11 @@ void AddSide(QStringList &Said, const QString &Stars, const TBattler &Side)
     }
 }
 
-// Each choice's caption, the game's own word, and what it does.
-const std::pair<const char *, const char *> ChoiceMeanings[] = {
-    //: Description of the status pick's "noar" button.
-    {"noar", QT_TRANSLATE_NOOP("Speech", "能力を振り直す。")},
-    //: Description of the status pick's "yest" button.
-    {"yest", QT_TRANSLATE_NOOP("Speech", "この能力で始め、物語へ進む。")},
-    //: Description of the "≫" button, in stories and fights alike.
-    {"≫", QT_TRANSLATE_NOOP("Speech", "先へ進む。ダイスが回っていれば、見えている目で止める。")},
-    //: Description of the "skipl" button under the intro.
-    {"skipl", QT_TRANSLATE_NOOP("Speech", "物語を飛ばしてメインメニューへ。")},
-    //: Description of the main menu's "seeek" button.
-    {"seeek", QT_TRANSLATE_NOOP("Speech", "戦う相手を探す。")},
-    //: Description of the main menu's "bosss!" button.
-    {"bosss!", QT_TRANSLATE_NOOP("Speech", "次のボスに挑む。")},
-    //: Description of the main menu's "savie" button.
-    {"savie", QT_TRANSLATE_NOOP("Speech", "セーブポイントの番人と戦う。勝つとセーブされる。")},
-    //: Description of the "killl" button when an enemy appears.
-    {"killl", QT_TRANSLATE_NOOP("Speech", "戦う。予測で先に動く側が決まる。")},
-    //: Description of the "escapo" button when an enemy appears.
-    {"escapo", QT_TRANSLATE_NOOP("Speech", "戦わずに逃げる。")},
-    //: Description of the "attax" button on the player's turn.
-    {"attax", QT_TRANSLATE_NOOP("Speech", "攻撃する。命中で敵の回避に挑み、次に予測で当てる。")},
-    //: Description of the "magix" button on the player's turn.
-    {"magix",
-     QT_TRANSLATE_NOOP("Speech",
-                       "魔法を使う。閃きで敵の閃きに挑み、効けば敵の命中、回避、予測が下がる。")},
-    //: Description of the "escapy" button on the player's turn.
-    {"escapy", QT_TRANSLATE_NOOP("Speech", "逃げ道を探す。右か左の片方で逃げられる。")},
-    //: Description of the right-hand way out after "escapy".
-    {"右", QT_TRANSLATE_NOOP("Speech", "右へ逃げる。")},
-    //: Description of the left-hand way out after "escapy".
-    {"左", QT_TRANSLATE_NOOP("Speech", "左へ逃げる。")},
-    //: Description of the "gmov" button after a defeat.
-    {"gmov", QT_TRANSLATE_NOOP("Speech", "ゲームを終える。")},
-};
-
 } // namespace
 
-QString ChoiceMeaning(const char *Caption)
+QString ChoiceMeaning(const TChoice &Choice)
 {
-    for (const auto &[caption, meaning] : ChoiceMeanings)
-        if (std::strcmp(caption, Caption) == 0)
-            return QCoreApplication::translate("Speech", meaning);
-    return {};
+    return QCoreApplication::translate("Speech", Choice.Meaning);
 }
 
 QString BurstMeaning()

@@ -11,6 +11,7 @@
 #include <cstddef>
 
 struct TBattler;
+struct TChoice;
 
 // What a screen reader says of the game beyond the texts of its controls.
 // Orca does not speak a label whose text changes, nor (with Qt 6.4's AT-SPI
@@ -19,10 +20,8 @@ struct TBattler;
 // said through an invisible notification.
 
 // What a choice does, for its button's accessible description: the
-// captions are playful words that do not say it. Caption is the game's own
-// word, before translation. Empty for a caption that is not a choice of the
-// game.
-QString ChoiceMeaning(const char *Caption);
+// captions are playful words that do not say it.
+QString ChoiceMeaning(const TChoice &Choice);
 
 // What the burst button's caption, "ib" or its two numbers, means.
 QString BurstMeaning();

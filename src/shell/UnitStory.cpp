@@ -4,10 +4,11 @@
 #include "UnitStory.h"
 
 #include "UnitBattler.h"
+#include "UnitChoices.h"
 #include "UnitCommon.h"
-#include "UnitForm.h"
 #include "UnitMain.h"
 #include "UnitSaveLoad.h"
+#include "UnitScreen.h"
 
 #include <QCoreApplication>
 
@@ -127,10 +128,9 @@ TNarrationStage NarrationStageAt(int32_t Step, size_t LineCount)
 // Blanks the message area and offers "≫" for the narration's steps.
 void BeginNarration(TProcedure Step)
 {
-    FormMain->ShowText({});
-    FormMain->ClearChoices();
-    //: The one choice that reads on to the next message (and stops the rolling dice).
-    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "≫"), Step);
+    GameScreen->ShowText({});
+    GameScreen->ClearChoices();
+    GameScreen->AddChoice(ChoiceNext, Step);
     StoryStep = 0;
 }
 
@@ -139,7 +139,7 @@ void NarrationStep(const std::array<const char *, LineCount> &Lines, TProcedure 
 {
     switch (NarrationStageAt(StoryStep, LineCount)) {
     case TNarrationStage::Line:
-        FormMain->ShowText(QCoreApplication::translate("Story", Lines[StoryStep]));
+        GameScreen->ShowText(QCoreApplication::translate("Story", Lines[StoryStep]));
         break;
     case TNarrationStage::Close:
         Close();
@@ -157,14 +157,14 @@ void CloseEndingA()
     // player has been told of a failure.
     if (!SaveGame(Player, ApplicationTitle))
         ReportWriteFailure();
-    FormMain->ShowText(QCoreApplication::translate("Story", EndingATitle));
-    FormMain->ClearChoices();
+    GameScreen->ShowText(QCoreApplication::translate("Story", EndingATitle));
+    GameScreen->ClearChoices();
 }
 
 void CloseEndingB()
 {
-    FormMain->ShowText(QCoreApplication::translate("Story", EndingBTitle));
-    FormMain->ClearChoices();
+    GameScreen->ShowText(QCoreApplication::translate("Story", EndingBTitle));
+    GameScreen->ClearChoices();
 }
 
 } // namespace
@@ -172,8 +172,7 @@ void CloseEndingB()
 void StartIntro()
 {
     BeginNarration(IntroStep);
-    //: The intro's choice that skips the rest of it.
-    FormMain->AddChoice(QT_TRANSLATE_NOOP("Choice", "skipl"), MainMenu);
+    GameScreen->AddChoice(ChoiceSkip, MainMenu);
 }
 
 void IntroStep()

@@ -7,7 +7,6 @@
 #include "UnitForm.h"
 #include "UnitInstance.h"
 #include "UnitLanguage.h"
-#include "UnitSaveLoad.h"
 
 #include <QApplication>
 #include <QDir>
@@ -65,6 +64,78 @@ void CloseOnTermination()
     sigaction(SIGINT, &action, nullptr);
 }
 
+// The launcher's word on a player folder it could not prepare: a start from
+// the desktop menu has no terminal to show it. True when that was the job.
+bool ShowLauncherRefusal()
+{
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() != 3 || arguments[1] != QLatin1String("--cannot-start"))
+        return false;
+    Alert(arguments[2]);
+    return true;
+}
+
+// The exit status when another game holds the folder, nothing when this is
+// the folder's only game.
+std::optional<int> RefuseSecondGame(TInstanceGuard &Guard)
+{
+    if (Guard.First())
+        return std::nullopt;
+    if (Guard.AskedToFront()) {
+        std::fprintf(stderr, "vantik: the game already runs in this folder; "
+                             "its window was brought to the front\n");
+        return 0;
+    }
+    // Its game runs in another session or on another computer that shares
+    // the folder: nothing here can show it.
+    const QString reason = QStringLiteral("another game holds this folder (%1) and does "
+                                          "not answer: it runs in another session or on "
+                                          "another computer")
+                               .arg(QDir::currentPath());
+    std::fprintf(stderr, "vantik: %s\n", reason.toLocal8Bit().constData());
+    Alert(reason);
+    return 1;
+}
+
+// The window, or null when a missing data file ends the program before it
+// shows.
+std::unique_ptr<TFormMain> MakeWindow()
+{
+    try {
+        return std::make_unique<TFormMain>();
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "vantik: %s\n", error.what());
+        Alert(QString::fromLocal8Bit(error.what()));
+        return nullptr;
+    }
+}
+
+// Runs the game in the application app and returns its exit status.
+int PlayGame()
+{
+    if (ShowLauncherRefusal())
+        return 1;
+    CloseOnTermination();
+    std::optional<TInstanceGuard> guard(std::in_place);
+    if (const std::optional<int> refused = RefuseSecondGame(*guard))
+        return *refused;
+    std::unique_ptr<TFormMain> form = MakeWindow();
+    if (!form)
+        return 1;
+    guard->SetWindow(form.get());
+    MainWindow = form.get();
+    // Asked to end while a message box of the start was shown.
+    if (TerminationAsked)
+        return 0;
+    form->show();
+    const int status = QApplication::exec();
+    form.reset();
+    // Its socket removed before a quick exit can skip that.
+    guard.reset();
+    TLumeWave::EndNowIfSoundStarted(status);
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -78,53 +149,7 @@ int main(int argc, char **argv)
         QApplication::setQuitOnLastWindowClosed(false);
         // The player's language, before any text is shown.
         UseLanguage(ChooseLanguage(TLocaleSettings::OfProcess(), InstalledCatalogs()));
-
-        // The launcher's word on a player folder it could not prepare: a
-        // start from the desktop menu has no terminal to show it.
-        const QStringList arguments = QApplication::arguments();
-        if (arguments.size() == 3 && arguments[1] == QLatin1String("--cannot-start")) {
-            Alert(arguments[2]);
-            return 1;
-        }
-        CloseOnTermination();
-        std::optional<TInstanceGuard> guard(std::in_place);
-        if (!guard->First()) {
-            if (guard->AskedToFront()) {
-                std::fprintf(stderr, "vantik: the game already runs in this folder; "
-                                     "its window was brought to the front\n");
-                return 0;
-            }
-            // Its game runs in another session or on another computer that
-            // shares the folder: nothing here can show it.
-            const QString reason = QStringLiteral("another game holds this folder (%1) and does "
-                                                  "not answer: it runs in another session or on "
-                                                  "another computer")
-                                       .arg(QDir::currentPath());
-            std::fprintf(stderr, "vantik: %s\n", reason.toLocal8Bit().constData());
-            Alert(reason);
-            return 1;
-        }
-
-        std::unique_ptr<TFormMain> form;
-        try {
-            form = std::make_unique<TFormMain>();
-        } catch (const std::exception &error) {
-            // A missing data file ends the program before its window shows.
-            std::fprintf(stderr, "vantik: %s\n", error.what());
-            Alert(QString::fromLocal8Bit(error.what()));
-            return 1;
-        }
-        guard->SetWindow(form.get());
-        MainWindow = form.get();
-        // Asked to end while a message box of the start was shown.
-        if (TerminationAsked)
-            return 0;
-        form->show();
-        status = QApplication::exec();
-        form.reset();
-        // Its socket removed before a quick exit can skip that.
-        guard.reset();
-        TLumeWave::EndNowIfSoundStarted(status);
+        status = PlayGame();
     }
     // Everything of ours is freed by now, and no sound server connection is
     // left to race the libraries' exit handlers.

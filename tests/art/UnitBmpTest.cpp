@@ -224,7 +224,7 @@ class ArtInWindow : public GameHarness {};
 TEST_F(ArtInWindow, MainPageShowsTheBackdrop)
 {
     StartGame();
-    ChangeScene(ToSjis("MAIN"));
+    ChangeScene(TScene::Main);
     const QImage page = Controls().PageMain->grab().toImage();
     ASSERT_EQ(page.size(), QSize(500, 400));
     // Below the stat rows, inside the message panel, left of any text.
@@ -238,10 +238,10 @@ TEST_F(ArtInWindow, MainPageShowsTheBackdrop)
 TEST_F(ArtInWindow, TitleTimerPaintsThePaintBoxAndClosingFreesTheSurfaces)
 {
     StartGame();
-    ASSERT_EQ(CurrentScene, "TITLE");
+    ASSERT_EQ(CurrentScene, TScene::Title);
     Advance(60);
     EXPECT_EQ(TitleFrameCount, 1);
-    const QImage shown = Controls().PntTitle->Canvas();
+    const QImage shown = Controls().PntTitle->grab().toImage();
     ASSERT_EQ(shown.size(), QSize(500, 400));
     EXPECT_EQ(shown.convertToFormat(QImage::Format_BGR888), TitleSurface->Picture());
     StopGame();

@@ -21,7 +21,7 @@ protected:
     {
         GameHarness::SetUp();
         StartGame();
-        ChangeScene("MAIN");
+        ChangeScene(TScene::Main);
         // Start-up seeds from the clock; the tests want known draws.
         RandSeed = 2024;
         Player = TBattler{};
@@ -43,7 +43,7 @@ protected:
     }
 
     // Opens a fight of the given kind against an enemy that never bursts.
-    void Meet(const char *Kind)
+    void Meet(TBattleKind Kind)
     {
         Encounter(Kind);
         BurstChance = 0;

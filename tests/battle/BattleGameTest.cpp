@@ -183,7 +183,10 @@ TEST_F(BattleGameTest, ExtremeRecordsPlayWithoutFault)
                 // Take the defeat's own exit once, then play on with the same record.
                 Click("gmov");
                 EXPECT_TRUE(ApplicationTerminated());
-                ResetApplicationTerminated();
+                // A new window, for the application has been told to end.
+                StopGame();
+                StartGame();
+                ChangeScene(TScene::Main);
                 Player = records[r];
             }
             MainMenu();
@@ -196,7 +199,7 @@ TEST_F(BattleGameTest, ExtremeRecordsPlayWithoutFault)
 
 TEST_F(BattleGameTest, SumsAreShownAndComparedWithoutWrapping)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     Player.Name.Length = 255;
     for (char &c : Player.Name.Chars)
         c = 'N';
@@ -217,7 +220,7 @@ TEST_F(BattleGameTest, SumsAreShownAndComparedWithoutWrapping)
 
 TEST_F(BattleGameTest, HitPointsStopAtTheLowestValue)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     SetStats(Enemy, 0, 0, 0, 0, 0);
     Enemy.HP = Int32Min;
     // The player hits on 50 + 99 and the enemy fails to evade on 0 + 0.
@@ -238,7 +241,7 @@ TEST_F(BattleGameTest, HitPointsStopAtTheLowestValue)
 
 TEST_F(BattleGameTest, InitiativeWithOutOfRangePredict)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     auto share = [this](int32_t P, int32_t E) {
         Player.Predict = P;
         Enemy.Predict = E;
@@ -260,7 +263,7 @@ TEST_F(BattleGameTest, InitiativeWithOutOfRangePredict)
 
 TEST_F(BattleGameTest, EnemyChoiceWithOutOfRangeWeights)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     auto casts = [](int Trials) {
         int n = 0;
         for (int i = 0; i < Trials; ++i)
@@ -291,7 +294,7 @@ TEST_F(BattleGameTest, EnemyChoiceWithOutOfRangeWeights)
 
 TEST_F(BattleGameTest, GrowthAndRecoveryAcrossTheWholeRange)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     int32_t value = Int32Min;
     EXPECT_TRUE(GrowStat(QString::fromUtf8("命中"), value, Int32Max));
     EXPECT_EQ(value, Int32Min + 429496730);
@@ -320,7 +323,7 @@ TEST_F(BattleGameTest, BossIndexStopsAtTheHighestValue)
 {
     SetStats(Player, 100, 100, 100, 100, 100);
     Player.BossIndex = Int32Max;
-    Meet("BOSS");
+    Meet(TBattleKind::Boss);
     StartReward();
     BattleStage = 6;
     Click("≫");
@@ -330,7 +333,7 @@ TEST_F(BattleGameTest, BossIndexStopsAtTheHighestValue)
 
 TEST_F(BattleGameTest, TakenNameIsCutToTheRecord)
 {
-    Meet("BOSS");
+    Meet(TBattleKind::Boss);
     Enemy.Name.Length = 255;
     for (char &c : Enemy.Name.Chars)
         c = 'Q';

@@ -84,7 +84,7 @@ protected:
     void BeatSaveGuardWhoseSaveFails()
     {
         SetStats(Player, 100, 100, 100, 100, 100);
-        Meet("SAVE");
+        Meet(TBattleKind::Save);
         WinByAttack();
         Hush();
         Alerts.clear();
@@ -112,25 +112,25 @@ protected:
 
 TEST_F(BattleTest, EncounterShowsTheEnemyAndOffersFightOrFlight)
 {
-    Encounter("NORMAL");
-    EXPECT_EQ(BattleKind, "NORMAL");
+    Encounter(TBattleKind::Normal);
+    EXPECT_EQ(BattleKind, TBattleKind::Normal);
     EXPECT_EQ(Message(), "殺すべきもの、あいつがあらわれた。");
     EXPECT_EQ(Choices(), (Strings{"killl", "escapo"}));
     EXPECT_EQ(TextOf(Controls().LabEnemyStatus0), std::to_string(Enemy.Hit));
 
     Player.BaseHit = 100;
-    Encounter("SAVE");
+    Encounter(TBattleKind::Save);
     EXPECT_EQ(Enemy.BaseHit, 100);
     EXPECT_EQ(Message(), "殺すべきもの、セーブガードがあらわれた。");
 
     Player.BossIndex = 2;
-    Encounter("BOSS");
+    Encounter(TBattleKind::Boss);
     EXPECT_EQ(Message(), "殺すべきもの、アルフがあらわれた。");
 }
 
 TEST_F(BattleTest, FleeingBeforeTheFightAlwaysWorks)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     Click("escapo");
     EXPECT_EQ(Message(), "と見せかけて逃げた。");
     EXPECT_EQ(Sound(), "dat/thathatha.wav");
@@ -141,7 +141,7 @@ TEST_F(BattleTest, FleeingBeforeTheFightAlwaysWorks)
 
 TEST_F(BattleTest, InitiativeMessageNamesTheSideThatGoesFirst)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     Player.Predict = 10;
     Enemy.Predict = 0;
     Hush();
@@ -154,7 +154,7 @@ TEST_F(BattleTest, InitiativeMessageNamesTheSideThatGoesFirst)
     EXPECT_EQ(Message(), "どうする？");
     EXPECT_EQ(Choices(), TurnChoices);
 
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     Player.Predict = 0;
     Enemy.Predict = 10;
     Click("killl");
@@ -165,7 +165,7 @@ TEST_F(BattleTest, InitiativeMessageNamesTheSideThatGoesFirst)
 
 TEST_F(BattleTest, InitiativeChancesFollowThePredictValues)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     constexpr int trials = 4000;
     struct Case {
         int32_t player, enemy;
@@ -193,7 +193,7 @@ TEST_F(BattleTest, InitiativeChancesFollowThePredictValues)
 
 TEST_F(BattleTest, AttackMissesAt99)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     Player.Hit = 40;
     PlayerTurn();
     Click("attax");
@@ -215,7 +215,7 @@ TEST_F(BattleTest, AttackMissesAt99)
 
 TEST_F(BattleTest, AttackThatTheEnemyFailsToEvadeHits)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     SetStats(Enemy, 10, 20, 30, 40, 0);
     const int32_t hp = Enemy.HP = 3;
     Player.Hit = 40;
@@ -238,7 +238,7 @@ TEST_F(BattleTest, AttackThatTheEnemyFailsToEvadeHits)
 
 TEST_F(BattleTest, EvadedAttackComesDownToThePlayersPredict)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     SetStats(Enemy, 10, 20, 30, 40, 0);
     Enemy.HP = 3;
     Player.Predict = 10;
@@ -259,7 +259,7 @@ TEST_F(BattleTest, EvadedAttackComesDownToThePlayersPredict)
 
 TEST_F(BattleTest, StepReadsTheDiceTheTicksLeft)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     Player.Hit = 40;
     PlayerTurn();
     Click("attax");
@@ -277,7 +277,7 @@ TEST_F(BattleTest, StepReadsTheDiceTheTicksLeft)
 
 TEST_F(BattleTest, IdeaBurstForcesAHundredEvenWithStatZero)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     SetStats(Enemy, 10, 20, 30, 40, 0);
     Player.Hit = 0;
     Player.Reason = 100;
@@ -297,7 +297,7 @@ TEST_F(BattleTest, IdeaBurstForcesAHundredEvenWithStatZero)
 
 TEST_F(BattleTest, CastingDecaysFlashAfterTheLineWhateverTheOutcome)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     SetStats(Enemy, 10, 20, 30, 5, 0);
     struct Case {
         int32_t flash, after;
@@ -323,7 +323,7 @@ TEST_F(BattleTest, CastingDecaysFlashAfterTheLineWhateverTheOutcome)
 
 TEST_F(BattleTest, ResistedSpellIsSeenThrough)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     SetStats(Enemy, 10, 20, 30, 5, 0);
     Player.Flash = 50;
     PlayerTurn();
@@ -343,7 +343,7 @@ TEST_F(BattleTest, ResistedSpellIsSeenThrough)
 
 TEST_F(BattleTest, WorkingSpellCutsTheEnemyToTwoThirds)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     SetStats(Enemy, 1, 2, 3, 5, 0);
     Player.Flash = 50;
     PlayerTurn();
@@ -378,7 +378,7 @@ TEST_F(BattleTest, WorkingSpellCutsTheEnemyToTwoThirds)
 
 TEST_F(BattleTest, EscapeOffersRightThenLeftAndOneOfThemWorks)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     RandSeed = SeedForDraws(3, {0});
     PlayerTurn();
     Click("escapy");
@@ -407,7 +407,7 @@ TEST_F(BattleTest, EscapeOffersRightThenLeftAndOneOfThemWorks)
 
 TEST_F(BattleTest, EnemyChoiceWeighsAttackAgainstMagic)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     // A = 140 div 4 + 100 = 135, M = 180 div 4 + 10 = 55.
     SetStats(Enemy, 40, 40, 40, 30, 0);
     SetStats(Player, 50, 50, 50, 20, 0);
@@ -427,7 +427,7 @@ TEST_F(BattleTest, EnemyChoiceWeighsAttackAgainstMagic)
 
 TEST_F(BattleTest, EnemyWithoutMagicWeightStillCastsFromTheStats)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     AttackWeight = 1;
     MagicWeight = 0;
     SetStats(Enemy, 0, 0, 0, 0, 0);
@@ -450,7 +450,7 @@ protected:
     void SetUp() override
     {
         BattleTest::SetUp();
-        Meet("NORMAL");
+        Meet(TBattleKind::Normal);
         SetStats(Enemy, 50, 20, 30, 0, 0);
         SetStats(Player, 0, 0, 0, 0, 0);
         MagicWeight = 0; // with the player's stats at 0 the enemy always attacks
@@ -522,7 +522,7 @@ TEST_F(EnemyAttackTest, LastHitPointLostOffersTheDefeat)
 
 TEST_F(BattleTest, EnemySpellDecaysItsFlashAndCanBeSeenThrough)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     SetStats(Enemy, 50, 20, 30, 10, 0);
     Player.Flash = 20;
     FormMain->ShowEnemyStatus();
@@ -549,7 +549,7 @@ TEST_F(BattleTest, EnemySpellDecaysItsFlashAndCanBeSeenThrough)
 
 TEST_F(BattleTest, EnemySpellThatWorksCutsThePlayer)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     SetStats(Enemy, 50, 20, 30, 10, 0);
     SetStats(Player, 1, 2, 99, 20, 0);
     EnemyMagic();
@@ -573,7 +573,7 @@ TEST_F(BattleTest, EnemySpellThatWorksCutsThePlayer)
 // sound, and a debug build stops on an assertion.
 TEST_F(BattleTest, StageOutsideTheStepIsPassedOver)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     const struct {
         TProcedure Start, Step;
         int32_t Stage, After;
@@ -608,7 +608,7 @@ TEST_F(BattleTest, StageOutsideTheStepIsPassedOver)
 
 TEST_F(BattleTest, VictoryGrowsOneStatPerClickThenRecovers)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     SetStats(Enemy, 55, 60, 61, 50, 40);
     Enemy.MaxHP = 3;
     Player.HP = 1;
@@ -668,7 +668,7 @@ TEST_F(BattleTest, GrowthIsATenthOfTheGapRoundedUp)
 
 TEST_F(BattleTest, GrowthTeachesTheEnemysBaseNotItsWornStats)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     SetStats(Enemy, 100, 0, 0, 0, 0);
     Enemy.MaxHP = 1;
     SetStats(Player, 50, 50, 50, 50, 50);
@@ -680,7 +680,7 @@ TEST_F(BattleTest, GrowthTeachesTheEnemysBaseNotItsWornStats)
 
 TEST_F(BattleTest, FullHPGrowsMaxHPInstead)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     SetStats(Enemy, 0, 0, 0, 0, 0);
     Enemy.MaxHP = 5;
     Player.MaxHP = Player.HP = 3;
@@ -696,7 +696,7 @@ TEST_F(BattleTest, FullHPGrowsMaxHPInstead)
 
 TEST_F(BattleTest, RecoveryIsCappedByTheEnemysMaxHP)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     Enemy.MaxHP = 3;
     Player.MaxHP = 5;
     Player.HP = 4;
@@ -710,7 +710,7 @@ TEST_F(BattleTest, RecoveryIsCappedByTheEnemysMaxHP)
 
 TEST_F(BattleTest, VictoryWithNothingToGainFinishesOnTheFirstClick)
 {
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     SetStats(Enemy, 0, 0, 0, 0, 0);
     Enemy.MaxHP = 1;
     WinByAttack();
@@ -721,7 +721,7 @@ TEST_F(BattleTest, VictoryWithNothingToGainFinishesOnTheFirstClick)
 TEST_F(BattleTest, SaveGuardVictorySavesEvenWhenNothingGrew)
 {
     SetStats(Player, 100, 100, 100, 100, 100);
-    Meet("SAVE");
+    Meet(TBattleKind::Save);
     WinByAttack();
     EXPECT_FALSE(QFile::exists("save.dat"));
     Hush();
@@ -767,7 +767,7 @@ TEST_F(BattleTest, SavePointOnAFullDiskKeepsTheOldSaveAndSaysSo)
     StartGame();
     Pass();
     EXPECT_EQ(Alerts.size(), 1u) << "no report at the next start";
-    EXPECT_EQ(CurrentScene, "MAIN");
+    EXPECT_EQ(CurrentScene, TScene::Main);
     EXPECT_EQ(Player.BaseHit, 50) << "the old record is back";
     EXPECT_EQ(RecordBytes(Player), old);
     StopGame();
@@ -779,7 +779,7 @@ TEST_F(BattleTest, BeatenBossGivesItsNameAndTheNextBoss)
     SetStats(Player, 100, 100, 100, 100, 100);
     Player.BossIndex = 0;
     Player.HP = 1;
-    Meet("BOSS");
+    Meet(TBattleKind::Boss);
     Hush();
     WinByAttack();
     EXPECT_EQ(Message(), "rを殺した！");
@@ -807,7 +807,7 @@ TEST_F(BattleTest, BossesFinishByTheirIndex)
     for (const Case c : {Case{4, MenuSeek}, Case{5, EndingAStep}, Case{6, EndingBStep}}) {
         Player.BossIndex = c.index;
         Player.HP = Player.MaxHP = 7;
-        Meet("BOSS");
+        Meet(TBattleKind::Boss);
         WinByAttack();
         if (c.index != 6) {
             ASSERT_TRUE(Offers(TakeBossName)) << c.index;
@@ -824,7 +824,7 @@ TEST_F(BattleTest, LastBossKeepsItsName)
 {
     SetStats(Player, 100, 100, 100, 100, 100);
     Player.BossIndex = 6;
-    Meet("BOSS");
+    Meet(TBattleKind::Boss);
     WinByAttack();
     EXPECT_EQ(Message(), "祖を殺した！");
     EXPECT_EQ(Player.Name.Str(), ToSjis("あなた"));
@@ -836,7 +836,7 @@ TEST_F(BattleTest, DefeatEndsTheProgramWithoutSaving)
 {
     ASSERT_TRUE(WriteSaveFile("old"));
 
-    Meet("NORMAL");
+    Meet(TBattleKind::Normal);
     SetStats(Enemy, 50, 20, 30, 0, 0);
     SetStats(Player, 0, 0, 0, 0, 0);
     MagicWeight = 0;

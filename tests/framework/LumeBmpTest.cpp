@@ -377,7 +377,7 @@ TEST(LumeBmp, PaintBoxesShowEveryChangeThoughOnlyChangesAreCopied)
         default: {
             const int which = pick(0, 3) == 0 ? 1 : 0;
             CopyToPaintBox(bitmap, boxes[which]);
-            ASSERT_EQ(boxes[which].Canvas().convertToFormat(QImage::Format_BGR888),
+            ASSERT_EQ(boxes[which].grab().toImage().convertToFormat(QImage::Format_BGR888),
                       std::as_const(bitmap).Picture())
                 << "box " << which;
         }
@@ -443,7 +443,7 @@ TEST(LumeBmp, PaintBoxShowsEveryPixelOfTheCopyExactly)
     box.setGeometry(7, 4, 37, 70);
     CopyToPaintBox(bitmap, box);
     const QImage expected = std::as_const(bitmap).Picture().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(box.Canvas(), expected);
+    EXPECT_EQ(box.grab().toImage().convertToFormat(QImage::Format_RGB32), expected);
     // Painted into an image of its own format (as the window's backing store
     // is), at the box's place on the page, and only the parts asked for.
     QImage shown(50, 80, QImage::Format_RGB32);

@@ -16,7 +16,7 @@ TEST(LumePaintBox, ShowsTheBitmapCopiedOntoIt)
     TLumePaintBox box(nullptr);
     box.resize(30, 20);
     CopyToPaintBox(bitmap, box);
-    EXPECT_EQ(box.Canvas().pixelColor(10, 10), QColor(7, 6, 5));
+    EXPECT_EQ(box.grab().toImage().pixelColor(10, 10), QColor(7, 6, 5));
 }
 
 TEST(LumePaintBox, ShowsWholeTheSurfaceCopiedAfterAnother)
@@ -30,7 +30,7 @@ TEST(LumePaintBox, ShowsWholeTheSurfaceCopiedAfterAnother)
     box.resize(30, 20);
     for (TLumeBitmap *surface : {&first, &second, &first, &second}) {
         CopyToPaintBox(*surface, box);
-        ASSERT_EQ(box.Canvas().convertToFormat(QImage::Format_BGR888),
+        ASSERT_EQ(box.grab().toImage().convertToFormat(QImage::Format_BGR888),
                   std::as_const(*surface).Picture());
         surface->SetPenColour(QColor(255, 0, 0));
         surface->MoveTo(0, 3);

@@ -53,16 +53,8 @@ protected:
 
 class FormTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        Log.clear();
-        ResetApplicationTerminated();
-    }
-    void TearDown() override
-    {
-        Form = nullptr;
-        ResetApplicationTerminated();
-    }
+    void SetUp() override { Log.clear(); }
+    void TearDown() override { Form = nullptr; }
 };
 
 } // namespace
@@ -168,4 +160,7 @@ TEST_F(FormTest, ClosingTheWindowRequestsTermination)
     EXPECT_FALSE(ApplicationTerminated());
     form.close();
     EXPECT_TRUE(ApplicationTerminated());
+    // A new window's session has not been told to end.
+    TLumeForm next(100, 100);
+    EXPECT_FALSE(ApplicationTerminated());
 }

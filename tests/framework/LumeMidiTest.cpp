@@ -10,6 +10,7 @@
 
 #include <dlfcn.h>
 
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -35,14 +36,13 @@ TEST(MidiHolderTest, SelectsTheDefaultDeviceAndUnloadsAtTheEnd)
 {
     {
         TLumeMidi midi(QStringLiteral(VANTIK_MIDI_FOLDER));
-        ASSERT_TRUE(midi.Active());
-        ASSERT_TRUE(midi.Loaded());
         EXPECT_EQ(MidiLibraryDevice(), -1);
         midi.StopMidi();
     }
     EXPECT_EQ(MidiLibraryDevice(), std::nullopt);
-    TLumeMidi again;
-    EXPECT_TRUE(again.Active());
+    // Its end gave the claim back: the next holder loads the library again.
+    TLumeMidi again(QStringLiteral(VANTIK_MIDI_FOLDER));
+    EXPECT_EQ(MidiLibraryDevice(), -1);
 }
 
 TEST(MidiHolderTest, MissingLibraryLeavesAnInertHolder)
@@ -50,26 +50,29 @@ TEST(MidiHolderTest, MissingLibraryLeavesAnInertHolder)
     // The test program's folder holds no MIDI library.
     {
         TLumeMidi midi;
-        EXPECT_TRUE(midi.Active());
-        EXPECT_FALSE(midi.Loaded());
+        EXPECT_EQ(MidiLibraryDevice(), std::nullopt);
         midi.StopMidi();
     }
-    TLumeMidi again;
-    EXPECT_TRUE(again.Active());
+    TLumeMidi again(QStringLiteral(VANTIK_MIDI_FOLDER));
+    EXPECT_EQ(MidiLibraryDevice(), -1);
 }
 
 TEST(MidiHolderTest, SecondInstanceIsGuardedAndLeavesTheFirstAlone)
 {
-    TLumeMidi first(QStringLiteral(VANTIK_MIDI_FOLDER));
-    ASSERT_TRUE(first.Loaded());
+    auto first = std::make_unique<TLumeMidi>(QStringLiteral(VANTIK_MIDI_FOLDER));
+    ASSERT_EQ(MidiLibraryDevice(), -1);
     {
+        // Its end would free the library, were it the owner.
         TLumeMidi second(QStringLiteral(VANTIK_MIDI_FOLDER));
-        EXPECT_FALSE(second.Active());
-        EXPECT_FALSE(second.Loaded());
     }
     EXPECT_EQ(MidiLibraryDevice(), -1);
-    TLumeMidi third;
-    EXPECT_FALSE(third.Active());
+    {
+        // The first still owns the claim: a third is inert too.
+        TLumeMidi third(QStringLiteral(VANTIK_MIDI_FOLDER));
+    }
+    EXPECT_EQ(MidiLibraryDevice(), -1);
+    first.reset();
+    EXPECT_EQ(MidiLibraryDevice(), std::nullopt);
 }
 
 // A damaged library is refused before it is loaded, naming the file: loading
@@ -96,8 +99,8 @@ TEST(MidiHolderTest, DamagedLibraryIsReportedNotLoaded)
                 << error.what();
         }
         // The refused holder gave its one-instance claim back.
-        TLumeMidi again;
-        EXPECT_TRUE(again.Active());
+        TLumeMidi again(QStringLiteral(VANTIK_MIDI_FOLDER));
+        EXPECT_EQ(MidiLibraryDevice(), -1);
     }
 }
 

@@ -123,3 +123,21 @@ TEST(IntToAlf, OutOfRangeReportsReadsALineAndReturnsASpace)
     EXPECT_EQ(b, ' ');
     EXPECT_EQ(output.str(), "error in IntToAlf(52)\nerror in IntToAlf(-1)\n");
 }
+
+TEST(LumeClaim, OneOwnerAtATimeAndOnlyItsEndFreesTheClaim)
+{
+    bool taken = false;
+    {
+        const TLumeClaim first(taken);
+        EXPECT_TRUE(first.Owns());
+        {
+            const TLumeClaim second(taken);
+            EXPECT_FALSE(second.Owns());
+        }
+        // The second one's end did not free the first one's claim.
+        EXPECT_TRUE(taken);
+        EXPECT_FALSE(TLumeClaim(taken).Owns());
+    }
+    EXPECT_FALSE(taken);
+    EXPECT_TRUE(TLumeClaim(taken).Owns());
+}

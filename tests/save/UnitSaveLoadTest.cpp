@@ -228,10 +228,10 @@ TEST_F(SaveLoadTest, SaveMadeInOneLanguageLoadsAlikeInAnother)
             const TLanguageScope language(QString::fromLatin1(c.Made));
             ASSERT_TRUE(language.Loaded());
             StartGame();
-            ChangeScene("MAIN");
+            ChangeScene(TScene::Main);
             Player = SampleRecord();
             Player.BossIndex = 1;
-            Encounter("BOSS");
+            Encounter(TBattleKind::Boss);
             EnemyDefeated();
             Click("≫");
             EXPECT_NE(Message().find(c.TakenNameShown), std::string::npos) << Message();
@@ -455,7 +455,7 @@ TEST_F(SaveLoadTest, SpecialFilesAsSaveAreRefusedWithoutWaiting)
         Pass();
         EXPECT_LT(waited, 2000) << "ms before the window was built";
         EXPECT_EQ(Alerts, std::vector<std::string>{ReadFailureText});
-        EXPECT_EQ(CurrentScene, "TITLE");
+        EXPECT_EQ(CurrentScene, TScene::Title);
         StopGame();
         Alerts.clear();
     }
@@ -501,7 +501,7 @@ TEST_F(SaveLoadTest, StartWithValidSaveOpensMainMenuWithPlayerDrawn)
     StartGame();
     Pass();
     EXPECT_TRUE(Alerts.empty());
-    EXPECT_EQ(CurrentScene, "MAIN");
+    EXPECT_EQ(CurrentScene, TScene::Main);
     EXPECT_TRUE(Controls().PageMain->isVisibleTo(FormMain));
     EXPECT_FALSE(Controls().PageTitle->isVisibleTo(FormMain));
     EXPECT_EQ(Choices(), MenuChoices);
@@ -522,7 +522,7 @@ TEST_F(SaveLoadTest, StartWithDamagedSaveShowsTitleAndOneReport)
     for (int i = 0; i < 3; ++i)
         Advance(60);
     EXPECT_EQ(Alerts, std::vector<std::string>{BadContentText});
-    EXPECT_EQ(CurrentScene, "TITLE");
+    EXPECT_EQ(CurrentScene, TScene::Title);
     EXPECT_TRUE(Controls().PageTitle->isVisibleTo(FormMain));
 }
 

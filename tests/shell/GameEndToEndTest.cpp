@@ -1061,10 +1061,10 @@ protected:
     {
         Launch(20240611);
         // The title page animates until it is clicked.
-        const QImage first = Controls().PntTitle->Canvas();
+        const QImage first = Controls().PntTitle->grab().toImage();
         for (int i = 0; i < 5; ++i)
             Advance(51);
-        EXPECT_NE(Controls().PntTitle->Canvas(), first);
+        EXPECT_NE(Controls().PntTitle->grab().toImage(), first);
 
         OpenStatusPick();
         RollCharacter(4, 20);

@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -253,7 +254,8 @@ TEST_F(PseudoLanguageTest, AWholeGameShowsOnlyTheCatalogsWords)
     Launch(20240611);
     {
         const TFormHelp help(FormMain, true);
-        ExpectText("help", help.windowTitle() + help.Text(), true);
+        ExpectText("help", help.windowTitle() + help.findChild<QTextBrowser *>()->toPlainText(),
+                   true);
     }
     ClickWidget(Controls().PntTitle);
     ExpectTranslated();

@@ -17,7 +17,7 @@ protected:
     {
         GameHarness::SetUp();
         StartGame();
-        ChangeScene("MAIN");
+        ChangeScene(TScene::Main);
         Player.Reason = Player.BaseReason = 100;
         Enemy.Reason = Enemy.BaseReason = 50;
     }

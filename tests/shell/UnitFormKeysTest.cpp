@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QWindow>
 
@@ -95,7 +96,7 @@ TEST_F(KeyboardPlay, TheTitlePageStartsFromEnterOrSpace)
         SCOPED_TRACE(key);
         Restart();
         Press(key, modifiers);
-        EXPECT_EQ(CurrentScene, "MAIN");
+        EXPECT_EQ(CurrentScene, TScene::Main);
         EXPECT_EQ(FocusedCaption(), "noar");
         // The keys press the focused choice too: "noar" rolls again.
         const TBattler before = Player;
@@ -167,7 +168,7 @@ TEST_F(KeyboardPlay, IdeaBurstAndHelpBesideTheRollingDice)
     EXPECT_EQ(FocusedCaption(), "≫") << "the focus stayed on the spent \"ib\"";
     for (Qt::Key close : {Qt::Key_F1, Qt::Key_Escape}) {
         Press(Qt::Key_F1);
-        TFormHelp *help = FormMain->HelpWindow();
+        const auto *help = FormMain->findChild<TFormHelp *>();
         ASSERT_NE(help, nullptr);
         EXPECT_TRUE(help->isVisible());
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -190,13 +191,15 @@ TEST_F(KeyboardPlay, TheSoundSwitchSilencesAndIsRemembered)
 {
     ASSERT_TRUE(WavePlayer->SoundOn());
     Press(Qt::Key_F1);
-    const QString helpWithSound = FormMain->HelpWindow()->Text();
+    const auto *help = FormMain->findChild<QTextBrowser *>();
+    ASSERT_NE(help, nullptr);
+    const QString helpWithSound = help->toPlainText();
     Press(Qt::Key_M);
     EXPECT_FALSE(WavePlayer->SoundOn());
     EXPECT_TRUE(QTest::qWaitFor([] { return !ThisProcessSounds(); }, 1000))
         << "the title music plays on";
     EXPECT_EQ(WavePlayer->FileName, WaveTitleMusic) << "the game's own record of its sound";
-    EXPECT_NE(FormMain->HelpWindow()->Text(), helpWithSound) << "the help still says sound is on";
+    EXPECT_NE(help->toPlainText(), helpWithSound) << "the help still says sound is on";
     EXPECT_TRUE(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + "/vantik/vantik.conf"));
 
     // Read back before the next start's title music.

@@ -64,11 +64,11 @@ TEST_F(MainMenuTest, FlavourLinesAreShortSingleSentences)
 TEST_F(MainMenuTest, TitleClickOpensStatusPickWithARolledPlayer)
 {
     StartGame();
-    ASSERT_EQ(CurrentScene, "TITLE");
+    ASSERT_EQ(CurrentScene, TScene::Title);
     FormMain->ShowEnemyStatus();
     ClickWidget(Controls().PntTitle);
 
-    EXPECT_EQ(CurrentScene, "MAIN");
+    EXPECT_EQ(CurrentScene, TScene::Main);
     EXPECT_TRUE(Controls().PageMain->isVisibleTo(FormMain));
     EXPECT_FALSE(Controls().PageTitle->isVisibleTo(FormMain));
     EXPECT_EQ(Message(), StatusPrompt);
@@ -134,11 +134,12 @@ TEST_F(MainMenuTest, MenuChoicesOpenTheirFights)
     Click("yest");
     Click("skipl");
     ASSERT_EQ(Choices(), MenuChoices);
-    const std::vector<std::pair<const char *, const char *>> kinds{
-        {"seeek", "NORMAL"}, {"bosss!", "BOSS"}, {"savie", "SAVE"}};
+    const std::vector<std::pair<const char *, TBattleKind>> kinds{{"seeek", TBattleKind::Normal},
+                                                                  {"bosss!", TBattleKind::Boss},
+                                                                  {"savie", TBattleKind::Save}};
     for (const auto &[caption, kind] : kinds) {
         MainMenu();
-        BattleKind.clear();
+        BattleKind = kind == TBattleKind::Boss ? TBattleKind::Save : TBattleKind::Boss;
         Click(caption);
         EXPECT_EQ(BattleKind, kind) << caption;
     }

@@ -192,7 +192,7 @@ TEST_F(StoryTest, EndingASavesOnceOnItsThirdClickAndTheGameResumes)
     ResetGameGlobals();
     StartGame();
     EXPECT_TRUE(Alerts.empty());
-    EXPECT_EQ(CurrentScene, "MAIN");
+    EXPECT_EQ(CurrentScene, TScene::Main);
     EXPECT_EQ(Choices(), MenuChoices);
     EXPECT_EQ(Player.BossIndex, 6);
     EXPECT_EQ(Player.Name.Str(), "roda");

@@ -28,7 +28,7 @@ void ResetGameGlobals()
     Player = TBattler{};
     Enemy = TBattler{};
     AttackWeight = MagicWeight = BurstChance = 0;
-    BattleKind.clear();
+    BattleKind = TBattleKind::Normal;
     BattleStage = 0;
     StoryStep = 0;
     DiceValue = 0;
@@ -36,8 +36,7 @@ void ResetGameGlobals()
     DiceRolling = false;
     RollingDice = TDiceLabel::None;
     TitleFrameCount = 0;
-    CurrentScene.clear();
-    ResetApplicationTerminated();
+    CurrentScene = TScene::None;
 }
 
 void GameHarness::SetUp()
@@ -69,6 +68,7 @@ void GameHarness::TearDown()
 void GameHarness::StartGame()
 {
     new TFormMain();
+    WatchChoices();
     // The deferred start of the loop returns at once in manual mode; run it.
     Pass();
 }

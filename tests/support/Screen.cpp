@@ -11,26 +11,102 @@
 
 #include <algorithm>
 
-// The window lets this one class past its private parts.
-struct TFormMainProbe {
-    static const TFormMainControls &Controls(const TFormMain &Form) { return Form; }
-    static const auto &ChoiceActions(const TFormMain &Form) { return Form.ChoiceActions; }
-    static int32_t ChoiceCount(const TFormMain &Form) { return Form.ChoiceCount; }
+namespace {
+
+// Stands between the rules and the window: passes every screen operation on
+// and keeps the choice table the rules built, which the window keeps to itself.
+class TChoiceRecorder final : public TGameScreen {
+public:
+    TFormMain *Form = nullptr;
+    std::array<TProcedure, ChoiceSlots> Actions{};
+    int32_t Count = 0;
+
+    void ShowTitlePage() override { Form->ShowTitlePage(); }
+    void ShowMainPage() override { Form->ShowMainPage(); }
+    void ShowText(const QString &Text) override { Form->ShowText(Text); }
+    void ClearChoices() override
+    {
+        Count = 0;
+        Form->ClearChoices();
+    }
+    void AddChoice(const TChoice &Choice, TProcedure Action) override
+    {
+        if (Count < ChoiceSlots)
+            Actions[Count++] = Action;
+        Form->AddChoice(Choice, Action);
+    }
+    void ShowPlayerStatus() override { Form->ShowPlayerStatus(); }
+    void ShowEnemyStatus() override { Form->ShowEnemyStatus(); }
+    void ClearEnemyStatus() override { Form->ClearEnemyStatus(); }
+    void SetDiceText(TDiceLabel Dice, const QString &Text) override
+    {
+        Form->SetDiceText(Dice, Text);
+    }
+    void SetDiceColour(TDiceLabel Dice, const QColor &Colour) override
+    {
+        Form->SetDiceColour(Dice, Colour);
+    }
+    void ResetDiceColours() override { Form->ResetDiceColours(); }
+    void SetEnemyBurstText(const QString &Text) override { Form->SetEnemyBurstText(Text); }
+    void ShowBurstButton(bool Shown) override { Form->ShowBurstButton(Shown); }
+    void EnableBurstButton(bool Enabled) override { Form->EnableBurstButton(Enabled); }
+    bool BurstButtonLive() const override { return Form->BurstButtonLive(); }
+    void SetBurstText(const QString &Text) override { Form->SetBurstText(Text); }
+    TLumePaintBox &TitlePaintBox() override { return Form->TitlePaintBox(); }
+    TLumeImage &BackdropImage() override { return Form->BackdropImage(); }
 };
+
+TChoiceRecorder Recorder;
+
+template <typename T> T *Named(const char *Name)
+{
+    return FormMain->findChild<T *>(QLatin1String(Name));
+}
+
+} // namespace
+
+void WatchChoices()
+{
+    Recorder.Form = FormMain;
+    Recorder.Count = 0;
+    GameScreen = &Recorder;
+}
 
 const TFormMainControls &Controls()
 {
-    return TFormMainProbe::Controls(*FormMain);
+    static TFormMainControls controls;
+    controls = TFormMainControls{
+        Named<TLumePanel>("PageTitle"),       Named<TLumePaintBox>("PntTitle"),
+        Named<TLumePanel>("PageMain"),        Named<TLumeImage>("ImgVuraviv"),
+        Named<TLumeShape>("Shape1"),          Named<TLumeShape>("Shape2"),
+        Named<TLumeShape>("Shape3"),          Named<TLumeShape>("Shape4"),
+        Named<TLumeShape>("Shape5"),          Named<TLumeLabel>("LabMainStatusName0"),
+        Named<TLumeLabel>("Label1"),          Named<TLumeLabel>("Label2"),
+        Named<TLumeLabel>("Label3"),          Named<TLumeLabel>("Label4"),
+        Named<TLumeLabel>("LabMyStatus0"),    Named<TLumeLabel>("LabMyStatus1"),
+        Named<TLumeLabel>("LabMyStatus2"),    Named<TLumeLabel>("LabMyStatus3"),
+        Named<TLumeLabel>("LabMyStatus4"),    Named<TLumeLabel>("LabEnemyStatus0"),
+        Named<TLumeLabel>("LabEnemyStatus1"), Named<TLumeLabel>("LabEnemyStatus2"),
+        Named<TLumeLabel>("LabEnemyStatus3"), Named<TLumeLabel>("LabEnemyStatus4"),
+        Named<TLumeLabel>("LabMyHP"),         Named<TLumeLabel>("LabEnemyHP"),
+        Named<TLumeLabel>("LabMain"),         Named<TLumeLabel>("LabDiceMine"),
+        Named<TLumeLabel>("LabDiceEnemy"),    Named<TLumeLabel>("LabIBEnemy"),
+        Named<TLumeButton>("BtnMain0"),       Named<TLumeButton>("BtnMain1"),
+        Named<TLumeButton>("BtnMain2"),       Named<TLumeButton>("BtnMain3"),
+        Named<TLumeButton>("BtnMain4"),       Named<TLumeButton>("BtnIdeaBurst")};
+    controls.ChoiceButtons = {controls.BtnMain0, controls.BtnMain1, controls.BtnMain2,
+                              controls.BtnMain3, controls.BtnMain4};
+    return controls;
 }
 
 const std::array<TProcedure, ChoiceSlots> &ChoiceActions()
 {
-    return TFormMainProbe::ChoiceActions(*FormMain);
+    return Recorder.Actions;
 }
 
 int32_t ChoiceCount()
 {
-    return TFormMainProbe::ChoiceCount(*FormMain);
+    return Recorder.Count;
 }
 
 std::string Utf8Of(const TSjis &Text)

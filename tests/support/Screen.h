@@ -32,9 +32,12 @@ std::string Utf8Of(const char *Text);
 // The text of a label or a button.
 std::string TextOf(const QWidget *Control);
 
-// The window's own controls and choice table, for tests that click the real
-// buttons and read the real labels as a player would.
+// The window's own controls, found by their names, for tests that click the
+// real buttons and read the real labels as a player would.
 const TFormMainControls &Controls();
+// Puts a recorder between the rules and FormMain that keeps the choice table
+// the rules build: the actions of the choices, slot 0 first, and their count.
+void WatchChoices();
 const std::array<TProcedure, ChoiceSlots> &ChoiceActions();
 int32_t ChoiceCount();
 
