@@ -105,9 +105,8 @@ bool TLumeForm::TakesChildKey(QObject *, int32_t Key, int32_t Char)
 {
     // Alt and F10 would put a native window into keyboard menu mode; a
     // character code equal to either is dropped alike. That drops the letter
-    // 'y' (121) and Ctrl+R (18) too, on purpose: no key of the program's (Enter,
-    // Space, Tab, the arrows, F1, M, S, Ctrl+Q) is either, so the keyboard
-    // filter stays exactly as it always was.
+    // 'y' (121) and Ctrl+R (18) too, on purpose, so the keyboard filter stays
+    // exactly as it always was; a program's own keys must avoid them.
     return Key == 18 || Key == 121 || Char == 18 || Char == 121;
 }
 
