@@ -3,12 +3,14 @@
 
 #include "UnitCommon.h"
 
+#include "LumeControls.h"
 #include "LumeMidi.h"
 #include "LumeTimer.h"
 #include "LumeWave.h"
 #include "UnitBattler.h"
 #include "UnitBmp.h"
 #include "UnitDat.h"
+#include "UnitPage.h"
 #include "UnitScreen.h"
 
 #include <QCoreApplication>
@@ -28,6 +30,13 @@ TDiceLabel RollingDice = TDiceLabel::None;
 namespace {
 
 const QColor ForcedColour(255, 0, 0);
+
+// Before the first roll there is no dice label to write to.
+void SetDiceText(TDiceLabel Dice, const QString &Text)
+{
+    if (TLumeLabel *label = GameScreen->DiceLabel(Dice))
+        label->SetCaption(Text);
+}
 
 // The catalog's "Dice" context.
 struct Dice {
@@ -59,8 +68,9 @@ void ForceHundred()
 {
     SetTimerInterval(DiceTimer, 0);
     DiceValue = 100;
-    GameScreen->SetDiceColour(RollingDice, ForcedColour);
-    GameScreen->SetDiceText(RollingDice, DiceText(100));
+    if (TLumeLabel *label = GameScreen->DiceLabel(RollingDice))
+        label->SetFontColour(ForcedColour);
+    SetDiceText(RollingDice, DiceText(100));
     PlayWave(WaveUp, false);
 }
 
@@ -140,15 +150,22 @@ void FreeGameObjects()
     Scheduler = nullptr;
 }
 
+bool BurstButtonLive()
+{
+    const TLumeButton &button = GameScreen->BurstButton();
+    return button.isEnabled() && !button.isHidden();
+}
+
 void StartDiceRoll(bool PlayerRolls)
 {
     SetTimerInterval(DiceTimer, TickIntervalMs);
     DiceRolling = true;
     // Undoes the red of an earlier forced 100.
-    GameScreen->ResetDiceColours();
+    GameScreen->DiceLabel(TDiceLabel::Mine)->SetFontColour(MessageColour);
+    GameScreen->DiceLabel(TDiceLabel::Enemy)->SetFontColour(MessageColour);
     if (PlayerRolls) {
-        GameScreen->EnableBurstButton(true);
-        GameScreen->ShowBurstButton(true);
+        GameScreen->BurstButton().setEnabled(true);
+        GameScreen->BurstButton().show();
         RollingDice = TDiceLabel::Mine;
         return;
     }
@@ -162,19 +179,19 @@ void DiceTick()
 {
     Q_ASSERT(GameScreen);
     DiceValue = Random(100);
-    GameScreen->SetDiceText(RollingDice, DiceText(DiceValue));
-    if (GameScreen->BurstButtonLive()) {
+    SetDiceText(RollingDice, DiceText(DiceValue));
+    if (BurstButtonLive()) {
         BurstRoll = Random(100);
         //: The Idea Burst button while the player's dice roll: %1 the player's reason, %2 the
         //: burst roll; a press lowers the reason by a tenth and forces 100 if the two reach it.
-        GameScreen->SetBurstText(
+        GameScreen->BurstButton().SetCaption(
             Dice::tr("%1＋%2").arg(IntToStr(Player.Reason), IntToStr(BurstRoll)));
     }
 }
 
 void PlayerIdeaBurst()
 {
-    GameScreen->EnableBurstButton(false);
+    GameScreen->BurstButton().setEnabled(false);
     Player.Reason = NineTenths(Player.Reason);
     GameScreen->ShowPlayerStatus();
     if (SumReachesHundred(Player.Reason, BurstRoll))
@@ -187,7 +204,7 @@ void EnemyIdeaBurst()
     GameScreen->ShowEnemyStatus();
     BurstRoll = Random(100);
     //: Shown under the enemy's reason when it tries an Idea Burst: %1 its burst roll.
-    GameScreen->SetEnemyBurstText(Dice::tr("%1＋").arg(IntToStr(BurstRoll)));
+    GameScreen->EnemyBurstLabel().SetCaption(Dice::tr("%1＋").arg(IntToStr(BurstRoll)));
     if (SumReachesHundred(Enemy.Reason, BurstRoll))
         ForceHundred();
 }
@@ -196,7 +213,7 @@ void StopDiceRoll()
 {
     SetTimerInterval(DiceTimer, 0);
     DiceRolling = false;
-    GameScreen->SetDiceText(OtherDice(), {});
+    SetDiceText(OtherDice(), {});
 }
 
 void DicePrologue()
@@ -204,10 +221,10 @@ void DicePrologue()
     if (DiceRolling) {
         StopDiceRoll();
     } else {
-        GameScreen->SetDiceText(TDiceLabel::Mine, {});
-        GameScreen->SetDiceText(TDiceLabel::Enemy, {});
+        SetDiceText(TDiceLabel::Mine, {});
+        SetDiceText(TDiceLabel::Enemy, {});
     }
     SetTimerInterval(DiceTimer, 0);
-    GameScreen->ShowBurstButton(false);
-    GameScreen->SetEnemyBurstText({});
+    GameScreen->BurstButton().hide();
+    GameScreen->EnemyBurstLabel().SetCaption({});
 }

@@ -55,6 +55,8 @@ extern bool DiceRolling;
 // The label the rolling dice show in; the other one is cleared when they stop.
 extern TDiceLabel RollingDice;
 
+// Whether the player's burst button is shown and can be clicked.
+bool BurstButtonLive();
 void StartDiceRoll(bool PlayerRolls);
 void DiceTick();
 void PlayerIdeaBurst();

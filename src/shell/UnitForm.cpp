@@ -28,7 +28,6 @@ namespace {
 
 const QColor Silver(192, 192, 192);
 const QColor Grey(127, 127, 127);
-const QColor MessageColour(68, 102, 102);
 const QColor Black(0, 0, 0);
 const QChar FilledStar(0x2605); // ★
 const QChar HollowStar(0x2606); // ☆
@@ -409,7 +408,7 @@ void TFormMain::ShowMainPage()
     PageTitle->hide();
 }
 
-TLumeLabel *TFormMain::DiceLabel(TDiceLabel Dice) const
+TLumeLabel *TFormMain::DiceLabel(TDiceLabel Dice)
 {
     switch (Dice) {
     case TDiceLabel::Mine:
@@ -420,49 +419,4 @@ TLumeLabel *TFormMain::DiceLabel(TDiceLabel Dice) const
         return nullptr;
     }
     Q_UNREACHABLE();
-}
-
-// Before the first roll there is no dice label to write to.
-void TFormMain::SetDiceText(TDiceLabel Dice, const QString &Text)
-{
-    if (TLumeLabel *label = DiceLabel(Dice))
-        label->SetCaption(Text);
-}
-
-void TFormMain::SetDiceColour(TDiceLabel Dice, const QColor &Colour)
-{
-    if (TLumeLabel *label = DiceLabel(Dice))
-        label->SetFontColour(Colour);
-}
-
-void TFormMain::ResetDiceColours()
-{
-    const QColor colour = LabMain->FontColour();
-    LabDiceMine->SetFontColour(colour);
-    LabDiceEnemy->SetFontColour(colour);
-}
-
-void TFormMain::SetEnemyBurstText(const QString &Text)
-{
-    LabIBEnemy->SetCaption(Text);
-}
-
-void TFormMain::ShowBurstButton(bool Shown)
-{
-    BtnIdeaBurst->setVisible(Shown);
-}
-
-void TFormMain::EnableBurstButton(bool Enabled)
-{
-    BtnIdeaBurst->setEnabled(Enabled);
-}
-
-bool TFormMain::BurstButtonLive() const
-{
-    return BtnIdeaBurst->isEnabled() && !BtnIdeaBurst->isHidden();
-}
-
-void TFormMain::SetBurstText(const QString &Text)
-{
-    BtnIdeaBurst->SetCaption(Text);
 }

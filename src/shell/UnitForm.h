@@ -55,14 +55,9 @@ public:
     void ShowPlayerStatus() override;
     void ShowEnemyStatus() override;
     void ClearEnemyStatus() override;
-    void SetDiceText(TDiceLabel Dice, const QString &Text) override;
-    void SetDiceColour(TDiceLabel Dice, const QColor &Colour) override;
-    void ResetDiceColours() override;
-    void SetEnemyBurstText(const QString &Text) override;
-    void ShowBurstButton(bool Shown) override;
-    void EnableBurstButton(bool Enabled) override;
-    bool BurstButtonLive() const override;
-    void SetBurstText(const QString &Text) override;
+    TLumeLabel *DiceLabel(TDiceLabel Dice) override;
+    TLumeLabel &EnemyBurstLabel() override { return *LabIBEnemy; }
+    TLumeButton &BurstButton() override { return *BtnIdeaBurst; }
     TLumePaintBox &TitlePaintBox() override { return *PntTitle; }
     TLumeImage &BackdropImage() override { return *ImgVuraviv; }
 
@@ -82,7 +77,6 @@ private:
     void Quit();
     void ToggleSound();
     void SpeakState();
-    TLumeLabel *DiceLabel(TDiceLabel Dice) const;
     void ShowStatValue(TLumeLabel *Label, int32_t Value, int32_t Base);
     // Stars and the five values of one side, in display order.
     void ShowSide(const TBattler &Side, TLumeLabel *HP, const std::array<TLumeLabel *, 5> &Values,

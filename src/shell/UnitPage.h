@@ -22,6 +22,9 @@ inline constexpr QColor TitleGround(0, 0, 0);
 // edge are painted in it so that no seam shows; the icon's die wears it too.
 inline constexpr QColor PageColour(223, 255, 255);
 
+// The message's colour, which the dice labels wear too but for a forced 100.
+inline constexpr QColor MessageColour(68, 102, 102);
+
 // The message label; the backdrop is lightened behind it so the message
 // stays readable over the picture.
 inline constexpr QRect MessageRect(8, 256, 481, 89);

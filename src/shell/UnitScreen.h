@@ -7,8 +7,9 @@
 
 #include <QString>
 
-class QColor;
+class TLumeButton;
 class TLumeImage;
+class TLumeLabel;
 class TLumePaintBox;
 struct TChoice;
 
@@ -36,17 +37,11 @@ public:
     virtual void ShowEnemyStatus() = 0;
     virtual void ClearEnemyStatus() = 0;
 
-    // The dice labels, the enemy's burst roll and the player's burst button.
-    virtual void SetDiceText(TDiceLabel Dice, const QString &Text) = 0;
-    virtual void SetDiceColour(TDiceLabel Dice, const QColor &Colour) = 0;
-    // Gives both dice labels the message's colour again.
-    virtual void ResetDiceColours() = 0;
-    virtual void SetEnemyBurstText(const QString &Text) = 0;
-    virtual void ShowBurstButton(bool Shown) = 0;
-    virtual void EnableBurstButton(bool Enabled) = 0;
-    // Whether the burst button is shown and can be clicked.
-    virtual bool BurstButtonLive() const = 0;
-    virtual void SetBurstText(const QString &Text) = 0;
+    // What the dice show in: a dice label (null for None), the label of the
+    // enemy's burst roll, and the player's burst button.
+    virtual TLumeLabel *DiceLabel(TDiceLabel Dice) = 0;
+    virtual TLumeLabel &EnemyBurstLabel() = 0;
+    virtual TLumeButton &BurstButton() = 0;
 
     // Where the artwork shows its pictures.
     virtual TLumePaintBox &TitlePaintBox() = 0;

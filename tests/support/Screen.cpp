@@ -38,20 +38,9 @@ public:
     void ShowPlayerStatus() override { Form->ShowPlayerStatus(); }
     void ShowEnemyStatus() override { Form->ShowEnemyStatus(); }
     void ClearEnemyStatus() override { Form->ClearEnemyStatus(); }
-    void SetDiceText(TDiceLabel Dice, const QString &Text) override
-    {
-        Form->SetDiceText(Dice, Text);
-    }
-    void SetDiceColour(TDiceLabel Dice, const QColor &Colour) override
-    {
-        Form->SetDiceColour(Dice, Colour);
-    }
-    void ResetDiceColours() override { Form->ResetDiceColours(); }
-    void SetEnemyBurstText(const QString &Text) override { Form->SetEnemyBurstText(Text); }
-    void ShowBurstButton(bool Shown) override { Form->ShowBurstButton(Shown); }
-    void EnableBurstButton(bool Enabled) override { Form->EnableBurstButton(Enabled); }
-    bool BurstButtonLive() const override { return Form->BurstButtonLive(); }
-    void SetBurstText(const QString &Text) override { Form->SetBurstText(Text); }
+    TLumeLabel *DiceLabel(TDiceLabel Dice) override { return Form->DiceLabel(Dice); }
+    TLumeLabel &EnemyBurstLabel() override { return Form->EnemyBurstLabel(); }
+    TLumeButton &BurstButton() override { return Form->BurstButton(); }
     TLumePaintBox &TitlePaintBox() override { return Form->TitlePaintBox(); }
     TLumeImage &BackdropImage() override { return Form->BackdropImage(); }
 };
