@@ -10,7 +10,7 @@ set -euo pipefail
 packages=(
   build-essential cmake
   qt6-base-dev qt6-multimedia-dev libgl-dev libxkbcommon-dev
-  qt6-l10n-tools qt6-tools-dev
+  qt6-l10n-tools qt6-tools-dev gettext
   libjpeg62-turbo-dev
   fonts-ipafont-gothic
   "$@"

@@ -5,6 +5,7 @@
 scripts/package.sh (whose build runs the offscreen tests) and has lintian
 (pedantic, failing on any warning), reuse, desktop-file-validate and
 appstreamcli check them; installs the package on this machine with apt-get,
+expects its desktop entry and metainfo to hold the Japanese of po/ja.po,
 starts the installed launcher from a clean home on a private X server, rolls
 a character and closes the window, then starts it on Wayland under a
 headless Weston; removes the package and expects none of its files left.
@@ -21,6 +22,7 @@ remove it should this one be killed before it could."""
 import argparse
 import fcntl
 import filecmp
+import gettext
 import glob
 import os
 import shutil
@@ -28,6 +30,7 @@ import signal
 import subprocess
 import sys
 import tempfile
+import xml.etree.ElementTree as ET
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
@@ -137,6 +140,36 @@ def check_installed_files(files):
     check(os.path.islink("/usr/share/vantik/dat/vantik.png"), "dat/vantik.png is a copy of the icon")
 
 
+def check_japanese(source):
+    """The installed desktop entry's name and comment and the metainfo's
+    summary are in Japanese as po/ja.po translates them (compiled as the
+    build reads it, without fuzzy entries)."""
+    with tempfile.TemporaryDirectory(prefix="vantik-ja-") as folder:
+        compiled = os.path.join(folder, "ja.mo")
+        run(["msgfmt", "-o", compiled, os.path.join(source, "po", "ja.po")], "compiling po/ja.po")
+        with open(compiled, "rb") as catalog:
+            japanese = gettext.GNUTranslations(catalog)
+
+    def translation(english, what):
+        check(english, "the %s has no English text" % what)
+        text = japanese.gettext(english)
+        check(text != english, "po/ja.po does not translate the %s %r" % (what, english))
+        return text
+
+    with open("/usr/share/applications/%s.desktop" % APP_ID, encoding="utf-8") as lines:
+        entry = dict(line.rstrip("\n").split("=", 1) for line in lines if "=" in line)
+    for key in ("Name", "Comment"):
+        expected = translation(entry.get(key), "desktop entry's " + key)
+        check(entry.get(key + "[ja]") == expected, "the desktop entry's %s[ja] is %r, po/ja.po's %r"
+              % (key, entry.get(key + "[ja]"), expected))
+    metainfo = ET.parse("/usr/share/metainfo/%s.metainfo.xml" % APP_ID).getroot()
+    summaries = {summary.get("{http://www.w3.org/XML/1998/namespace}lang"): summary.text
+                 for summary in metainfo.findall("summary")}
+    expected = translation(summaries.get(None), "metainfo's summary")
+    check(summaries.get("ja") == expected, "the metainfo's Japanese summary is %r, po/ja.po's %r"
+          % (summaries.get("ja"), expected))
+
+
 def menu_command():
     """The installed program that the menu entry starts."""
     with open("/usr/share/applications/%s.desktop" % APP_ID, encoding="utf-8") as entry:
@@ -208,6 +241,7 @@ def system_install(args, deb, report):
             report.checker(["desktop-file-validate", "/usr/share/applications/%s.desktop" % APP_ID])
             report.checker(["appstreamcli", "validate", "--no-net",
                             "/usr/share/metainfo/%s.metainfo.xml" % APP_ID])
+            check_japanese(args.source)
             play_installed(menu_command(), "/usr")
             play_in_child(lambda: play_on_wayland(menu_command(), None), "the installed game on Wayland")
             remove_package(files)
