@@ -57,13 +57,14 @@ inline constexpr TChoice ChoiceFlee{QT_TRANSLATE_NOOP("Choice", "escapo"),
 inline constexpr TChoice ChoiceAttack{
     QT_TRANSLATE_NOOP("Choice", "attax"),
     //: Description of the "attax" button on the player's turn.
-    QT_TRANSLATE_NOOP("Speech", "攻撃する。命中で敵の回避に挑み、次に予測で当てる。")};
+    QT_TRANSLATE_NOOP("Speech", "攻撃する。命中が届き、敵の回避でかわされなければ当たる。かわされて"
+                                "も予測が届けば当たる。")};
 //: The player's turn: cast a spell (flash against the enemy's flash).
 inline constexpr TChoice ChoiceMagic{
     QT_TRANSLATE_NOOP("Choice", "magix"),
     //: Description of the "magix" button on the player's turn.
-    QT_TRANSLATE_NOOP("Speech",
-                      "魔法を使う。閃きで敵の閃きに挑み、効けば敵の命中、回避、予測が下がる。")};
+    QT_TRANSLATE_NOOP("Speech", "魔法を使う。自分の閃きが一割下がる。閃きが届き、敵の閃きで防がれな"
+                                "ければ、敵の命中、回避、予測が三分の一下がる。")};
 //: The player's turn: try to escape (one of two ways out works).
 inline constexpr TChoice ChoiceEscape{
     QT_TRANSLATE_NOOP("Choice", "escapy"),

@@ -395,6 +395,11 @@ void TFormMain::ClearEnemyStatus()
         label->SetCaption({});
 }
 
+void TFormMain::SayPlayerStatus()
+{
+    Speech->SayAfterStep(PlayerSpeech(Player));
+}
+
 void TFormMain::ShowTitlePage()
 {
     PageTitle->show();

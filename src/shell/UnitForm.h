@@ -55,6 +55,7 @@ public:
     void ShowPlayerStatus() override;
     void ShowEnemyStatus() override;
     void ClearEnemyStatus() override;
+    void SayPlayerStatus() override;
     TLumeLabel *DiceLabel(TDiceLabel Dice) override;
     TLumeLabel &EnemyBurstLabel() override { return *LabIBEnemy; }
     TLumeButton &BurstButton() override { return *BtnIdeaBurst; }

@@ -19,72 +19,82 @@ namespace {
 // choices' captions stay as the game shows them.
 const std::array<const char *, 7> HelpSections{
     //: The help: the goal of the game. Rich text: keep the tags.
-    QT_TRANSLATE_NOOP("Help",
-                      "<h3>目的</h3> "
-                      "<p>戦いに勝ってキャラクターを育て、七人のボスを順に倒しましょう。星がすべて "
-                      "なくなるとゲームオーバーです。</p>"),
+    QT_TRANSLATE_NOOP("Help", "<h3>目的</h3> "
+                              "<p>戦いに勝ってキャラクターを育て、七人のボスを順に倒しましょう。"
+                              "星がすべてなくなるとゲームオーバーです。</p>"),
     //: The help: how a page is played, with the choices' own captions in quotes (keep them as the
     //: game shows them). Rich text: keep the tags.
     QT_TRANSLATE_NOOP(
         "Help",
         "<h3>画面の進め方</h3> "
-        "<p>どの画面にもメッセージと、下に最大五つの選択肢があります。選択肢をクリック "
-        "するか、Enter キーかスペースキーでフォーカス枠のある選択肢を選びます。Tab、 "
-        "Shift+Tab と矢印キーで選択肢を移ります。一歩進むたびに、右端の最初の選択肢に "
-        "フォーカスが移ります。タイトル画面では、どこかをクリックするか Enter キーか "
-        "スペースキーでキャラクターが決まります。\"noar\" で振り直し、\"yest\" で決めて "
-        "序章に進みます（\"≫\" で次へ、\"skipl\" で飛ばします）。メインメニューでは "
-        "\"seeek\" で敵を探し、\"bosss!\" で次のボスに挑み、\"savie\" でセーブポイントの番人と "
-        "戦います。戦いでは \"killl\" で戦い、\"escapo\" で逃げます。自分の番には "
-        "\"attax\"、\"magix\"、\"escapy\" から選びます。</p>"),
-    //: The help: the five stats, named as the main page names them. Rich text: keep the tags.
+        "<p>どの画面にもメッセージと、下に最大五つの選択肢があります。選択肢をクリック"
+        "するか、Enter キーかスペースキーでフォーカス枠のある選択肢を選びます。Tab、"
+        "Shift+Tab と矢印キーで選択肢を移ります。一歩進むたびに、右端の最初の選択肢に"
+        "フォーカスが移ります。タイトル画面では、どこかをクリックするか Enter キーか"
+        "スペースキーでキャラクターが決まります。\"noar\" で振り直し、\"yest\" で決めて"
+        "序章に進みます（\"≫\" で次へ、\"skipl\" で飛ばします）。メインメニューでは"
+        "\"seeek\" で敵を探し、\"bosss!\" で次のボスに挑み、\"savie\" でセーブポイントの番人と"
+        "戦います。戦いでは \"killl\" で戦い、\"escapo\" で逃げます。自分の番には"
+        "\"attax\"、\"magix\"、\"escapy\" から選びます。\"escapy\" では右と左の片方だけが"
+        "逃げ道で、外れると敵の番です。</p>"),
+    //: The help: the five stats, named as the main page names them, and how a fight uses them.
+    //: Rich text: keep the tags.
     QT_TRANSLATE_NOOP(
-        "Help", "<h3>五つの能力</h3> "
-                "<ul> "
-                "<li><b>命中</b>：攻撃を当てる力。</li> "
-                "<li><b>回避</b>：敵の攻撃をかわす力。</li> "
-                "<li><b>予測</b>：どちらが先に動くかを決め、かわされなかった攻撃を決める力。</li> "
-                "<li><b>閃き</b>：魔法（\"magix\"）を効かせ、また防ぐ力。</li> "
-                "<li><b>理力</b>：アイデアバーストの力。</li> "
-                "</ul> "
-                "<p>右があなた、左が敵の値です。灰色の値は、魔法やバーストで元の値から "
-                "下がっていることを示します。</p>"),
+        "Help",
+        "<h3>五つの能力</h3> "
+        "<ul> "
+        "<li><b>命中</b>：攻撃を当てる力。</li> "
+        "<li><b>回避</b>：当たりそうな攻撃をかわす力。</li> "
+        "<li><b>予測</b>：どちらが先に動くかを決め、かわされた攻撃をそれでも当てる力。</li> "
+        "<li><b>閃き</b>：魔法（\"magix\"）を効かせ、また防ぐ力。魔法を使うたびに、"
+        "使った側の閃きが一割下がります。</li> "
+        "<li><b>理力</b>：アイデアバーストの力。</li> "
+        "</ul> "
+        "<p>攻撃は、命中が届けば相手が回避を試み、かわされなければ当たり、かわされても"
+        "攻め手の予測が届けば当たります。魔法は、閃きが届き、相手の閃きで防がれなければ"
+        "効き、相手の命中、回避、予測が三分の一下がります。</p> "
+        "<p>右があなた、左が敵の値です。灰色の値は、魔法、魔法を使ったこと、バーストで"
+        "元の値から下がっていることを示し、勝てば元に戻ります。</p>"),
     //: The help: what the stars at the top of the main page mean. Rich text: keep the tags.
-    QT_TRANSLATE_NOOP("Help",
-                      "<h3>星</h3> "
-                      "<p>上の星は体力です。★が残り、☆が失った分です。右上があなた、左上が敵の "
-                      "星です。攻撃が当たると星が一つ減ります。</p>"),
+    QT_TRANSLATE_NOOP("Help", "<h3>星</h3> "
+                              "<p>上の星は体力です。★が残り、☆が失った分です。右上があなた、"
+                              "左上が敵の星です。攻撃が当たると星が一つ減ります。</p>"),
     //: The help: the dice and the Idea Burst button "ib" (28+16 is an example of its two numbers).
     //: Rich text: keep the tags.
     QT_TRANSLATE_NOOP(
         "Help", "<h3>ダイスとアイデアバースト</h3> "
-                "<p>勝負のたびに能力値に回るダイス（0〜99）の目を足し、合計が 100 に届けば "
-                "成功です。\"≫\" を押すとダイスはその時の目で止まります。自分のダイスが回る間、 "
-                "\"ib\" には 28+16 のように二つの数が出ます。左があなたの理力、右がバーストの目 "
-                "です。\"ib\" を押すと理力が一割下がり、下がった理力とその目の合計が 100 に届けば "
+                "<p>勝負のたびに能力値に回るダイス（0〜99）の目を足し、合計が 100 に届けば"
+                "成功です。\"≫\" を押すとダイスはその時の目で止まります。自分のダイスが回る間、"
+                "\"ib\" には 28+16 のように二つの数が出ます。左があなたの理力、右がバーストの目"
+                "です。\"ib\" を押すと理力が一割下がり、下がった理力とその目の合計が 100 に届けば"
                 "ダイスが赤い ＋100 になります。敵も同じことを試みます。</p>"),
     //: The help: how the character grows after a victory. Rich text: keep the tags.
-    QT_TRANSLATE_NOOP(
-        "Help", "<h3>成長</h3> "
-                "<p>勝つと \"≫\" のたびに能力が一つずつ倒した敵に近づいて伸び、その後で体力が "
-                "戻ります（無傷で勝てば最大値が増えます）。</p>"),
+    QT_TRANSLATE_NOOP("Help",
+                      "<h3>成長</h3> "
+                      "<p>勝つと \"≫\" のたびに能力が一つずつ、倒した敵の値に近づいて伸びます。"
+                      "その後で体力が戻ります。無傷で勝ったときは、かわりに星の最大数が倒した敵の"
+                      "星の数に近づいて増えることがあり、増えた星は空の☆で表れます。</p>"),
     //: The help: how the game is saved. Rich text: keep the tags.
-    QT_TRANSLATE_NOOP(
-        "Help", "<h3>セーブ</h3> "
-                "<p>セーブポイントの番人（\"savie\"）に勝つとセーブされます。次に起動すると、 "
-                "そのキャラクターでメインメニューから始まります。</p>"),
+    QT_TRANSLATE_NOOP("Help",
+                      "<h3>セーブ</h3> "
+                      "<p>セーブポイントの番人（\"savie\"）に勝つとセーブされます。"
+                      "次に起動すると、そのキャラクターでメインメニューから始まります。</p>"),
 };
 
-// The keys' section, a row for each of the game's keys.
+// The keys' section, an item for each of the game's keys. A list rather than a
+// table: a table's cells reach a screen reader with the document's internal
+// frame markers in their text.
 QString KeySection()
 {
     QString rows;
     for (const TGameKey &key : GameKeys)
-        rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr> ")
-                    .arg(QCoreApplication::translate("Help", key.Names),
-                         QCoreApplication::translate("Help", key.Does));
-    //: The help: the heading of the keys' table.
-    return QStringLiteral("<h3>%1</h3> <table cellspacing=\"4\"> %2</table>")
+        //: The help's keys list: one item, %1 the keys' names and %2 what they do.
+        rows += QStringLiteral("<li>%1</li> ")
+                    .arg(QCoreApplication::translate("Help", "%1：%2")
+                             .arg(QCoreApplication::translate("Help", key.Names),
+                                  QCoreApplication::translate("Help", key.Does)));
+    //: The help: the heading of the keys' list.
+    return QStringLiteral("<h3>%1</h3> <ul> %2</ul>")
         .arg(QCoreApplication::translate("Help", "キー"), rows);
 }
 
@@ -95,48 +105,48 @@ QString KeySection()
 // the help's rich text ("Help" context).
 const std::array<TGameKey, 8> GameKeys{{
     {Qt::Key_F1,
-     //: The help's keys table: the key that opens and closes the help. Rich text: keep the tags.
+     //: The help's keys list: the key that opens and closes the help. Rich text: keep the tags.
      QT_TRANSLATE_NOOP("Help", "<b>F1</b>"),
-     //: The help's keys table: what F1 does.
+     //: The help's keys list: what F1 does.
      QT_TRANSLATE_NOOP("Help", "このヘルプを開く・閉じる"), TKeyAction::ToggleHelp},
     {Qt::Key_Escape,
-     //: The help's keys table: the key that closes the help. Rich text: keep the tags.
+     //: The help's keys list: the key that closes the help. Rich text: keep the tags.
      QT_TRANSLATE_NOOP("Help", "<b>Escape</b>"),
-     //: The help's keys table: what Escape does.
+     //: The help's keys list: what Escape does.
      QT_TRANSLATE_NOOP("Help", "このヘルプを閉じる"), TKeyAction::CloseHelp},
     {Qt::CTRL | Qt::Key_Q,
-     //: The help's keys table: the key that quits. Rich text: keep the tags.
+     //: The help's keys list: the key that quits. Rich text: keep the tags.
      QT_TRANSLATE_NOOP("Help", "<b>Ctrl+Q</b>"),
-     //: The help's keys table: what Ctrl+Q does.
+     //: The help's keys list: what Ctrl+Q does.
      QT_TRANSLATE_NOOP("Help", "終了（ウィンドウの閉じるボタンと同じ）"), TKeyAction::Quit},
     {Qt::Key_M,
-     //: The help's keys table: the sound key. Rich text: keep the tags.
+     //: The help's keys list: the sound key. Rich text: keep the tags.
      QT_TRANSLATE_NOOP("Help", "<b>M</b>"),
-     //: The help's keys table: what M does.
+     //: The help's keys list: what M does.
      QT_TRANSLATE_NOOP("Help", "すべての音をオフ・オンにする（次回も覚えています）"),
      TKeyAction::ToggleSound},
     {Qt::Key_S,
-     //: The help's keys table: the key that has the state spoken. Rich text: keep the tags.
+     //: The help's keys list: the key that has the state spoken. Rich text: keep the tags.
      QT_TRANSLATE_NOOP("Help", "<b>S</b>"),
-     //: The help's keys table: what S does.
+     //: The help's keys list: what S does.
      QT_TRANSLATE_NOOP("Help", "スクリーンリーダーで、両者の星と能力値を読み上げる"),
      TKeyAction::SpeakState},
     {{},
-     //: The help's keys table: the keys that take a choice. Rich text: keep the tags.
+     //: The help's keys list: the keys that take a choice. Rich text: keep the tags.
      QT_TRANSLATE_NOOP("Help", "<b>Enter</b>、<b>スペース</b>"),
-     //: The help's keys table: what Enter and Space do.
+     //: The help's keys list: what Enter and Space do.
      QT_TRANSLATE_NOOP("Help", "フォーカスのある選択肢を選ぶ。タイトル画面では開始"),
      TKeyAction::None},
     {{},
-     //: The help's keys table: the keys that move between choices. Rich text: keep the tags.
+     //: The help's keys list: the keys that move between choices. Rich text: keep the tags.
      QT_TRANSLATE_NOOP("Help", "<b>Tab</b>、<b>Shift+Tab</b>"),
-     //: The help's keys table: what Tab and Shift+Tab do ("ib" is the Idea Burst button).
+     //: The help's keys list: what Tab and Shift+Tab do ("ib" is the Idea Burst button).
      QT_TRANSLATE_NOOP("Help", "次・前の選択肢と \"ib\" に移る"),
      TKeyAction::None},
     {{},
-     //: The help's keys table: the arrow keys. Rich text: keep the tags.
+     //: The help's keys list: the arrow keys. Rich text: keep the tags.
      QT_TRANSLATE_NOOP("Help", "<b>矢印キー</b>"),
-     //: The help's keys table: what the arrow keys do.
+     //: The help's keys list: what the arrow keys do.
      QT_TRANSLATE_NOOP("Help", "右と下で次の選択肢、左と上で前の選択肢"),
      TKeyAction::None},
 }};

@@ -62,11 +62,13 @@ void NewGame()
     ChangeScene(TScene::Main);
 }
 
-// The prompt and both choices stay, so the player may roll again at will.
+// The prompt and both choices stay, so the player may roll again at will;
+// a listener hears the new character, as no new message tells of it.
 void RerollPlayer()
 {
     NewPlayer();
     GameScreen->ShowPlayerStatus();
+    GameScreen->SayPlayerStatus();
 }
 
 void MenuSeek()

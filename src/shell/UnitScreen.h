@@ -36,6 +36,9 @@ public:
     virtual void ShowPlayerStatus() = 0;
     virtual void ShowEnemyStatus() = 0;
     virtual void ClearEnemyStatus() = 0;
+    // Has a screen reader say the player's stars and stats, once the step is
+    // over, where no new message would tell of them.
+    virtual void SayPlayerStatus() = 0;
 
     // What the dice show in: a dice label (null for None), the label of the
     // enemy's burst roll, and the player's burst button.

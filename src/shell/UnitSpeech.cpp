@@ -70,14 +70,20 @@ QString SpokenMessage(const QString &Shown)
     return said.trimmed();
 }
 
-QString StateSpeech(const TBattler &Player, const TBattler *Enemy)
+QString PlayerSpeech(const TBattler &Player)
 {
     QStringList said;
-    //: Spoken by the state key: the player's hit points as stars. %1 is the
-    //: stars left, %n all the player's stars.
+    //: Spoken by the state key: the player's HP as stars. %1 is the stars
+    //: left, %n all the player's stars.
     const QString mine =
         QCoreApplication::translate("Speech", "あなた：星%n個のうち%1個。", nullptr, Player.MaxHP);
     AddSide(said, mine.arg(QString::number(Player.HP)), Player);
+    return said.join(u' ');
+}
+
+QString StateSpeech(const TBattler &Player, const TBattler *Enemy)
+{
+    QStringList said{PlayerSpeech(Player)};
     if (Enemy) {
         //: Spoken by the state key: the enemy's hit points as stars. %1 is the
         //: enemy's name, %2 its stars left, %n all its stars.

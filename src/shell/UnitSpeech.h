@@ -29,6 +29,9 @@ QString BurstMeaning();
 // The message as it is said: its lines joined by spaces.
 QString SpokenMessage(const QString &Shown);
 
+// The player's stars and five stats as one utterance.
+QString PlayerSpeech(const TBattler &Player);
+
 // Both sides' stars and five stats as one utterance; Enemy is null while no
 // enemy is shown.
 QString StateSpeech(const TBattler &Player, const TBattler *Enemy);

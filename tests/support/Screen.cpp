@@ -38,6 +38,7 @@ public:
     void ShowPlayerStatus() override { Form->ShowPlayerStatus(); }
     void ShowEnemyStatus() override { Form->ShowEnemyStatus(); }
     void ClearEnemyStatus() override { Form->ClearEnemyStatus(); }
+    void SayPlayerStatus() override { Form->SayPlayerStatus(); }
     TLumeLabel *DiceLabel(TDiceLabel Dice) override { return Form->DiceLabel(Dice); }
     TLumeLabel &EnemyBurstLabel() override { return Form->EnemyBurstLabel(); }
     TLumeButton &BurstButton() override { return Form->BurstButton(); }
