@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOptionButton>
 #include <QtMath>
 
 #include <algorithm>
@@ -54,6 +55,27 @@ void WidenRow(const uchar *Source, uint32_t *Target, int Count)
         Target[x] = 0xff000000u | uint32_t(Source[2]) << 16 | uint32_t(Source[1]) << 8 | Source[0];
 }
 
+// Font, or the largest smaller size of it in which Text, laid out with
+// Flags, shows whole in Room: a caption longer than the layout foresaw is
+// drawn smaller rather than cut. Where a letter's ink reaches past its
+// advance, as a bold one's may, the ink counts. Font is sized in pixels, as
+// LumeFont makes it.
+QFont FittingFont(const QFont &Font, const QSize &Room, int Flags, const QString &Text)
+{
+    const QStringList lines = Text.split(u'\n');
+    QFont font = Font;
+    for (;;) {
+        const QFontMetrics metrics(font);
+        QSize size = metrics.size(Flags, Text);
+        for (const QString &line : lines)
+            size.setWidth(std::max(size.width(), metrics.boundingRect(line).right() + 1));
+        if ((size.width() <= Room.width() && size.height() <= Room.height()) ||
+            font.pixelSize() <= 1)
+            return font;
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+}
+
 // A paint box offers its click as the accessible Press action, so that a
 // screen reader's user, or anything driving the accessibility interface, can
 // do what a click does.
@@ -90,7 +112,7 @@ TLumePanel::TLumePanel(QWidget *Parent, const QColor &Colour) : QWidget(Parent)
 
 TLumeLabel::TLumeLabel(QWidget *Parent, const QRect &Bounds, Qt::Alignment HAlign,
                        const QFont &Font, const QColor &Colour, const QString &Caption)
-    : QLabel(Parent)
+    : QLabel(Parent), LayoutFont(Font)
 {
     // Fixed, so that a new caption does not ask the page for a new layout.
     setGeometry(Bounds);
@@ -115,6 +137,9 @@ void TLumeLabel::SetCaption(const QString &Caption)
     CaptionText = Caption;
     QString text = Caption;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QFont fitting = FittingFont(LayoutFont, contentsRect().size(), int(alignment()), text);
+    if (fitting != font())
+        setFont(fitting);
     setText(text);
 }
 
@@ -230,7 +255,7 @@ void TLumePaintBox::keyPressEvent(QKeyEvent *Event)
 
 TLumeButton::TLumeButton(QWidget *Parent, const QRect &Bounds, const QFont &Font,
                          const QString &Caption, int ButtonTag)
-    : QPushButton(Parent), Tag(ButtonTag)
+    : QPushButton(Parent), Tag(ButtonTag), LayoutFont(Font)
 {
     setGeometry(Bounds);
     setFixedSize(Bounds.size());
@@ -296,8 +321,18 @@ void TLumeButton::mousePressEvent(QMouseEvent *Event)
 
 void TLumeButton::SetCaption(const QString &Caption)
 {
-    if (Caption != text())
-        setText(Caption);
+    if (Caption == text())
+        return;
+    // The style centres the caption in the button's contents.
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text = Caption;
+    const QRect room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    const QFont fitting =
+        FittingFont(LayoutFont, room.size(), Qt::AlignCenter | Qt::TextShowMnemonic, Caption);
+    if (fitting != font())
+        setFont(fitting);
+    setText(Caption);
 }
 
 void CopyToPaintBox(TLumeBitmap &Surface, TLumePaintBox &Box)

@@ -22,7 +22,9 @@ public:
     TLumePanel(QWidget *Parent, const QColor &Colour);
 };
 
-// A transparent label of fixed size, no word wrap, text at the top.
+// A transparent label of fixed size, no word wrap, text at the top. A
+// caption wider or taller than the label is drawn in a smaller size of its
+// font, whole; one that fits is drawn in the font given.
 class TLumeLabel : public QLabel {
     Q_OBJECT
 public:
@@ -36,6 +38,7 @@ public:
 
 private:
     QString CaptionText;
+    const QFont LayoutFont;
 };
 
 // A one-pixel rectangle frame without fill.
@@ -97,7 +100,8 @@ void CopyToImage(const TLumeBitmap &Surface, TLumeImage &Image);
 // A push button with an integer tag. Chosen is its click as the program takes
 // it: only a button that is shown and enabled is ever chosen, however the
 // click came (mouse, keys, an accessibility action, a deferred animated
-// click). Enter presses it as Space does; the arrow keys move the focus.
+// click). Enter presses it as Space does; the arrow keys move the focus. A
+// caption too long for it is drawn smaller, as a label's is.
 class TLumeButton : public QPushButton {
     Q_OBJECT
 public:
@@ -116,4 +120,7 @@ protected:
     bool event(QEvent *Event) override;
     void keyPressEvent(QKeyEvent *Event) override;
     void mousePressEvent(QMouseEvent *Event) override;
+
+private:
+    const QFont LayoutFont;
 };

@@ -103,11 +103,21 @@ void SetSpeedSwitches(const QString &Off)
 }
 #endif
 
+namespace {
+QStringList LeadingFaces;
+}
+
+void SetLeadingFaces(const QStringList &Faces)
+{
+    LeadingFaces = Faces;
+}
+
 QFont LumeFont(int PixelHeight, bool Bold, bool Italic)
 {
     QFont font;
-    font.setFamilies({QString::fromUtf8("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic")});
+    font.setFamilies(LeadingFaces + QStringList{QString::fromUtf8("ＭＳ Ｐゴシック"),
+                                                QStringLiteral("MS PGothic"),
+                                                QStringLiteral("IPAPGothic")});
     font.setPixelSize(PixelHeight);
     font.setBold(Bold);
     font.setItalic(Italic);

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -22,8 +23,13 @@ TSjis ToSjis(std::string_view utf8);
 // Converts CP932 bytes to a QString for display. Invalid bytes become U+FFFD.
 QString FromSjis(std::string_view sjis);
 
-// The control font: the face the layout was drawn for, then its metric twin.
+// The control font: the faces SetLeadingFaces named, then the face the
+// layout was drawn for and its metric twin.
 QFont LumeFont(int PixelHeight, bool Bold = false, bool Italic = false);
+
+// Faces that every LumeFont made from now on tries first, for a language
+// whose letters the layout's face draws badly; none gives the layout's own.
+void SetLeadingFaces(const QStringList &Faces);
 
 // Plain decimal digits, with a leading minus sign when negative.
 QString IntToStr(int64_t value);

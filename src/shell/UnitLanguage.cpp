@@ -3,10 +3,15 @@
 
 #include "UnitLanguage.h"
 
+#include "LumeUtility.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFontMetricsF>
+#include <QLocale>
 #include <QTranslator>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -26,6 +31,48 @@ QString LocaleName(const QString &Value)
 bool IsCLocale(const QString &Name)
 {
     return Name.isEmpty() || Name == QLatin1String("C") || Name == QLatin1String("POSIX");
+}
+
+// A proportional face for the scripts of Europe; the package depends on its
+// fonts-dejavu-core.
+const QString ProportionalFace = QStringLiteral("DejaVu Sans");
+
+// Whether the control font draws a letter of Text a whole em wide that the
+// proportional face draws narrower: the Japanese face's Cyrillic and Greek,
+// which would show letter-spaced. A letter the proportional face lacks is
+// measured in the font that stands in for it, so kana and kanji never count.
+bool DrawnFullWidth(const QString &Text)
+{
+    constexpr int size = 64;
+    const QFontMetricsF shown(LumeFont(size));
+    QFont proportional(ProportionalFace);
+    proportional.setPixelSize(size);
+    const QFontMetricsF narrow(proportional);
+    return std::any_of(Text.begin(), Text.end(), [&](QChar Letter) {
+        return Letter.isLetter() && shown.horizontalAdvance(Letter) >= size &&
+               narrow.horizontalAdvance(Letter) < size;
+    });
+}
+
+// The faces of the whole game in Language: those its catalog names, and the
+// proportional face first where the letters of the language's own name, as
+// Qt's locale data writes it, would still come out full-width.
+void ChooseFaces(const QString &Language)
+{
+    QStringList faces;
+    //: The font families this language's texts are drawn in, tried in turn
+    //: before the game's own Japanese face: a comma-separated list such as
+    //: "Noto Sans, DejaVu Sans", or "-" for none. Cyrillic and Greek, which
+    //: the Japanese face draws full-width, get a proportional face anyway.
+    const QStringList named = QCoreApplication::translate("Font", "-").split(u',');
+    for (const QString &face : named)
+        if (const QString name = face.trimmed(); !name.isEmpty() && name != u"-")
+            faces.append(name);
+    SetLeadingFaces(faces);
+    if (DrawnFullWidth(QLocale(Language).nativeLanguageName())) {
+        faces.prepend(ProportionalFace);
+        SetLeadingFaces(faces);
+    }
 }
 
 } // namespace
@@ -78,6 +125,7 @@ bool UseLanguage(const QString &Language, const QString &Folder)
         QCoreApplication::removeTranslator(Catalog.get());
         Catalog.reset();
     }
+    SetLeadingFaces({});
     if (Language.isEmpty())
         return true;
     auto catalog = std::make_unique<QTranslator>();
@@ -85,5 +133,6 @@ bool UseLanguage(const QString &Language, const QString &Folder)
         !QCoreApplication::installTranslator(catalog.get()))
         return false;
     Catalog = std::move(catalog);
+    ChooseFaces(Language);
     return true;
 }

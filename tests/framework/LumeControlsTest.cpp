@@ -5,9 +5,12 @@
 #include "LumeBmp.h"
 
 #include <QColor>
+#include <QFontMetrics>
 #include <QImage>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 TEST(LumePaintBox, ShowsTheBitmapCopiedOntoIt)
 {
@@ -36,4 +39,40 @@ TEST(LumePaintBox, ShowsWholeTheSurfaceCopiedAfterAnother)
         surface->MoveTo(0, 3);
         surface->LineTo(10, 3);
     }
+}
+
+// A caption too wide or too tall for its control is drawn whole in a smaller
+// size of the control's font, the largest that fits; the next caption that
+// fits gets the font's own size back.
+TEST(LumeControls, ACaptionTooLongIsDrawnSmallerAndWhole)
+{
+    QWidget page;
+    const QFont font = LumeFont(27, true);
+    const QString fits = QStringLiteral("Fits");
+    const QString tooWide = QStringLiteral("A caption far too long for it");
+    TLumeLabel label(&page, QRect(0, 0, 100, 33), Qt::AlignHCenter, font, Qt::black, tooWide);
+    const QRect room = label.contentsRect();
+    // The pixels a line covers: its advance, or its ink where that reaches further.
+    const auto spread = [](const QFont &Font, const QString &Line) {
+        const QFontMetrics metrics(Font);
+        return std::max(metrics.horizontalAdvance(Line), metrics.boundingRect(Line).right() + 1);
+    };
+    EXPECT_EQ(label.text(), tooWide);
+    EXPECT_LE(spread(label.font(), tooWide), room.width()) << "cut off";
+    QFont larger = label.font();
+    larger.setPixelSize(larger.pixelSize() + 1);
+    EXPECT_GT(spread(larger, tooWide), room.width())
+        << "drawn at " << label.font().pixelSize() << " px, smaller than it needs";
+
+    label.SetCaption(QStringLiteral("Two\r\nlines"));
+    EXPECT_LE(QFontMetrics(label.font()).size(0, label.text()).height(), room.height())
+        << "the second line is cut off";
+    label.SetCaption(fits);
+    EXPECT_EQ(label.font().pixelSize(), 27);
+
+    TLumeButton button(&page, QRect(0, 40, 100, 41), font, fits);
+    EXPECT_EQ(button.font().pixelSize(), 27);
+    button.SetCaption(tooWide);
+    EXPECT_EQ(button.text(), tooWide);
+    EXPECT_LT(spread(button.font(), tooWide), button.width());
 }

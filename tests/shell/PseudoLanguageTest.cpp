@@ -10,9 +10,7 @@
 #include "UnitSaveLoad.h"
 #include "UnitStory.h"
 
-#include <QDir>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextBrowser>
@@ -29,25 +27,8 @@
 
 namespace {
 
-const QString Open = QStringLiteral("Ǎ");
-const QString Close = QStringLiteral("Ӝ");
-
-// The English catalog's file with every translation wrapped in the marks.
-// The pseudo catalog has no '?' of its own, so that every '?' on screen is
-// a letter lost in a conversion.
-QString PseudoCatalog(const QString &English)
-{
-    static const QRegularExpression text(QStringLiteral("(<translation>|<numerusform>)([^<]+)</"));
-    QString out;
-    qsizetype at = 0;
-    for (auto match = text.globalMatch(English); match.hasNext();) {
-        const QRegularExpressionMatch m = match.next();
-        out += English.mid(at, m.capturedStart(2) - at) + Open + m.captured(2).replace(u'?', u'‽') +
-               Close;
-        at = m.capturedEnd(2);
-    }
-    return out + English.mid(at);
-}
+const QString &Open = PseudoOpen;
+const QString &Close = PseudoClose;
 
 // What a text of the catalog looks like on screen: any name or stat in
 // %1..%4, digits in %n, a line break for the game's "\n".
@@ -86,14 +67,9 @@ protected:
         GameHarness::SetUp();
         ASSERT_FALSE(HasFatalFailure());
         const QString folder = WorkDir() + QStringLiteral("/pseudo");
+        const QString made = MakeCatalog(folder, QStringLiteral("pseudo"), PseudoText);
+        ASSERT_TRUE(made.isEmpty()) << made.toStdString();
         const QString ts = folder + QStringLiteral("/vantik_pseudo.ts");
-        QFile english(CatalogSource(QStringLiteral("en"))), pseudo(ts);
-        ASSERT_TRUE(QDir().mkpath(folder) && english.open(QIODevice::ReadOnly) &&
-                    pseudo.open(QIODevice::WriteOnly) &&
-                    pseudo.write(PseudoCatalog(QString::fromUtf8(english.readAll())).toUtf8()) >
-                        0 &&
-                    pseudo.flush())
-            << ts.toStdString();
         QString error;
         const std::vector<TCatalogEntry> entries = ReadCatalog(ts, &error);
         ASSERT_GT(entries.size(), 100u)
@@ -102,12 +78,6 @@ protected:
             if (entry.Context == u"Battle" || entry.Context == u"Menu" || entry.Context == u"Story")
                 for (const QString &text : entry.Translations)
                     Patterns.emplace_back(entry.Source, ShownPattern(text));
-        QProcess lrelease;
-        lrelease.start(QStringLiteral(VANTIK_LRELEASE),
-                       {QStringLiteral("-silent"), ts, QStringLiteral("-qm"),
-                        folder + QStringLiteral("/vantik_pseudo.qm")});
-        ASSERT_TRUE(lrelease.waitForFinished(-1)) << VANTIK_LRELEASE " did not run";
-        ASSERT_EQ(lrelease.exitCode(), 0) << lrelease.readAllStandardError().toStdString();
         Language = std::make_unique<TLanguageScope>(QStringLiteral("pseudo"), folder);
         ASSERT_TRUE(Language->Loaded())
             << "the pseudo catalog did not load from " << folder.toStdString();

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -15,10 +16,12 @@
 
 #include <vector>
 
-// Every English text laid out in the control that shows it, in that
-// control's own font, with the widest names and numbers it can hold: a
-// translation longer than the Japanese it replaces must not be cut off.
-// The entries come from the catalog itself, so a new one is measured too.
+// Every text of every catalog, and of the game's own Japanese, shown in the
+// control that shows it with the widest names and numbers it can hold, and
+// measured in the font the control then draws it in: a translation longer
+// than the Japanese it replaces may be drawn smaller, never cut off; the
+// Japanese and English texts fit as they are. The entries come from the
+// catalogs themselves, so a new one is measured too.
 
 namespace {
 
@@ -28,24 +31,44 @@ struct TRoom {
     QFont Font;
     QSize Size;
     int Flags;
+    // The control that shows it, which may draw a text smaller.
+    TLumeLabel *Label = nullptr;
+    TLumeButton *Button = nullptr;
 };
 
-TRoom LabelRoom(const char *Place, const QLabel *Label)
+TRoom LabelRoom(const char *Place, TLumeLabel *Label)
 {
     return {QString::fromLatin1(Place), Label->font(), Label->contentsRect().size(),
-            int(Label->alignment())};
+            int(Label->alignment()), Label};
 }
 
 // A button's caption is drawn centred in its style's contents rect.
-TRoom ButtonRoom(const char *Place, const QPushButton *Button)
+TRoom ButtonRoom(const char *Place, TLumeButton *Button)
 {
     QStyleOptionButton option;
     option.initFrom(Button);
     option.text = Button->text();
     const QRect contents =
         Button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, Button);
-    return {QString::fromLatin1(Place), Button->font(), contents.size(),
-            Qt::AlignCenter | Qt::TextShowMnemonic};
+    return {QString::fromLatin1(Place),
+            Button->font(),
+            contents.size(),
+            Qt::AlignCenter | Qt::TextShowMnemonic,
+            nullptr,
+            Button};
+}
+
+// Room once its control shows Text, in the font the control chose for it.
+TRoom ShownIn(TRoom Room, const QString &Text)
+{
+    if (Room.Label) {
+        Room.Label->SetCaption(Text);
+        Room.Font = Room.Label->font();
+    } else if (Room.Button) {
+        Room.Button->SetCaption(Text);
+        Room.Font = Room.Button->font();
+    }
+    return Room;
 }
 
 // The title picture draws its text from x 250, y 325 of a 500 x 400 picture.
@@ -99,6 +122,34 @@ QString Tr(const TCatalogEntry &Entry, int N = -1)
                                        comment.isEmpty() ? nullptr : comment.constData(), N);
 }
 
+// The English catalog's Latin letters as Cyrillic ones, as a Russian
+// catalog has them; entities, placeholders and the game's "\n" stay.
+QString Cyrillic(const QString &Text)
+{
+    static const QRegularExpression part(QStringLiteral(R"(&#?\w+;|%\w|\\n|[A-Za-z])"));
+    static const QString latin = QStringLiteral("abcdefghijklmnopqrstuvwxyz");
+    static const QString cyrillic = QStringLiteral("абцдефгхийклмнопярстувшжыз");
+    QString out;
+    qsizetype at = 0;
+    for (auto match = part.globalMatch(Text); match.hasNext();) {
+        const QRegularExpressionMatch m = match.next();
+        out += Text.mid(at, m.capturedStart() - at);
+        const QString found = m.captured();
+        const QChar letter =
+            found.size() == 1 ? cyrillic[latin.indexOf(found[0].toLower())] : QChar();
+        out += letter.isNull() ? found : found[0].isUpper() ? letter.toUpper() : letter;
+        at = m.capturedEnd();
+    }
+    return out + Text.mid(at);
+}
+
+// A language to measure: its Linguist file and where its compiled catalog is.
+struct TLanguage {
+    QString Name; // empty for the game's own Japanese
+    QString Catalog;
+    QString Folder;
+};
+
 class TextFitTest : public GameHarness {
 protected:
     // Where an entry is shown: none for the texts that wrap by themselves
@@ -125,7 +176,7 @@ protected:
         if (context == u"Dice" && Entry.Source == u"%1＋")
             return {LabelRoom("enemy burst label", c.LabIBEnemy)};
         if (context == u"Help" || context == u"Save" || context == u"Window" ||
-            context == u"Speech")
+            context == u"Speech" || context == u"Font")
             return {};
         ADD_FAILURE() << "no control known for " << context.toStdString() << " «"
                       << Entry.Source.toStdString() << "»: tell this test where it is shown";
@@ -166,53 +217,98 @@ protected:
         return forms;
     }
 
-    QStringList StatSources;
-    QStringList Names{QStringLiteral("######")};
-};
+    void ExpectEveryTextShowsWhole(const TLanguage &Language)
+    {
+        QString error;
+        const std::vector<TCatalogEntry> entries = ReadCatalog(Language.Catalog, &error);
+        ASSERT_GT(entries.size(), 100u)
+            << "too few entries in " << Language.Catalog.toStdString() << error.toStdString();
+        const TLanguageScope scope(Language.Name, Language.Folder);
+        ASSERT_TRUE(scope.Loaded()) << "no vantik_" << Language.Name.toStdString() << ".qm in "
+                                    << Language.Folder.toStdString();
+        ResetGameGlobals();
+        StartGame();
+        // The layout was drawn for these two, in the Japanese face at its sizes.
+        const bool laidOut = Language.Name.isEmpty() || Language.Name == u"en";
+        const QFont font = Controls().LabMainStatusName0->font();
+        if (laidOut) {
+            ASSERT_EQ(QFontInfo(font).family(), QStringLiteral("IPAPGothic"))
+                << "the game's font is missing: install fonts-ipafont-gothic";
+        }
+        if (Language.Name == u"ru") {
+            EXPECT_LT(QFontMetricsF(font).horizontalAdvance(QChar(0x430)), 0.7 * font.pixelSize())
+                << "Cyrillic is drawn full-width, in " << QFontInfo(font).family().toStdString()
+                << ": install fonts-dejavu-core";
+        }
 
-TEST_F(TextFitTest, EveryEnglishTextFitsTheControlThatShowsIt)
-{
-    QString error;
-    const std::vector<TCatalogEntry> entries =
-        ReadCatalog(CatalogSource(QStringLiteral("en")), &error);
-    ASSERT_GT(entries.size(), 100u)
-        << "too few entries in the English catalog " << error.toStdString();
-    const TLanguageScope english(QStringLiteral("en"));
-    ASSERT_TRUE(english.Loaded()) << "no vantik_en.qm in " << BuiltCatalogFolder().toStdString();
-    StartGame();
-    ASSERT_EQ(QFontInfo(Controls().LabMain->font()).family(), QStringLiteral("IPAPGothic"))
-        << "the game's font is missing: install fonts-ipafont-gothic";
+        // A name slot may hold any fighter's name, a taken one, or a stat's.
+        Names = QStringList{QStringLiteral("######")};
+        StatSources.clear();
+        for (const TCatalogEntry &entry : entries) {
+            if (entry.Context == u"Name" || entry.Context == u"Stat")
+                Names.append(Tr(entry));
+            if (entry.Context == u"Stat")
+                StatSources.append(entry.Source);
+        }
 
-    // A name slot may hold any fighter's name, a taken one, or a stat's.
-    for (const TCatalogEntry &entry : entries) {
-        if (entry.Context == u"Name" || entry.Context == u"Stat")
-            Names.append(Tr(entry));
-        if (entry.Context == u"Stat")
-            StatSources.append(entry.Source);
-    }
-
-    int measured = 0;
-    for (const TCatalogEntry &entry : entries) {
-        const std::string what =
-            entry.Context.toStdString() + " «" + entry.Source.toStdString() + "»";
-        EXPECT_FALSE((entry.Translations + QStringList{entry.Source}).join(u' ').contains(u'\n'))
-            << what << " holds a raw line feed; a line break is the two characters \\n";
-        const QChar japanese = FirstJapanese(Tr(entry, 1));
-        EXPECT_TRUE(japanese.isNull())
-            << what << " shows Japanese: " << QString(japanese).toStdString();
-        for (const TRoom &room : RoomsOf(entry)) {
-            for (const QString &text : Shown(entry, room)) {
-                const QSize size = Measure(room, text);
-                ++measured;
-                EXPECT_TRUE(size.width() <= room.Size.width() &&
-                            size.height() <= room.Size.height())
-                    << what << " is cut off in the " << room.Place.toStdString() << ": «"
-                    << text.toStdString() << "» takes " << size.width() << " x " << size.height()
-                    << " px, the room is " << room.Size.width() << " x " << room.Size.height();
+        int measured = 0;
+        for (const TCatalogEntry &entry : entries) {
+            const std::string what =
+                entry.Context.toStdString() + " «" + entry.Source.toStdString() + "»";
+            EXPECT_FALSE(
+                (entry.Translations + QStringList{entry.Source}).join(u' ').contains(u'\n'))
+                << what << " holds a raw line feed; a line break is the two characters \\n";
+            const QChar japanese = FirstJapanese(Tr(entry, 1));
+            EXPECT_TRUE(Language.Name.isEmpty() || japanese.isNull())
+                << what << " shows Japanese: " << QString(japanese).toStdString();
+            for (const TRoom &room : RoomsOf(entry)) {
+                for (const QString &text : Shown(entry, room)) {
+                    const TRoom shown = ShownIn(room, text);
+                    const QSize size = Measure(shown, text);
+                    ++measured;
+                    EXPECT_TRUE(size.width() <= shown.Size.width() &&
+                                size.height() <= shown.Size.height())
+                        << what << " is cut off in the " << shown.Place.toStdString() << ": «"
+                        << text.toStdString() << "» takes " << size.width() << " x "
+                        << size.height() << " px at " << shown.Font.pixelSize()
+                        << " px, the room is " << shown.Size.width() << " x "
+                        << shown.Size.height();
+                    EXPECT_TRUE(!laidOut || shown.Font.pixelSize() == room.Font.pixelSize())
+                        << what << " is drawn smaller in the " << shown.Place.toStdString() << ": «"
+                        << text.toStdString() << "»";
+                }
             }
         }
+        EXPECT_GT(measured, 100);
     }
-    EXPECT_GT(measured, 100);
+
+    QStringList StatSources;
+    QStringList Names;
+};
+
+TEST_F(TextFitTest, EveryTextOfEveryLanguageShowsWholeInTheControlThatShowsIt)
+{
+    // The game's own Japanese, the source texts of a catalog; every catalog of
+    // translations/; then made ones: the pseudo-language, and Russian, whose
+    // letters the Japanese face draws full-width.
+    std::vector<TLanguage> languages{
+        {{}, CatalogSource(QStringLiteral("en")), BuiltCatalogFolder()}};
+    for (const QString &name : SourceCatalogs())
+        languages.push_back({name, CatalogSource(name), BuiltCatalogFolder()});
+    ASSERT_GT(languages.size(), 1u) << "no catalog in translations/";
+    const QString made = WorkDir() + QStringLiteral("/made");
+    const auto make = [&](const QString &Name, QString (*Change)(const QString &)) {
+        const QString error = MakeCatalog(made, Name, Change);
+        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+        languages.push_back({Name, QStringLiteral("%1/vantik_%2.ts").arg(made, Name), made});
+    };
+    make(QStringLiteral("pseudo"), PseudoText);
+    make(QStringLiteral("ru"), Cyrillic);
+    for (const TLanguage &language : languages) {
+        SCOPED_TRACE(language.Name.isEmpty() ? "Japanese" : language.Name.toStdString());
+        ExpectEveryTextShowsWhole(language);
+        StopGame();
+    }
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 
 #include "UnitLanguage.h"
 
+#include "Catalog.h"
 #include "Language.h"
+#include "LumeUtility.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -63,6 +65,29 @@ TEST(Language, CatalogsAreFoundAndLoadedFromTheDataFolder)
         EXPECT_EQ(caption(), QStringLiteral("Vantik"));
     }
     EXPECT_EQ(caption(), QString::fromUtf8("ヴェスカ"));
+}
+
+// A catalog may name faces for its language, tried before the game's; the
+// game's own Japanese and English keep the game's faces alone.
+TEST(Language, ACatalogNamesTheFacesOfItsLanguage)
+{
+    const QStringList own = LumeFont(12).families();
+    {
+        const TLanguageScope english("en");
+        ASSERT_TRUE(english.Loaded());
+        EXPECT_EQ(LumeFont(12).families(), own);
+    }
+    QTemporaryDir folder;
+    const QString error = MakeCatalog(folder.path(), "de", [](const QString &Text) {
+        return Text == u"-" ? QStringLiteral(" DejaVu Serif ,Noto Sans") : Text;
+    });
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    {
+        const TLanguageScope named("de", folder.path());
+        ASSERT_TRUE(named.Loaded());
+        EXPECT_EQ(LumeFont(12).families(), QStringList({"DejaVu Serif", "Noto Sans"}) + own);
+    }
+    EXPECT_EQ(LumeFont(12).families(), own);
 }
 
 } // namespace
