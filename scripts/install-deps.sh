@@ -13,6 +13,7 @@ packages=(
   qt6-l10n-tools qt6-tools-dev gettext
   libjpeg62-turbo-dev
   fonts-ipafont-gothic fonts-dejavu-core
+  qt6-translations-l10n
   "$@"
 )
 

@@ -26,7 +26,7 @@
     <message>
         <source>%1は陥れられた！\n 命中、回避、予測が減耗した！</source>
         <extracomment>The enemy&apos;s spell worked on the player (%1, their name): their hit, evade and predict fall by a third. Two lines.</extracomment>
-        <translation>%1 got tricked!\n Hit, evade and predict wore down!</translation>
+        <translation>%1 got tricked!\n Hit, Evade and Predict drop by a third!</translation>
     </message>
     <message>
         <source>回避されそう</source>
@@ -51,57 +51,57 @@
     <message>
         <source>%1を陥れた！\n 命中、回避、予測を減耗させた！</source>
         <extracomment>The player&apos;s spell worked on the enemy (%1, its name): its hit, evade and predict fall by a third. Two lines.</extracomment>
-        <translation>Tricked %1!\n Its hit, evade and predict wore down!</translation>
+        <translation>Tricked %1!\n Its Hit, Evade and Predict drop by a third!</translation>
     </message>
     <message>
         <source>%1の命中%2＋%3＝%4</source>
         <extracomment>A hit roll&apos;s result: %1 the attacker&apos;s name, %2 its hit, %3 the dice, %4 the sum; 100 or more hits.</extracomment>
-        <translation>%1&apos;s hit %2+%3=%4</translation>
+        <translation>%1&apos;s Hit %2+%3=%4</translation>
     </message>
     <message>
         <source>%1の攻撃……\n命中%2</source>
         <extracomment>An attack begins: %1 the attacker&apos;s name, %2 its hit, which the dice now rolling will be added to. Two lines.</extracomment>
-        <translation>%1 attacks…\nhit %2</translation>
+        <translation>%1 attacks…\nHit %2</translation>
     </message>
     <message>
         <source>%1の回避%2＋%3＝%4</source>
         <extracomment>An evade roll&apos;s result: %1 the defender&apos;s name, %2 its evade, %3 the dice, %4 the sum; 100 or more dodges the attack.</extracomment>
-        <translation>%1&apos;s evade %2+%3=%4</translation>
+        <translation>%1&apos;s Evade %2+%3=%4</translation>
     </message>
     <message>
         <source>%1の回避%2</source>
         <extracomment>The defender (%1, its name) rolls to evade with its evade %2.</extracomment>
-        <translation>%1&apos;s evade %2</translation>
+        <translation>%1&apos;s Evade %2</translation>
     </message>
     <message>
         <source>%1の予測%2＋%3＝%4</source>
         <extracomment>A predict roll&apos;s result: %1 the attacker&apos;s name, %2 its predict, %3 the dice, %4 the sum; 100 or more lands the dodged attack after all.</extracomment>
-        <translation>%1&apos;s predict %2+%3=%4</translation>
+        <translation>%1&apos;s Predict %2+%3=%4</translation>
     </message>
     <message>
         <source>%1の予測%2</source>
         <extracomment>The attacker (%1, its name) rolls its predict %2 against the dodge.</extracomment>
-        <translation>%1&apos;s predict %2</translation>
+        <translation>%1&apos;s Predict %2</translation>
     </message>
     <message>
         <source>%1の閃き%2＋%3＝%4</source>
         <extracomment>A spell roll&apos;s result: %1 the caster&apos;s name, %2 its flash, %3 the dice, %4 the sum; 100 or more casts the spell.</extracomment>
-        <translation>%1&apos;s flash %2+%3=%4</translation>
+        <translation>%1&apos;s Flash %2+%3=%4</translation>
     </message>
     <message>
         <source>%1は奇策を弄した……\n閃き%2</source>
         <extracomment>A spell begins: %1 the caster&apos;s name, %2 its flash, which the dice now rolling will be added to. Two lines.</extracomment>
-        <translation>%1 pulls a dirty trick…\nflash %2</translation>
+        <translation>%1 pulls a dirty trick…\nFlash %2</translation>
     </message>
     <message>
         <source>%1の抵抗的閃き%2＋%3＝%4</source>
         <extracomment>A resist roll&apos;s result: %1 the target&apos;s name, %2 its flash (resisting), %3 the dice, %4 the sum; 100 or more shakes off the spell.</extracomment>
-        <translation>%1&apos;s resisting flash %2+%3=%4</translation>
+        <translation>%1&apos;s resisting Flash %2+%3=%4</translation>
     </message>
     <message>
         <source>%1の抵抗的閃き%2</source>
         <extracomment>The target of a spell (%1, its name) rolls to resist with its flash %2.</extracomment>
-        <translation>%1&apos;s resisting flash %2</translation>
+        <translation>%1&apos;s resisting Flash %2</translation>
     </message>
     <message>
         <source>外れた！</source>
@@ -121,7 +121,7 @@
     <message>
         <source>%1と%2とが対峙するよ。\n天運が予測を勘案して%3のイニシアティブ。</source>
         <extracomment>Who acts first: %1 the player&apos;s name, %2 the enemy&apos;s, %3 the name of the one whose predict (and fate) won the first move. Two lines.</extracomment>
-        <translation>%1 and %2 face off.\nFate weighs their predict: %3 goes first.</translation>
+        <translation>%1 and %2 face off.\nFate weighs their Predict: %3 goes first.</translation>
     </message>
     <message>
         <source>と見せかけて逃げた。</source>
@@ -170,8 +170,8 @@
         <source>%1のからだを食べてむしゃむしゃむしゃ\nおいしいなあ\n%2のＨＰが%n点回復した。</source>
         <extracomment>After a victory: the player eats the beaten enemy (%1, its name) and the player (%2, their name) regains %n hit points. Three lines.</extracomment>
         <translation>
-            <numerusform>Munch munch munch on %1\nso tasty\n%2 got %n hit point back.</numerusform>
-            <numerusform>Munch munch munch on %1\nso tasty\n%2 got %n hit points back.</numerusform>
+            <numerusform>Munch munch munch on %1\nso tasty\n%2 got %n HP back.</numerusform>
+            <numerusform>Munch munch munch on %1\nso tasty\n%2 got %n HP back.</numerusform>
         </translation>
     </message>
     <message>
@@ -302,41 +302,6 @@
 <context>
     <name>Help</name>
     <message>
-        <source>&lt;h3&gt;目的&lt;/h3&gt; &lt;p&gt;戦いに勝ってキャラクターを育て、七人のボスを順に倒しましょう。星がすべて なくなるとゲームオーバーです。&lt;/p&gt;</source>
-        <extracomment>The help: the goal of the game. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;Goal&lt;/h3&gt; &lt;p&gt;Grow your character by winning fights, and beat the seven bosses one after another. If your last star is lost, the game is over.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;画面の進め方&lt;/h3&gt; &lt;p&gt;どの画面にもメッセージと、下に最大五つの選択肢があります。選択肢をクリック するか、Enter キーかスペースキーでフォーカス枠のある選択肢を選びます。Tab、 Shift+Tab と矢印キーで選択肢を移ります。一歩進むたびに、右端の最初の選択肢に フォーカスが移ります。タイトル画面では、どこかをクリックするか Enter キーか スペースキーでキャラクターが決まります。&quot;noar&quot; で振り直し、&quot;yest&quot; で決めて 序章に進みます（&quot;≫&quot; で次へ、&quot;skipl&quot; で飛ばします）。メインメニューでは &quot;seeek&quot; で敵を探し、&quot;bosss!&quot; で次のボスに挑み、&quot;savie&quot; でセーブポイントの番人と 戦います。戦いでは &quot;killl&quot; で戦い、&quot;escapo&quot; で逃げます。自分の番には &quot;attax&quot;、&quot;magix&quot;、&quot;escapy&quot; から選びます。&lt;/p&gt;</source>
-        <extracomment>The help: how a page is played, with the choices&apos; own captions in quotes (keep them as the game shows them). Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;Playing a page&lt;/h3&gt; &lt;p&gt;Each page shows a message and up to five choices along the bottom. Click a choice, or press Enter or Space to take the one with the focus frame; Tab, Shift+Tab and the arrow keys move between the choices. After every step the focus is on the first choice, at the right. On the title page, click anywhere or press Enter or Space to roll a character: &quot;noar&quot; rolls again, &quot;yest&quot; keeps it and starts the intro (&quot;≫&quot; reads on, &quot;skipl&quot; skips it). On the main menu, &quot;seeek&quot; looks for a fight, &quot;bosss!&quot; challenges the next boss and &quot;savie&quot; fights the guard of the save point. In a fight, &quot;killl&quot; fights and &quot;escapo&quot; flees; on your turn choose &quot;attax&quot;, &quot;magix&quot; or &quot;escapy&quot;.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;五つの能力&lt;/h3&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;命中&lt;/b&gt;：攻撃を当てる力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;回避&lt;/b&gt;：敵の攻撃をかわす力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;予測&lt;/b&gt;：どちらが先に動くかを決め、かわされなかった攻撃を決める力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;閃き&lt;/b&gt;：魔法（&quot;magix&quot;）を効かせ、また防ぐ力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;理力&lt;/b&gt;：アイデアバーストの力。&lt;/li&gt; &lt;/ul&gt; &lt;p&gt;右があなた、左が敵の値です。灰色の値は、魔法やバーストで元の値から 下がっていることを示します。&lt;/p&gt;</source>
-        <extracomment>The help: the five stats, named as the main page names them. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;The five stats&lt;/h3&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;Hit&lt;/b&gt;: lands your attacks.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Evade&lt;/b&gt;: dodges the enemy&apos;s attacks.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Predict&lt;/b&gt;: decides who acts first, and finishes an attack that was not dodged.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Flash&lt;/b&gt;: works spells (&quot;magix&quot;) and resists them.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Reason&lt;/b&gt;: powers the Idea Burst.&lt;/li&gt; &lt;/ul&gt; &lt;p&gt;Your values are on the right, the enemy&apos;s on the left. A value in grey differs from its base value, lowered by a spell or a burst.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;星&lt;/h3&gt; &lt;p&gt;上の星は体力です。★が残り、☆が失った分です。右上があなた、左上が敵の 星です。攻撃が当たると星が一つ減ります。&lt;/p&gt;</source>
-        <extracomment>The help: what the stars at the top of the main page mean. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;Stars&lt;/h3&gt; &lt;p&gt;The stars at the top are hit points: ★ left, ☆ lost. Yours are at the top right, the enemy&apos;s at the top left. A hit costs one star.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;ダイスとアイデアバースト&lt;/h3&gt; &lt;p&gt;勝負のたびに能力値に回るダイス（0〜99）の目を足し、合計が 100 に届けば 成功です。&quot;≫&quot; を押すとダイスはその時の目で止まります。自分のダイスが回る間、 &quot;ib&quot; には 28+16 のように二つの数が出ます。左があなたの理力、右がバーストの目 です。&quot;ib&quot; を押すと理力が一割下がり、下がった理力とその目の合計が 100 に届けば ダイスが赤い ＋100 になります。敵も同じことを試みます。&lt;/p&gt;</source>
-        <extracomment>The help: the dice and the Idea Burst button &quot;ib&quot; (28+16 is an example of its two numbers). Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;Dice and Idea Burst&lt;/h3&gt; &lt;p&gt;Every contest adds a stat to a rolling dice (0 to 99), and the sum must reach 100. Each &quot;≫&quot; stops the dice at the number it shows. While your dice roll, &quot;ib&quot; shows two numbers such as 28+16: your reason and a burst roll. Pressing &quot;ib&quot; lowers your reason by a tenth; if the lowered reason plus the roll reaches 100, your dice turn to a red +100. Enemies try the same.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;成長&lt;/h3&gt; &lt;p&gt;勝つと &quot;≫&quot; のたびに能力が一つずつ倒した敵に近づいて伸び、その後で体力が 戻ります（無傷で勝てば最大値が増えます）。&lt;/p&gt;</source>
-        <extracomment>The help: how the character grows after a victory. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;Growth&lt;/h3&gt; &lt;p&gt;After a victory each &quot;≫&quot; shows one stat growing towards the beaten enemy&apos;s; then your hit points come back, or grow if you won unhurt.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;セーブ&lt;/h3&gt; &lt;p&gt;セーブポイントの番人（&quot;savie&quot;）に勝つとセーブされます。次に起動すると、 そのキャラクターでメインメニューから始まります。&lt;/p&gt;</source>
-        <extracomment>The help: how the game is saved. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;Saving&lt;/h3&gt; &lt;p&gt;Beat the guard of the save point (&quot;savie&quot;) to save the game. The next start then opens on the main menu with your character.&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>遊び方</source>
         <extracomment>The help window&apos;s caption and the help page&apos;s heading.</extracomment>
         <translation>How to play</translation>
@@ -363,88 +328,128 @@
     </message>
     <message>
         <source>キー</source>
-        <extracomment>The help: the heading of the keys&apos; table.</extracomment>
+        <extracomment>The help: the heading of the keys&apos; list.</extracomment>
         <translation>Keys</translation>
     </message>
     <message>
         <source>&lt;b&gt;F1&lt;/b&gt;</source>
-        <extracomment>The help&apos;s keys table: the key that opens and closes the help. Rich text: keep the tags.</extracomment>
+        <extracomment>The help&apos;s keys list: the key that opens and closes the help. Rich text: keep the tags.</extracomment>
         <translation>&lt;b&gt;F1&lt;/b&gt;</translation>
     </message>
     <message>
         <source>このヘルプを開く・閉じる</source>
-        <extracomment>The help&apos;s keys table: what F1 does.</extracomment>
+        <extracomment>The help&apos;s keys list: what F1 does.</extracomment>
         <translation>open or close this help</translation>
     </message>
     <message>
         <source>&lt;b&gt;Escape&lt;/b&gt;</source>
-        <extracomment>The help&apos;s keys table: the key that closes the help. Rich text: keep the tags.</extracomment>
+        <extracomment>The help&apos;s keys list: the key that closes the help. Rich text: keep the tags.</extracomment>
         <translation>&lt;b&gt;Escape&lt;/b&gt;</translation>
     </message>
     <message>
         <source>このヘルプを閉じる</source>
-        <extracomment>The help&apos;s keys table: what Escape does.</extracomment>
+        <extracomment>The help&apos;s keys list: what Escape does.</extracomment>
         <translation>close this help</translation>
     </message>
     <message>
         <source>&lt;b&gt;Ctrl+Q&lt;/b&gt;</source>
-        <extracomment>The help&apos;s keys table: the key that quits. Rich text: keep the tags.</extracomment>
+        <extracomment>The help&apos;s keys list: the key that quits. Rich text: keep the tags.</extracomment>
         <translation>&lt;b&gt;Ctrl+Q&lt;/b&gt;</translation>
     </message>
     <message>
         <source>終了（ウィンドウの閉じるボタンと同じ）</source>
-        <extracomment>The help&apos;s keys table: what Ctrl+Q does.</extracomment>
+        <extracomment>The help&apos;s keys list: what Ctrl+Q does.</extracomment>
         <translation>quit, as the window&apos;s close button does</translation>
     </message>
     <message>
         <source>&lt;b&gt;M&lt;/b&gt;</source>
-        <extracomment>The help&apos;s keys table: the sound key. Rich text: keep the tags.</extracomment>
+        <extracomment>The help&apos;s keys list: the sound key. Rich text: keep the tags.</extracomment>
         <translation>&lt;b&gt;M&lt;/b&gt;</translation>
     </message>
     <message>
         <source>すべての音をオフ・オンにする（次回も覚えています）</source>
-        <extracomment>The help&apos;s keys table: what M does.</extracomment>
+        <extracomment>The help&apos;s keys list: what M does.</extracomment>
         <translation>turn all sound off or on (remembered)</translation>
     </message>
     <message>
         <source>&lt;b&gt;S&lt;/b&gt;</source>
-        <extracomment>The help&apos;s keys table: the key that has the state spoken. Rich text: keep the tags.</extracomment>
+        <extracomment>The help&apos;s keys list: the key that has the state spoken. Rich text: keep the tags.</extracomment>
         <translation>&lt;b&gt;S&lt;/b&gt;</translation>
     </message>
     <message>
         <source>スクリーンリーダーで、両者の星と能力値を読み上げる</source>
-        <extracomment>The help&apos;s keys table: what S does.</extracomment>
+        <extracomment>The help&apos;s keys list: what S does.</extracomment>
         <translation>with a screen reader: hear both sides&apos; stars and stats</translation>
     </message>
     <message>
         <source>&lt;b&gt;Enter&lt;/b&gt;、&lt;b&gt;スペース&lt;/b&gt;</source>
-        <extracomment>The help&apos;s keys table: the keys that take a choice. Rich text: keep the tags.</extracomment>
+        <extracomment>The help&apos;s keys list: the keys that take a choice. Rich text: keep the tags.</extracomment>
         <translation>&lt;b&gt;Enter&lt;/b&gt;, &lt;b&gt;Space&lt;/b&gt;</translation>
     </message>
     <message>
         <source>フォーカスのある選択肢を選ぶ。タイトル画面では開始</source>
-        <extracomment>The help&apos;s keys table: what Enter and Space do.</extracomment>
+        <extracomment>The help&apos;s keys list: what Enter and Space do.</extracomment>
         <translation>take the focused choice; start on the title page</translation>
     </message>
     <message>
         <source>&lt;b&gt;Tab&lt;/b&gt;、&lt;b&gt;Shift+Tab&lt;/b&gt;</source>
-        <extracomment>The help&apos;s keys table: the keys that move between choices. Rich text: keep the tags.</extracomment>
+        <extracomment>The help&apos;s keys list: the keys that move between choices. Rich text: keep the tags.</extracomment>
         <translation>&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Shift+Tab&lt;/b&gt;</translation>
     </message>
     <message>
         <source>次・前の選択肢と &quot;ib&quot; に移る</source>
-        <extracomment>The help&apos;s keys table: what Tab and Shift+Tab do (&quot;ib&quot; is the Idea Burst button).</extracomment>
+        <extracomment>The help&apos;s keys list: what Tab and Shift+Tab do (&quot;ib&quot; is the Idea Burst button).</extracomment>
         <translation>move to the next or previous choice, and to &quot;ib&quot;</translation>
     </message>
     <message>
         <source>&lt;b&gt;矢印キー&lt;/b&gt;</source>
-        <extracomment>The help&apos;s keys table: the arrow keys. Rich text: keep the tags.</extracomment>
+        <extracomment>The help&apos;s keys list: the arrow keys. Rich text: keep the tags.</extracomment>
         <translation>&lt;b&gt;Arrow keys&lt;/b&gt;</translation>
     </message>
     <message>
         <source>右と下で次の選択肢、左と上で前の選択肢</source>
-        <extracomment>The help&apos;s keys table: what the arrow keys do.</extracomment>
+        <extracomment>The help&apos;s keys list: what the arrow keys do.</extracomment>
         <translation>right and down: next choice; left and up: previous choice</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;目的&lt;/h3&gt; &lt;p&gt;戦いに勝ってキャラクターを育て、七人のボスを順に倒しましょう。星がすべてなくなるとゲームオーバーです。&lt;/p&gt;</source>
+        <extracomment>The help: the goal of the game. Rich text: keep the tags.</extracomment>
+        <translation>&lt;h3&gt;Goal&lt;/h3&gt; &lt;p&gt;Grow your character by winning fights, and beat the seven bosses one after another. Lose your last star and the game is over.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;五つの能力&lt;/h3&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;命中&lt;/b&gt;：攻撃を当てる力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;回避&lt;/b&gt;：当たりそうな攻撃をかわす力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;予測&lt;/b&gt;：どちらが先に動くかを決め、かわされた攻撃をそれでも当てる力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;閃き&lt;/b&gt;：魔法（&quot;magix&quot;）を効かせ、また防ぐ力。魔法を使うたびに、使った側の閃きが一割下がります。&lt;/li&gt; &lt;li&gt;&lt;b&gt;理力&lt;/b&gt;：アイデアバーストの力。&lt;/li&gt; &lt;/ul&gt; &lt;p&gt;攻撃は、命中が届けば相手が回避を試み、かわされなければ当たり、かわされても攻め手の予測が届けば当たります。魔法は、閃きが届き、相手の閃きで防がれなければ効き、相手の命中、回避、予測が三分の一下がります。&lt;/p&gt; &lt;p&gt;右があなた、左が敵の値です。灰色の値は、魔法、魔法を使ったこと、バーストで元の値から下がっていることを示し、勝てば元に戻ります。&lt;/p&gt;</source>
+        <extracomment>The help: the five stats, named as the main page names them, and how a fight uses them. Rich text: keep the tags.</extracomment>
+        <translation>&lt;h3&gt;The five stats&lt;/h3&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;Hit&lt;/b&gt;: lands your attacks.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Evade&lt;/b&gt;: dodges an attack that would land.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Predict&lt;/b&gt;: decides who acts first, and can still land an attack that was dodged.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Flash&lt;/b&gt;: works spells (&quot;magix&quot;) and resists them. Each cast wears the caster&apos;s own Flash down by a tenth.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Reason&lt;/b&gt;: powers the Idea Burst.&lt;/li&gt; &lt;/ul&gt; &lt;p&gt;An attack whose Hit reaches 100 meets the defender&apos;s Evade: if that fails, the attack lands; if it works, the attacker&apos;s Predict can still land it. A spell whose Flash reaches 100 meets the target&apos;s Flash: unless that resists, the target&apos;s Hit, Evade and Predict drop by a third.&lt;/p&gt; &lt;p&gt;Your values are on the right, the enemy&apos;s on the left. A value in grey is below its base value, lowered by a spell, by casting or by a burst; it comes back after a victory.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;星&lt;/h3&gt; &lt;p&gt;上の星は体力です。★が残り、☆が失った分です。右上があなた、左上が敵の星です。攻撃が当たると星が一つ減ります。&lt;/p&gt;</source>
+        <extracomment>The help: what the stars at the top of the main page mean. Rich text: keep the tags.</extracomment>
+        <translation>&lt;h3&gt;Stars&lt;/h3&gt; &lt;p&gt;The stars at the top are HP: ★ left, ☆ lost. Yours are at the top right, the enemy&apos;s at the top left. A landed attack costs one star.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;ダイスとアイデアバースト&lt;/h3&gt; &lt;p&gt;勝負のたびに能力値に回るダイス（0〜99）の目を足し、合計が 100 に届けば成功です。&quot;≫&quot; を押すとダイスはその時の目で止まります。自分のダイスが回る間、&quot;ib&quot; には 28+16 のように二つの数が出ます。左があなたの理力、右がバーストの目です。&quot;ib&quot; を押すと理力が一割下がり、下がった理力とその目の合計が 100 に届けばダイスが赤い ＋100 になります。敵も同じことを試みます。&lt;/p&gt;</source>
+        <extracomment>The help: the dice and the Idea Burst button &quot;ib&quot; (28+16 is an example of its two numbers). Rich text: keep the tags.</extracomment>
+        <translation>&lt;h3&gt;The die and Idea Burst&lt;/h3&gt; &lt;p&gt;Every contest adds a stat to a rolling die (0 to 99), and the sum must reach 100. Each &quot;≫&quot; stops the die at the number it shows. While your die rolls, &quot;ib&quot; shows two numbers such as 28+16: your Reason and a burst roll. Pressing &quot;ib&quot; lowers your Reason by a tenth; if the lowered Reason plus the roll reaches 100, your die turns to a red +100. Enemies try the same.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;成長&lt;/h3&gt; &lt;p&gt;勝つと &quot;≫&quot; のたびに能力が一つずつ、倒した敵の値に近づいて伸びます。その後で体力が戻ります。無傷で勝ったときは、かわりに星の最大数が倒した敵の星の数に近づいて増えることがあり、増えた星は空の☆で表れます。&lt;/p&gt;</source>
+        <extracomment>The help: how the character grows after a victory. Rich text: keep the tags.</extracomment>
+        <translation>&lt;h3&gt;Growth&lt;/h3&gt; &lt;p&gt;After a victory each &quot;≫&quot; shows one stat growing towards the beaten enemy&apos;s; then your HP come back. If you won unhurt, your most HP may grow towards the enemy&apos;s instead, as a new empty star ☆.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;セーブ&lt;/h3&gt; &lt;p&gt;セーブポイントの番人（&quot;savie&quot;）に勝つとセーブされます。次に起動すると、そのキャラクターでメインメニューから始まります。&lt;/p&gt;</source>
+        <extracomment>The help: how the game is saved. Rich text: keep the tags.</extracomment>
+        <translation>&lt;h3&gt;Saving&lt;/h3&gt; &lt;p&gt;Beat the guard of the save point (&quot;savie&quot;) to save the game. The next start then opens on the main menu with your character.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <extracomment>The help&apos;s keys list: one item, %1 the keys&apos; names and %2 what they do.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;画面の進め方&lt;/h3&gt; &lt;p&gt;どの画面にもメッセージと、下に最大五つの選択肢があります。選択肢をクリックするか、Enter キーかスペースキーでフォーカス枠のある選択肢を選びます。Tab、Shift+Tab と矢印キーで選択肢を移ります。一歩進むたびに、右端の最初の選択肢にフォーカスが移ります。タイトル画面では、どこかをクリックするか Enter キーかスペースキーでキャラクターが決まります。&quot;noar&quot; で振り直し、&quot;yest&quot; で決めて序章に進みます（&quot;≫&quot; で次へ、&quot;skipl&quot; で飛ばします）。メインメニューでは &quot;seeek&quot; で敵を探し、&quot;bosss!&quot; で次のボスに挑み、&quot;savie&quot; でセーブポイントの番人と戦います。戦いでは &quot;killl&quot; で戦い、&quot;escapo&quot; で逃げます。自分の番には &quot;attax&quot;、&quot;magix&quot;、&quot;escapy&quot; から選びます。&quot;escapy&quot; では右と左の片方だけが逃げ道で、外れると敵の番です。&lt;/p&gt;</source>
+        <extracomment>The help: how a page is played, with the choices&apos; own captions in quotes (keep them as the game shows them). Rich text: keep the tags.</extracomment>
+        <translation>&lt;h3&gt;Playing a page&lt;/h3&gt; &lt;p&gt;Each page shows a message and up to five choices along the bottom. Click a choice, or press Enter or Space to take the one with the focus frame; Tab, Shift+Tab and the arrow keys move between the choices. After every step the focus is on the first choice, at the right. On the title page, click anywhere or press Enter or Space to roll a character: &quot;noar&quot; rolls again, &quot;yest&quot; keeps it and starts the intro (&quot;≫&quot; reads on, &quot;skipl&quot; skips it). On the main menu, &quot;seeek&quot; looks for a fight, &quot;bosss!&quot; challenges the next boss and &quot;savie&quot; fights the guard of the save point. In a fight, &quot;killl&quot; fights and &quot;escapo&quot; flees; on your turn choose &quot;attax&quot;, &quot;magix&quot; or &quot;escapy&quot;. After &quot;escapy&quot; only one of right and left is a way out; the other gives the enemy its turn.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -462,7 +467,7 @@
     <message>
         <source>さいころが手の中で温かい。</source>
         <extracomment>A main menu line, one of 10 drawn at random: a glimpse of the world.</extracomment>
-        <translation>The dice feel warm in your hand.</translation>
+        <translation>The die is warm in your hand.</translation>
     </message>
     <message>
         <source>霧雨だ。</source>
@@ -596,17 +601,17 @@
     <message>
         <source>この能力で始め、物語へ進む。</source>
         <extracomment>Description of the status pick&apos;s &quot;yest&quot; button.</extracomment>
-        <translation>Start with these stats and go on to the story.</translation>
+        <translation>Start with these stats and go on to the intro.</translation>
     </message>
     <message>
         <source>先へ進む。ダイスが回っていれば、見えている目で止める。</source>
         <extracomment>Description of the &quot;≫&quot; button, in stories and fights alike.</extracomment>
-        <translation>Go on. A rolling dice stops at the number it shows.</translation>
+        <translation>Go on. A rolling die stops at the number it shows.</translation>
     </message>
     <message>
         <source>物語を飛ばしてメインメニューへ。</source>
         <extracomment>Description of the &quot;skipl&quot; button under the intro.</extracomment>
-        <translation>Skip the story and go to the main menu.</translation>
+        <translation>Skip the intro and go to the main menu.</translation>
     </message>
     <message>
         <source>戦う相手を探す。</source>
@@ -634,19 +639,9 @@
         <translation>Flee without fighting.</translation>
     </message>
     <message>
-        <source>攻撃する。命中で敵の回避に挑み、次に予測で当てる。</source>
-        <extracomment>Description of the &quot;attax&quot; button on the player&apos;s turn.</extracomment>
-        <translation>Attack: your hit against the enemy&apos;s evade, then your predict lands it.</translation>
-    </message>
-    <message>
-        <source>魔法を使う。閃きで敵の閃きに挑み、効けば敵の命中、回避、予測が下がる。</source>
-        <extracomment>Description of the &quot;magix&quot; button on the player&apos;s turn.</extracomment>
-        <translation>Cast a spell: your flash against the enemy&apos;s; if it works, the enemy&apos;s hit, evade and predict drop.</translation>
-    </message>
-    <message>
         <source>逃げ道を探す。右か左の片方で逃げられる。</source>
         <extracomment>Description of the &quot;escapy&quot; button on the player&apos;s turn.</extracomment>
-        <translation>Look for a way out: one of right and left gets away.</translation>
+        <translation>Look for a way out: only one of right and left gets you away.</translation>
     </message>
     <message>
         <source>右へ逃げる。</source>
@@ -666,11 +661,11 @@
     <message>
         <source>アイデアバースト。左の数は理力、右の数はバーストの目。押すと理力が一割減り、減った理力と目の和が100に届けば、ダイスが＋100になる。</source>
         <extracomment>Description of the &quot;ib&quot; button, whose caption becomes two numbers such as 28+16 while the player&apos;s dice roll.</extracomment>
-        <translation>Idea Burst. The left number is your reason, the right one the burst roll. Pressing it lowers your reason by a tenth; if the lowered reason plus the roll reaches 100, your dice turn to +100.</translation>
+        <translation>Idea Burst. The left number is your Reason, the right one the burst roll. Pressing it lowers your Reason by a tenth; if the lowered Reason plus the roll reaches 100, your die turns to +100.</translation>
     </message>
     <message numerus="yes">
         <source>あなた：星%n個のうち%1個。</source>
-        <extracomment>Spoken by the state key: the player&apos;s hit points as stars. %1 is the stars left, %n all the player&apos;s stars.</extracomment>
+        <extracomment>Spoken by the state key: the player&apos;s HP as stars. %1 is the stars left, %n all the player&apos;s stars.</extracomment>
         <translation>
             <numerusform>You: %1 of %n star.</numerusform>
             <numerusform>You: %1 of %n stars.</numerusform>
@@ -688,6 +683,29 @@
         <source>敵はいない。</source>
         <extracomment>Spoken by the state key when no enemy is shown.</extracomment>
         <translation>No enemy.</translation>
+    </message>
+    <message>
+        <source>攻撃する。命中が届き、敵の回避でかわされなければ当たる。かわされても予測が届けば当たる。</source>
+        <extracomment>Description of the &quot;attax&quot; button on the player&apos;s turn.</extracomment>
+        <translation>Attack: your Hit must reach 100; unless the enemy&apos;s Evade dodges it, it lands, and a dodged attack still lands if your Predict reaches 100.</translation>
+    </message>
+    <message>
+        <source>魔法を使う。自分の閃きが一割下がる。閃きが届き、敵の閃きで防がれなければ、敵の命中、回避、予測が三分の一下がる。</source>
+        <extracomment>Description of the &quot;magix&quot; button on the player&apos;s turn.</extracomment>
+        <translation>Cast a spell, which wears your own Flash down by a tenth. If your Flash reaches 100 and the enemy&apos;s Flash does not resist it, the enemy&apos;s Hit, Evade and Predict drop by a third.</translation>
+    </message>
+</context>
+<context>
+    <name>Start</name>
+    <message>
+        <source>このフォルダー（%1）では別のゲームが動いていて、応答しません。別のセッションか、このフォルダーを共有する別のコンピューターで動いています。</source>
+        <extracomment>A message box at start-up: another copy of the game holds this folder (%1) and does not answer, so this one cannot start.</extracomment>
+        <translation>Another game holds this folder (%1) and does not answer: it runs in another session, or on another computer that shares the folder.</translation>
+    </message>
+    <message>
+        <source>データファイルを読み込めないため、ゲームを始められません。（%1）</source>
+        <extracomment>A message box at start-up: a file of the game&apos;s data folder is missing or damaged, so the game cannot start. %1 names the file and what is wrong with it, in English.</extracomment>
+        <translation>The game cannot start: a data file cannot be read (%1).</translation>
     </message>
 </context>
 <context>
@@ -743,7 +761,7 @@
     <message>
         <source>命中、回避、予測、閃き、理力、</source>
         <extracomment>The intro, line 4 of 19, one a click. The sentence runs on into the next line.</extracomment>
-        <translation>Hit, evade, predict, flash, reason:</translation>
+        <translation>Hit, Evade, Predict, Flash, Reason:</translation>
     </message>
     <message>
         <source>その数があなたのすべてを物語っている。</source>
@@ -763,7 +781,7 @@
     <message>
         <source>百の目を持つさいころが、行く末を決めるだけ。</source>
         <extracomment>The intro, line 8 of 19, one a click.</extracomment>
-        <translation>A hundred-faced dice decides where you go. That is all.</translation>
+        <translation>A hundred-sided die decides where you go. That is all.</translation>
     </message>
     <message>
         <source>勝てば相手の力がわずかに身に染み、</source>
@@ -813,7 +831,7 @@
     <message>
         <source>さあ、さいころを握って。</source>
         <extracomment>The intro, line 18 of 19, one a click.</extracomment>
-        <translation>Now, grip the dice.</translation>
+        <translation>Now, grip the die.</translation>
     </message>
     <message>
         <source>あなたの物語が、いま転がりはじめる。</source>
@@ -868,7 +886,7 @@
     <message>
         <source>「振るさいころも、奪う名も、もう残っていない。</source>
         <extracomment>The second ending, line 8 of 12, told from outside after the last boss. Lines 7 to 10 are one speech: each opens a quote, only the last closes it.</extracomment>
-        <translation>“No dice left to roll, no names left to take.</translation>
+        <translation>“No die left to roll, no names left to take.</translation>
     </message>
     <message>
         <source>「それでも進むなら、≪デッド・エンド≫を越えてゆけ。</source>
@@ -888,7 +906,7 @@
     <message>
         <source>笑って壁を越えた。</source>
         <extracomment>The second ending, line 12 of 12, told from outside after the last boss.</extracomment>
-        <translation>laughed, and climbed the wall.</translation>
+        <translation>laughed, and went over the wall.</translation>
     </message>
     <message>
         <source>★&#x3000;おしまエンド&#x3000;★</source>

@@ -32,9 +32,9 @@ const std::array<const char *, 7> HelpSections{
         "Shift+Tab と矢印キーで選択肢を移ります。一歩進むたびに、右端の最初の選択肢に"
         "フォーカスが移ります。タイトル画面では、どこかをクリックするか Enter キーか"
         "スペースキーでキャラクターが決まります。\"noar\" で振り直し、\"yest\" で決めて"
-        "序章に進みます（\"≫\" で次へ、\"skipl\" で飛ばします）。メインメニューでは"
+        "序章に進みます（\"≫\" で次へ、\"skipl\" で飛ばします）。メインメニューでは "
         "\"seeek\" で敵を探し、\"bosss!\" で次のボスに挑み、\"savie\" でセーブポイントの番人と"
-        "戦います。戦いでは \"killl\" で戦い、\"escapo\" で逃げます。自分の番には"
+        "戦います。戦いでは \"killl\" で戦い、\"escapo\" で逃げます。自分の番には "
         "\"attax\"、\"magix\"、\"escapy\" から選びます。\"escapy\" では右と左の片方だけが"
         "逃げ道で、外れると敵の番です。</p>"),
     //: The help: the five stats, named as the main page names them, and how a fight uses them.

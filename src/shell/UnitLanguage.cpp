@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontMetricsF>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -20,6 +21,23 @@ const QString CatalogPrefix = QStringLiteral("vantik_");
 const QString CatalogSuffix = QStringLiteral(".qm");
 
 std::unique_ptr<QTranslator> Catalog;
+std::unique_ptr<QTranslator> QtCatalog;
+
+// Qt's own texts (a message box's buttons) in the game's language, from the
+// catalogs Qt keeps where the system has them; the game's Japanese gets Qt's.
+void UseQtCatalog(const QString &Language)
+{
+    if (QtCatalog) {
+        QCoreApplication::removeTranslator(QtCatalog.get());
+        QtCatalog.reset();
+    }
+    auto catalog = std::make_unique<QTranslator>();
+    if (catalog->load(QLocale(Language.isEmpty() ? QStringLiteral("ja") : Language),
+                      QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(catalog.get()))
+        QtCatalog = std::move(catalog);
+}
 
 // "pt_BR.UTF-8@euro" -> "pt_BR": the encoding and modifier name no language.
 QString LocaleName(const QString &Value)
@@ -126,6 +144,7 @@ bool UseLanguage(const QString &Language, const QString &Folder)
         Catalog.reset();
     }
     SetLeadingFaces({});
+    UseQtCatalog(Language);
     if (Language.isEmpty())
         return true;
     auto catalog = std::make_unique<QTranslator>();

@@ -34,7 +34,8 @@ inline constexpr char CatalogFolder[] = "dat/translations";
 QStringList InstalledCatalogs(const QString &Folder = QString::fromLatin1(CatalogFolder));
 
 // Every text the game shows from now on is in Language, from its catalog in
-// Folder, or in its own Japanese for an empty one, and every font made after
+// Folder, or in its own Japanese for an empty one, Qt's own texts too where
+// the system has Qt's catalog for it, and every font made after
 // draws that language's letters in faces that suit them. False when the
 // catalog cannot be loaded; the game is then Japanese.
 bool UseLanguage(const QString &Language,

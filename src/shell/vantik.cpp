@@ -9,6 +9,7 @@
 #include "UnitLanguage.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QPointer>
 #include <QSocketNotifier>
@@ -23,6 +24,11 @@
 #include <unistd.h>
 
 namespace {
+
+// The catalog's "Start" context.
+struct Start {
+    Q_DECLARE_TR_FUNCTIONS(Start)
+};
 
 int TerminationPipe[2] = {-1, -1};
 
@@ -87,13 +93,17 @@ std::optional<int> RefuseSecondGame(TInstanceGuard &Guard)
         return 0;
     }
     // Its game runs in another session or on another computer that shares
-    // the folder: nothing here can show it.
-    const QString reason = QStringLiteral("another game holds this folder (%1) and does "
-                                          "not answer: it runs in another session or on "
-                                          "another computer")
-                               .arg(QDir::currentPath());
-    std::fprintf(stderr, "vantik: %s\n", reason.toLocal8Bit().constData());
-    Alert(reason);
+    // the folder: nothing here can show it. The terminal's line stays
+    // English, for whoever reads the logs.
+    std::fprintf(stderr,
+                 "vantik: another game holds this folder (%s) and does not answer: it runs "
+                 "in another session or on another computer\n",
+                 QDir::currentPath().toLocal8Bit().constData());
+    //: A message box at start-up: another copy of the game holds this folder (%1) and does not
+    //: answer, so this one cannot start.
+    Alert(Start::tr("このフォルダー（%1）では別のゲームが動いていて、応答しません。別の"
+                    "セッションか、このフォルダーを共有する別のコンピューターで動いています。")
+              .arg(QDir::toNativeSeparators(QDir::currentPath())));
     return 1;
 }
 
@@ -105,7 +115,10 @@ std::unique_ptr<TFormMain> MakeWindow()
         return std::make_unique<TFormMain>();
     } catch (const std::exception &error) {
         std::fprintf(stderr, "vantik: %s\n", error.what());
-        Alert(QString::fromLocal8Bit(error.what()));
+        //: A message box at start-up: a file of the game's data folder is missing or damaged, so
+        //: the game cannot start. %1 names the file and what is wrong with it, in English.
+        Alert(Start::tr("データファイルを読み込めないため、ゲームを始められません。（%1）")
+                  .arg(QString::fromLocal8Bit(error.what())));
         return nullptr;
     }
 }

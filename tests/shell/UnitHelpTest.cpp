@@ -5,6 +5,7 @@
 
 #include "Language.h"
 
+#include <QAccessible>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QWidget>
@@ -30,10 +31,30 @@ TEST(HelpPage, EachLanguageExplainsStatsKeysAndSound)
     } pages[] = {
         {"en",
          {"Hit", "Evade", "Predict", "Flash", "Reason", "Idea Burst", "★", "grow", "save", "Enter",
-          "Space", "Shift+Tab", "Arrow", "Escape", "Ctrl+Q"}},
+          "Space", "Shift+Tab", "Arrow", "Escape", "Ctrl+Q",
+          "can still land an attack that was dodged", "own Flash down by a tenth",
+          "comes back after a victory", "empty star"}},
         {"",
-         {"命中", "回避", "予測", "閃き", "理力", "ダイス", "アイデアバースト", "★", "成長",
-          "セーブ", "Enter", "スペース", "Shift+Tab", "矢印キー", "Escape", "Ctrl+Q"}},
+         {"命中",
+          "回避",
+          "予測",
+          "閃き",
+          "理力",
+          "ダイス",
+          "アイデアバースト",
+          "★",
+          "成長",
+          "セーブ",
+          "Enter",
+          "スペース",
+          "Shift+Tab",
+          "矢印キー",
+          "Escape",
+          "Ctrl+Q",
+          "かわされた攻撃をそれでも当てる",
+          "閃きが一割下がります",
+          "勝てば元に戻ります",
+          "空の☆"}},
     };
     const char *const everywhere[] = {"\"ib\"", "28+16", "F1", "M", "\"savie\"", "\"≫\""};
     QWidget game;
@@ -44,7 +65,15 @@ TEST(HelpPage, EachLanguageExplainsStatsKeysAndSound)
         ASSERT_TRUE(language.Loaded());
         const QString on = PlainHelp(true);
         TFormHelp help(&game, true);
-        EXPECT_EQ(help.findChild<QTextBrowser *>()->toPlainText(), on);
+        auto *browser = help.findChild<QTextBrowser *>();
+        EXPECT_EQ(browser->toPlainText(), on);
+        // A screen reader reads the plain text, without the document's frame markers.
+        QAccessibleTextInterface *read =
+            QAccessible::queryAccessibleInterface(browser)->textInterface();
+        ASSERT_NE(read, nullptr);
+        const QString heard = read->text(0, read->characterCount());
+        EXPECT_TRUE(heard.contains(QString::fromUtf8(page.Words.back())));
+        EXPECT_FALSE(heard.contains(QChar(0xFDD0)) || heard.contains(QChar(0xFDD1)));
         EXPECT_FALSE(help.accessibleName().isEmpty());
         for (const char *word : page.Words)
             EXPECT_TRUE(on.contains(QString::fromUtf8(word))) << word;

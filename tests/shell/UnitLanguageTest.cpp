@@ -57,14 +57,19 @@ TEST(Language, CatalogsAreFoundAndLoadedFromTheDataFolder)
     EXPECT_TRUE(InstalledCatalogs(empty.path()).isEmpty());
     // The window's caption, as the game shows it.
     const auto caption = [] { return QCoreApplication::translate("Window", "ヴェスカ"); };
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
     EXPECT_FALSE(UseLanguage("en", empty.path())) << "a missing catalog must not load";
     EXPECT_EQ(caption(), QString::fromUtf8("ヴェスカ")) << "the game stays in its own language";
     {
         const TLanguageScope english("en");
         ASSERT_TRUE(english.Loaded());
         EXPECT_EQ(caption(), QStringLiteral("Vantik"));
+        EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
     }
     EXPECT_EQ(caption(), QString::fromUtf8("ヴェスカ"));
+    // Qt's own buttons follow the game into its Japanese, from Qt's catalog
+    // (Debian's qt6-translations-l10n).
+    EXPECT_EQ(cancel(), QString::fromUtf8("キャンセル"));
 }
 
 // A catalog may name faces for its language, tried before the game's; the

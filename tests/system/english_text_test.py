@@ -35,7 +35,7 @@ PLAYER = "U"
 ENEMY = "Thatguy"
 ESCAPE = ["Ruuun!!", "One of these is safe!"]
 WAYS_OUT = {0: "right", 1: "left"}
-HELP_HEADINGS = [HELP_CAPTION, "Goal", "Playing a page", "The five stats", "Stars", "Dice and Idea Burst",
+HELP_HEADINGS = [HELP_CAPTION, "Goal", "Playing a page", "The five stats", "Stars", "The die and Idea Burst",
                  "Growth", "Saving", "Keys", "Sound: "]
 # Kana, CJK ideographs, full-width forms and the ideographic space.
 JAPANESE = re.compile("[\u3000-\u30ff\u3400-\u9fff\uff00-\uffef]")
@@ -114,7 +114,7 @@ def fight(session, accessible, reader, frame, player, screenshots):
     main menu."""
     encounter, initiative = player.to_first_turn()
     check(encounter == "Something to kill: %s appears." % ENEMY, "the fight opens with %r" % encounter)
-    check(initiative.splitlines() in (["%s and %s face off." % (PLAYER, ENEMY), "Fate weighs their predict: "
+    check(initiative.splitlines() in (["%s and %s face off." % (PLAYER, ENEMY), "Fate weighs their Predict: "
                                        "%s goes first." % name] for name in (PLAYER, ENEMY)),
           "the initiative reads %r" % initiative)
     check(player.page()[0] == "Now what?", "the turn asks %r" % player.page()[0])
@@ -127,7 +127,7 @@ def fight(session, accessible, reader, frame, player, screenshots):
     rolling = player.page()[0]
     text = player.press_until(["Return"], "the contest after the dice",
                               lambda text, buttons, _: text != rolling and "=" in (text or ""))[0]
-    check(text.startswith("%s's hit " % PLAYER), "the attack's contest reads %r" % text)
+    check(text.startswith("%s's Hit " % PLAYER), "the attack's contest reads %r" % text)
     player.to_main_menu()
     if ESCAPE in [message.splitlines() for message in reader.messages]:
         check(all(way in reader.texts for way in WAYS_OUT.values()), "the ways out are not %s" % WAYS_OUT)

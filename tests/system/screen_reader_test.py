@@ -5,7 +5,8 @@
 status pick, the whole intro and a fight back to the main menu, from the
 keyboard alone. Orca's own log must show every message the window showed
 spoken once and in order, the state key S speaking both sides' stars and
-stats, and a choice's description spoken when the focus reaches it. Fails,
+stats, each new roll speaking the new character's, and a choice's
+description spoken when the focus reaches it. Fails,
 never skips, when Orca is missing."""
 
 import os
@@ -96,11 +97,31 @@ class EarPlayer(KeyboardPlayer):
         self.catch_up()
         count = len(self.reader.spoken())
         self.session.press_key("s")
-        spoken = self.reader.wait_for("the state spoken", lambda spoken: (
+        self.check_sides(self.state_heard(count, "the state spoken"), enemy)
+
+    def roll_stars(self, least=3):
+        """Rolls as KeyboardPlayer does; Orca says each new character once,
+        its stars and stats as the state key says the player's."""
+        for _ in range(200):
+            count = len(self.reader.spoken())
+            self.press_for_change("space", "a new roll", lambda p: [(c.name, c.x, c.y) for c in p[2]])
+            self.check_sides(self.state_heard(count, "the new roll spoken"), enemy=False)
+            stars = control_at(self.page()[2], STARS, "label") or ""
+            if stars.count("★") >= least:
+                return stars
+        raise TestFailure("no character with %d stars in 200 rolls" % least)
+
+    def state_heard(self, count, what):
+        """The first notification Orca spoke after its utterance count, kept
+        apart from the messages."""
+        spoken = self.reader.wait_for(what, lambda spoken: (
             spoken if any(u.startswith(NOTIFICATION) for u in spoken[count:]) else None))
         index = next(i for i in range(count, len(spoken)) if spoken[i].startswith(NOTIFICATION))
         self.state_speeches.append(index)
-        said = spoken[index][len(NOTIFICATION):]
+        return spoken[index][len(NOTIFICATION):]
+
+    def check_sides(self, said, enemy):
+        """Checks a state utterance against the page's stars and values."""
         shown = self.page()[2]
         names = [control_at(shown, (NAME_LEFT, top), "label") for top in STAT_TOPS]
         sides = [(STARS, MINE_LEFT)] + ([(ENEMY_STARS, ENEMY_LEFT)] if enemy else [])
@@ -149,7 +170,7 @@ def play_once(args):
 
         player.step(["Return"], "the status pick", lambda _, page: page[0] == PROMPT and page[1] == PICK)
         player.check_state(enemy=False)
-        # A new roll keeps the question on the page, unsaid.
+        # A new roll keeps the question on the page; the new character is said.
         player.roll_stars()
         session.press_key("Left")
         player.check_described("yest")
