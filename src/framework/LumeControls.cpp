@@ -150,11 +150,6 @@ void TLumeLabel::SetFontColour(const QColor &Colour)
     setPalette(pal);
 }
 
-QColor TLumeLabel::FontColour() const
-{
-    return palette().color(QPalette::WindowText);
-}
-
 TLumeShape::TLumeShape(QWidget *Parent, const QRect &Bounds, const QColor &PenColour)
     : QWidget(Parent), Pen(PenColour)
 {

@@ -34,7 +34,6 @@ public:
     void SetCaption(const QString &Caption);
     const QString &Caption() const { return CaptionText; }
     void SetFontColour(const QColor &Colour);
-    QColor FontColour() const;
 
 private:
     QString CaptionText;
@@ -108,7 +107,6 @@ public:
     TLumeButton(QWidget *Parent, const QRect &Bounds, const QFont &Font, const QString &Caption,
                 int Tag = 0);
     void SetCaption(const QString &Caption);
-    QString Caption() const { return text(); }
     // Shown within its window and enabled: a player can see and press it.
     bool Live() const;
     int Tag;

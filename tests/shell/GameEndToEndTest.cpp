@@ -232,7 +232,7 @@ protected:
     // ---- Reading the window ----
 
     static int32_t Value(TLumeLabel *Label) { return Label->text().toInt(); }
-    static bool IsBlack(TLumeLabel *Label) { return Label->FontColour() == Black; }
+    static bool IsBlack(TLumeLabel *Label) { return ColourOf(Label) == Black; }
     static int Count(const std::string &Text, const std::string &Mark)
     {
         int n = 0;
@@ -440,7 +440,7 @@ protected:
         const bool forced = BurstWorks(Foe.Current[Reason], roll);
         Foe.Current[Reason] = NineTenths(Foe.Current[Reason]);
         ExpectEnemySide();
-        EXPECT_EQ(Controls().LabDiceEnemy->FontColour() == Red, forced) << tried;
+        EXPECT_EQ(ColourOf(Controls().LabDiceEnemy) == Red, forced) << tried;
         if (forced) {
             EXPECT_EQ(Controls().LabDiceEnemy->text().toStdString(), "＋100");
             Saw("enemy-burst");
@@ -810,7 +810,7 @@ protected:
         const bool want = WantsSuccess(Rolling);
         TLumeLabel *label = rule.PlayerRolls ? Controls().LabDiceMine : Controls().LabDiceEnemy;
         const int64_t stat = (rule.PlayerRolls ? Me : Foe).Current[rule.Stat];
-        if (label->FontColour() == Red) {
+        if (ColourOf(label) == Red) {
             // A burst has stopped these dice on 100: no tick moves them.
             Advance(51);
             EXPECT_EQ(DiceOn(label), 100);
@@ -878,7 +878,7 @@ protected:
         EXPECT_TRUE(Controls().BtnIdeaBurst->isVisibleTo(FormMain));
         if (Succeed) {
             EXPECT_EQ(Controls().LabDiceMine->text().toStdString(), "＋100");
-            EXPECT_EQ(Controls().LabDiceMine->FontColour(), Red);
+            EXPECT_EQ(ColourOf(Controls().LabDiceMine), Red);
             Saw("player-burst");
         } else {
             EXPECT_EQ(Controls().LabDiceMine->Caption(), dice);

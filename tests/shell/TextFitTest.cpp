@@ -50,12 +50,10 @@ TRoom ButtonRoom(const char *Place, TLumeButton *Button)
     option.text = Button->text();
     const QRect contents =
         Button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, Button);
-    return {QString::fromLatin1(Place),
-            Button->font(),
-            contents.size(),
-            Qt::AlignCenter | Qt::TextShowMnemonic,
-            nullptr,
-            Button};
+    TRoom room{QString::fromLatin1(Place), Button->font(), contents.size(),
+               Qt::AlignCenter | Qt::TextShowMnemonic};
+    room.Button = Button;
+    return room;
 }
 
 // Room once its control shows Text, in the font the control chose for it.

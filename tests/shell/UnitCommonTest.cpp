@@ -92,14 +92,14 @@ TEST_F(DiceTest, APlayerBurstLowersReasonAndCanForceARedHundred)
     EXPECT_EQ(TimerInterval(DiceTimer), 0);
     EXPECT_TRUE(DiceRolling);
     EXPECT_EQ(TextOf(Controls().LabDiceMine), "＋100");
-    EXPECT_EQ(Controls().LabDiceMine->FontColour(), QColor(255, 0, 0));
+    EXPECT_EQ(ColourOf(Controls().LabDiceMine), QColor(255, 0, 0));
     EXPECT_EQ(WavePlayer->FileName, "dat/up.wav");
     EXPECT_EQ(TextOf(Controls().LabMyStatus4), "90");
-    EXPECT_EQ(Controls().LabMyStatus4->FontColour(), QColor(127, 127, 127));
+    EXPECT_EQ(ColourOf(Controls().LabMyStatus4), QColor(127, 127, 127));
 
     // The next roll restores the dice colour to the message colour.
     StartDiceRoll(false);
-    EXPECT_EQ(Controls().LabDiceMine->FontColour(), QColor(68, 102, 102));
+    EXPECT_EQ(ColourOf(Controls().LabDiceMine), QColor(68, 102, 102));
 }
 
 TEST_F(DiceTest, AFailedBurstKeepsTheDiceRollingAndTheButtonFrozen)
@@ -142,7 +142,7 @@ TEST_F(DiceTest, AnEnemyWithHighBurstChanceTriesOnEveryRoll)
     EXPECT_EQ(Enemy.Reason, 90);
     EXPECT_EQ(DiceValue, 100);
     EXPECT_EQ(TextOf(Controls().LabDiceEnemy), "＋100");
-    EXPECT_EQ(Controls().LabDiceEnemy->FontColour(), QColor(255, 0, 0));
+    EXPECT_EQ(ColourOf(Controls().LabDiceEnemy), QColor(255, 0, 0));
     EXPECT_EQ(TimerInterval(DiceTimer), 0) << "no tick happens after a forced roll";
     EXPECT_EQ(WavePlayer->FileName, "dat/up.wav");
 }

@@ -100,9 +100,9 @@ TEST_F(FormMainTest, LaysOutEveryControlAtItsPlace)
 
     EXPECT_EQ(Controls().LabMain->font().pixelSize(), 16);
     EXPECT_TRUE(Controls().LabMain->font().bold());
-    EXPECT_EQ(Controls().LabMain->FontColour(), QColor(68, 102, 102));
+    EXPECT_EQ(ColourOf(Controls().LabMain), QColor(68, 102, 102));
     EXPECT_EQ(Controls().LabMyHP->font().pixelSize(), 27);
-    EXPECT_EQ(Controls().Label2->FontColour(), QColor(127, 127, 127));
+    EXPECT_EQ(ColourOf(Controls().Label2), QColor(127, 127, 127));
     EXPECT_EQ(TextOf(Controls().Label2), "予測");
     EXPECT_EQ(Controls().LabMyHP->alignment(), Qt::AlignRight | Qt::AlignTop);
     EXPECT_EQ(Controls().LabEnemyHP->alignment(), Qt::AlignLeft | Qt::AlignTop);
@@ -200,12 +200,12 @@ TEST_F(FormMainTest, StatValuesShowGreyWhenTheyDifferFromTheBase)
     Player.Evade = Player.BaseEvade = -7;
     FormMain->ShowPlayerStatus();
     EXPECT_EQ(TextOf(Controls().LabMyStatus0), "40");
-    EXPECT_EQ(Controls().LabMyStatus0->FontColour(), QColor(127, 127, 127));
+    EXPECT_EQ(ColourOf(Controls().LabMyStatus0), QColor(127, 127, 127));
     EXPECT_EQ(TextOf(Controls().LabMyStatus1), "-7");
-    EXPECT_EQ(Controls().LabMyStatus1->FontColour(), QColor(0, 0, 0));
+    EXPECT_EQ(ColourOf(Controls().LabMyStatus1), QColor(0, 0, 0));
     Player.Hit = 60;
     FormMain->ShowPlayerStatus();
-    EXPECT_EQ(Controls().LabMyStatus0->FontColour(), QColor(0, 0, 0));
+    EXPECT_EQ(ColourOf(Controls().LabMyStatus0), QColor(0, 0, 0));
 
     Enemy.Predict = 12;
     Enemy.BasePredict = 30;
@@ -216,7 +216,7 @@ TEST_F(FormMainTest, StatValuesShowGreyWhenTheyDifferFromTheBase)
                         Controls().LabEnemyStatus2, Controls().LabEnemyStatus4})
         EXPECT_TRUE(label->text().isEmpty());
     // Colours are left as they were.
-    EXPECT_EQ(Controls().LabEnemyStatus2->FontColour(), QColor(127, 127, 127));
+    EXPECT_EQ(ColourOf(Controls().LabEnemyStatus2), QColor(127, 127, 127));
 }
 
 TEST_F(FormMainTest, ClosingTheWindowEndsTheLoopAndFreesTheGameObjects)

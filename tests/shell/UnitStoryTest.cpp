@@ -133,7 +133,7 @@ TEST_F(StoryTest, IntroShowsNineteenLinesThenTheMainMenu)
     const TBattler accepted = Player;
     EXPECT_EQ(Message(), "");
     ASSERT_EQ(Choices(), IntroChoices);
-    EXPECT_EQ(Utf8Of(Controls().BtnMain0->Caption()), "≫");
+    EXPECT_EQ(Utf8Of(Controls().BtnMain0->text()), "≫");
 
     for (size_t i = 0; i < IntroLines.size(); ++i) {
         Click("≫");

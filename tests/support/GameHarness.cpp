@@ -111,7 +111,7 @@ void GameHarness::Click(const char *Utf8Caption)
     ASSERT_NE(FormMain, nullptr);
     const QString caption = QString::fromUtf8(Utf8Caption);
     for (TLumeButton *button : Controls().ChoiceButtons) {
-        if (button->isVisibleTo(FormMain) && button->Caption() == caption) {
+        if (button->isVisibleTo(FormMain) && button->text() == caption) {
             ClickWidget(button);
             return;
         }

@@ -121,6 +121,11 @@ std::string TextOf(const QWidget *Control)
     return static_cast<const QPushButton *>(Control)->text().toStdString();
 }
 
+QColor ColourOf(const QWidget *Control)
+{
+    return Control->palette().color(QPalette::WindowText);
+}
+
 std::array<TLumeLabel *, 5> MyStatusLabels()
 {
     return {Controls().LabMyStatus0, Controls().LabMyStatus1, Controls().LabMyStatus2,

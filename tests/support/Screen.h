@@ -6,6 +6,8 @@
 #include "LumeUtility.h"
 #include "UnitForm.h"
 
+#include <QColor>
+
 #include <array>
 #include <string>
 #include <vector>
@@ -29,8 +31,9 @@ inline const char *const StatusPrompt = "あなたが落としたのはこのス
 std::string Utf8Of(const TSjis &Text);
 std::string Utf8Of(const QString &Text);
 std::string Utf8Of(const char *Text);
-// The text of a label or a button.
+// The text of a label or a button, and the colour it is drawn in.
 std::string TextOf(const QWidget *Control);
+QColor ColourOf(const QWidget *Control);
 
 // The window's own controls, found by their names, for tests that click the
 // real buttons and read the real labels as a player would.
