@@ -91,7 +91,7 @@ void BM_TitleFrameCopyOnly(benchmark::State &State)
     TitleFrameCount = 0;
     TitleFrame();
     TimeFrames(
-        State, [] { CopyToPaintBox(*TitleSurface, FormMain->TitlePaintBox()); },
+        State, [] { CopyToPaintBox(*TitleSurface, *FormMain->PntTitle); },
         [] { DrawTitleFrame(TitleFrameCount++); });
 }
 BENCHMARK(BM_TitleFrameCopyOnly)->UseManualTime()->Unit(benchmark::kMicrosecond);

@@ -11,6 +11,7 @@
 // window doing as little gives the floor under them all. The title page and
 // the dice are measured again with each speed device that serves them
 // switched off (VANTIK_WITHOUT), in the same run.
+#include "LumeRandom.h"
 #include "LumeTimer.h"
 #include "UnitBattle.h"
 #include "UnitBattler.h"

@@ -332,19 +332,9 @@
         <translation>Keys</translation>
     </message>
     <message>
-        <source>&lt;b&gt;F1&lt;/b&gt;</source>
-        <extracomment>The help&apos;s keys list: the key that opens and closes the help. Rich text: keep the tags.</extracomment>
-        <translation>&lt;b&gt;F1&lt;/b&gt;</translation>
-    </message>
-    <message>
         <source>このヘルプを開く・閉じる</source>
         <extracomment>The help&apos;s keys list: what F1 does.</extracomment>
         <translation>open or close this help</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Escape&lt;/b&gt;</source>
-        <extracomment>The help&apos;s keys list: the key that closes the help. Rich text: keep the tags.</extracomment>
-        <translation>&lt;b&gt;Escape&lt;/b&gt;</translation>
     </message>
     <message>
         <source>このヘルプを閉じる</source>
@@ -352,19 +342,9 @@
         <translation>close this help</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Ctrl+Q&lt;/b&gt;</source>
-        <extracomment>The help&apos;s keys list: the key that quits. Rich text: keep the tags.</extracomment>
-        <translation>&lt;b&gt;Ctrl+Q&lt;/b&gt;</translation>
-    </message>
-    <message>
         <source>終了（ウィンドウの閉じるボタンと同じ）</source>
         <extracomment>The help&apos;s keys list: what Ctrl+Q does.</extracomment>
         <translation>quit, as the window&apos;s close button does</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;M&lt;/b&gt;</source>
-        <extracomment>The help&apos;s keys list: the sound key. Rich text: keep the tags.</extracomment>
-        <translation>&lt;b&gt;M&lt;/b&gt;</translation>
     </message>
     <message>
         <source>すべての音をオフ・オンにする（次回も覚えています）</source>
@@ -372,19 +352,9 @@
         <translation>turn all sound off or on (remembered)</translation>
     </message>
     <message>
-        <source>&lt;b&gt;S&lt;/b&gt;</source>
-        <extracomment>The help&apos;s keys list: the key that has the state spoken. Rich text: keep the tags.</extracomment>
-        <translation>&lt;b&gt;S&lt;/b&gt;</translation>
-    </message>
-    <message>
         <source>スクリーンリーダーで、両者の星と能力値を読み上げる</source>
         <extracomment>The help&apos;s keys list: what S does.</extracomment>
         <translation>with a screen reader: hear both sides&apos; stars and stats</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Enter&lt;/b&gt;、&lt;b&gt;スペース&lt;/b&gt;</source>
-        <extracomment>The help&apos;s keys list: the keys that take a choice. Rich text: keep the tags.</extracomment>
-        <translation>&lt;b&gt;Enter&lt;/b&gt;, &lt;b&gt;Space&lt;/b&gt;</translation>
     </message>
     <message>
         <source>フォーカスのある選択肢を選ぶ。タイトル画面では開始</source>
@@ -392,19 +362,9 @@
         <translation>take the focused choice; start on the title page</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Tab&lt;/b&gt;、&lt;b&gt;Shift+Tab&lt;/b&gt;</source>
-        <extracomment>The help&apos;s keys list: the keys that move between choices. Rich text: keep the tags.</extracomment>
-        <translation>&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Shift+Tab&lt;/b&gt;</translation>
-    </message>
-    <message>
         <source>次・前の選択肢と &quot;ib&quot; に移る</source>
         <extracomment>The help&apos;s keys list: what Tab and Shift+Tab do (&quot;ib&quot; is the Idea Burst button).</extracomment>
         <translation>move to the next or previous choice, and to &quot;ib&quot;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;矢印キー&lt;/b&gt;</source>
-        <extracomment>The help&apos;s keys list: the arrow keys. Rich text: keep the tags.</extracomment>
-        <translation>&lt;b&gt;Arrow keys&lt;/b&gt;</translation>
     </message>
     <message>
         <source>右と下で次の選択肢、左と上で前の選択肢</source>
@@ -450,6 +410,11 @@
         <source>&lt;h3&gt;画面の進め方&lt;/h3&gt; &lt;p&gt;どの画面にもメッセージと、下に最大五つの選択肢があります。選択肢をクリックするか、Enter キーかスペースキーでフォーカス枠のある選択肢を選びます。Tab、Shift+Tab と矢印キーで選択肢を移ります。一歩進むたびに、右端の最初の選択肢にフォーカスが移ります。タイトル画面では、どこかをクリックするか Enter キーかスペースキーでキャラクターが決まります。&quot;noar&quot; で振り直し、&quot;yest&quot; で決めて序章に進みます（&quot;≫&quot; で次へ、&quot;skipl&quot; で飛ばします）。メインメニューでは &quot;seeek&quot; で敵を探し、&quot;bosss!&quot; で次のボスに挑み、&quot;savie&quot; でセーブポイントの番人と戦います。戦いでは &quot;killl&quot; で戦い、&quot;escapo&quot; で逃げます。自分の番には &quot;attax&quot;、&quot;magix&quot;、&quot;escapy&quot; から選びます。&quot;escapy&quot; では右と左の片方だけが逃げ道で、外れると敵の番です。&lt;/p&gt;</source>
         <extracomment>The help: how a page is played, with the choices&apos; own captions in quotes (keep them as the game shows them). Rich text: keep the tags.</extracomment>
         <translation>&lt;h3&gt;Playing a page&lt;/h3&gt; &lt;p&gt;Each page shows a message and up to five choices along the bottom. Click a choice, or press Enter or Space to take the one with the focus frame; Tab, Shift+Tab and the arrow keys move between the choices. After every step the focus is on the first choice, at the right. On the title page, click anywhere or press Enter or Space to roll a character: &quot;noar&quot; rolls again, &quot;yest&quot; keeps it and starts the intro (&quot;≫&quot; reads on, &quot;skipl&quot; skips it). On the main menu, &quot;seeek&quot; looks for a fight, &quot;bosss!&quot; challenges the next boss and &quot;savie&quot; fights the guard of the save point. In a fight, &quot;killl&quot; fights and &quot;escapo&quot; flees; on your turn choose &quot;attax&quot;, &quot;magix&quot; or &quot;escapy&quot;. After &quot;escapy&quot; only one of right and left is a way out; the other gives the enemy its turn.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>新しいゲームを始める（セーブは新しいキャラクターがセーブするまでそのまま）</source>
+        <extracomment>The help&apos;s keys list: what Ctrl+N does: back to the title page for a new character; the save file stays until the new character saves.</extracomment>
+        <translation>Start a new game (the save stays as it is until the new character saves)</translation>
     </message>
 </context>
 <context>
@@ -933,6 +898,11 @@
         <source>ヴェスカ</source>
         <extracomment>The window&apos;s caption: the game&apos;s name (in English, as the desktop menu names it).</extracomment>
         <translation>Vantik</translation>
+    </message>
+    <message>
+        <source>新しいゲームを始めますか？前回のセーブからあとの進み具合は失われます。</source>
+        <extracomment>Asked on Ctrl+N when the game has changed since it was last saved (or was never saved).</extracomment>
+        <translation>Start a new game? Everything since the last save will be lost.</translation>
     </message>
 </context>
 </TS>

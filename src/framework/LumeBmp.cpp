@@ -3,8 +3,9 @@
 
 #include "LumeBmp.h"
 
+#include "LumeFont.h"
 #include "LumeSafeFile.h"
-#include "LumeUtility.h"
+#include "LumeSpeed.h"
 
 #include <QFile>
 #include <QImageReader>

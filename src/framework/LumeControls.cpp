@@ -3,6 +3,8 @@
 
 #include "LumeControls.h"
 
+#include "LumeSpeed.h"
+
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "LumeBmp.h"
-#include "LumeUtility.h"
 
 #include <QImage>
 #include <QLabel>

@@ -3,7 +3,7 @@
 
 #include "LumeForm.h"
 
-#include "LumeUtility.h"
+#include "LumeClaim.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,8 +11,6 @@
 #include <QScreen>
 
 namespace {
-
-bool Terminated = false;
 
 // Offers every key event aimed at a TLumeForm or one of its children to that
 // form's TakesChildKey, and drops the event when the form takes it.
@@ -67,7 +65,8 @@ TLumeForm::TLumeForm(int32_t ClientWidth, int32_t ClientHeight, QWidget *Owner)
                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                          Qt::WindowCloseButtonHint)
 {
-    Terminated = false;
+    ClearApplicationTerminated();
+    SetSystemAlert(&QApplication::beep);
     InstallKeyFilter();
     SetClientSize(ClientWidth, ClientHeight);
     CentreOnScreen();
@@ -145,15 +144,4 @@ void TLumeForm::showEvent(QShowEvent *Event)
         FrameKnown = true;
         CentreOnScreen();
     }
-}
-
-void TerminateApplication()
-{
-    Terminated = true;
-    QCoreApplication::quit();
-}
-
-bool ApplicationTerminated()
-{
-    return Terminated;
 }

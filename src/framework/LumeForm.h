@@ -3,15 +3,14 @@
 
 #pragma once
 
+#include "LumeTimer.h"
+
 #include <QWidget>
 
 #include <cstdint>
 #include <deque>
 
 class QKeyEvent;
-
-// A parameterless procedure: the program's callbacks carry no object or context.
-using TProcedure = void (*)();
 
 // The private event type that runs the oldest deferred call.
 constexpr int DeferredCallEvent = 1034;
@@ -20,7 +19,7 @@ constexpr int DeferredCallEvent = 1034;
 // construction, centring on the screen, deferred calls run from the form's own
 // event handling, a keyboard filter that keeps Alt and F10 away from the form,
 // and a helper that lays a page over the whole client area.
-class TLumeForm : public QWidget {
+class TLumeForm : public QWidget, public TLumeDeferredCalls {
     Q_OBJECT
 public:
     // The requested client size is handed to construction, which applies it
@@ -33,7 +32,7 @@ public:
 
     // Appends Proc to PendingCalls and posts event 1034 to this form; the
     // procedure runs later from the form's event handling, never from here.
-    void PostDeferred(TProcedure Proc);
+    void PostDeferred(TProcedure Proc) override;
 
     // The keyboard filter: true drops the key event before the receiver sees
     // it. Key is the event's key as a virtual-key code, Char its character code.
@@ -61,10 +60,3 @@ private:
 // Maps a Qt key to the virtual-key code the keyboard filter compares
 // (Alt 18, F10 121; letters and digits their upper-case ASCII code; others 0).
 int32_t VirtualKeyOf(int QtKey);
-
-// The application's terminate flag. Closing the main window or the program's own
-// request to end sets it and asks the application to quit; the main loop
-// returns at the end of its current pass. A new window clears it: its
-// session has not been told to end.
-void TerminateApplication();
-bool ApplicationTerminated();

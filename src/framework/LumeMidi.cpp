@@ -4,7 +4,6 @@
 #include "LumeMidi.h"
 
 #include "LumeSafeFile.h"
-#include "LumeUtility.h"
 
 #include <QDir>
 #include <QFile>

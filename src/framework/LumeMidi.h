@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "LumeUtility.h"
+#include "LumeClaim.h"
 
 #include <QCoreApplication>
 #include <QLibrary>

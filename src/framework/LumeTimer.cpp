@@ -3,7 +3,7 @@
 
 #include "LumeTimer.h"
 
-#include "LumeUtility.h"
+#include "LumeSpeed.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
@@ -158,9 +158,27 @@ private:
     std::unique_ptr<QSocketNotifier> Notifier;
 };
 
+bool Terminated = false;
+
 } // namespace
 
-TLumeTimer::TLumeTimer(TLumeForm *Form) : Claim(Instance)
+void TerminateApplication()
+{
+    Terminated = true;
+    QCoreApplication::quit();
+}
+
+bool ApplicationTerminated()
+{
+    return Terminated;
+}
+
+void ClearApplicationTerminated()
+{
+    Terminated = false;
+}
+
+TLumeTimer::TLumeTimer(TLumeDeferredCalls *Form) : Claim(Instance)
 {
     if (!Claim.Owns())
         return;

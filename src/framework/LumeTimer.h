@@ -3,13 +3,33 @@
 
 #pragma once
 
-#include "LumeForm.h"
-#include "LumeUtility.h"
+#include "LumeClaim.h"
 
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
+
+// A parameterless procedure: the program's callbacks carry no object or context.
+using TProcedure = void (*)();
+
+// Whatever runs a procedure later, from its own event handling: the window.
+// The scheduler starts its loop that way, once the event loop runs.
+class TLumeDeferredCalls {
+public:
+    virtual void PostDeferred(TProcedure Proc) = 0;
+
+protected:
+    ~TLumeDeferredCalls() = default;
+};
+
+// The application's terminate flag. Closing the main window or the program's own
+// request to end sets it and asks the application to quit; the main loop
+// returns at the end of its current pass. A new window clears it: its
+// session has not been told to end.
+void TerminateApplication();
+bool ApplicationTerminated();
+void ClearApplicationTerminated();
 
 // One named interval timer.
 struct TLumeThread {
@@ -29,7 +49,7 @@ extern std::vector<TLumeThread> TimerTable;
 // second creation sounds the system alert and does nothing else.
 class TLumeTimer {
 public:
-    explicit TLumeTimer(TLumeForm *Form);
+    explicit TLumeTimer(TLumeDeferredCalls *Form);
     ~TLumeTimer();
     TLumeTimer(const TLumeTimer &) = delete;
     TLumeTimer &operator=(const TLumeTimer &) = delete;

@@ -4,7 +4,7 @@
 #include "LumeWave.h"
 
 #include "LumeSafeFile.h"
-#include "LumeUtility.h"
+#include "LumeSpeed.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>

@@ -77,7 +77,7 @@ bool ShowLauncherRefusal()
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() != 3 || arguments[1] != QLatin1String("--cannot-start"))
         return false;
-    Alert(arguments[2]);
+    ShowMessageBox(arguments[2]);
     return true;
 }
 
@@ -101,9 +101,10 @@ std::optional<int> RefuseSecondGame(TInstanceGuard &Guard)
                  QDir::currentPath().toLocal8Bit().constData());
     //: A message box at start-up: another copy of the game holds this folder (%1) and does not
     //: answer, so this one cannot start.
-    Alert(Start::tr("このフォルダー（%1）では別のゲームが動いていて、応答しません。別の"
-                    "セッションか、このフォルダーを共有する別のコンピューターで動いています。")
-              .arg(QDir::toNativeSeparators(QDir::currentPath())));
+    ShowMessageBox(
+        Start::tr("このフォルダー（%1）では別のゲームが動いていて、応答しません。別の"
+                  "セッションか、このフォルダーを共有する別のコンピューターで動いています。")
+            .arg(QDir::toNativeSeparators(QDir::currentPath())));
     return 1;
 }
 
@@ -117,8 +118,8 @@ std::unique_ptr<TFormMain> MakeWindow()
         std::fprintf(stderr, "vantik: %s\n", error.what());
         //: A message box at start-up: a file of the game's data folder is missing or damaged, so
         //: the game cannot start. %1 names the file and what is wrong with it, in English.
-        Alert(Start::tr("データファイルを読み込めないため、ゲームを始められません。（%1）")
-                  .arg(QString::fromLocal8Bit(error.what())));
+        ShowMessageBox(Start::tr("データファイルを読み込めないため、ゲームを始められません。（%1）")
+                           .arg(QString::fromLocal8Bit(error.what())));
         return nullptr;
     }
 }

@@ -3,28 +3,15 @@
 
 #include "MyConsole.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include "UnitScreen.h"
 
-namespace {
-
-TAlertSink AlertSink = nullptr;
-
-} // namespace
-
-void SetAlertSink(TAlertSink Sink)
-{
-    AlertSink = Sink;
-}
+#include <cstdio>
 
 void Alert(const QString &Text)
 {
-    if (AlertSink) {
-        AlertSink(Text);
-        return;
-    }
-    // Parented to the active window so the box stands over the game.
-    QMessageBox box(QMessageBox::NoIcon, FromSjis(ApplicationTitle), Text, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.exec();
+    // Without a window (a tool that only saves) the terminal is all there is.
+    if (GameScreen)
+        GameScreen->Alert(Text);
+    else
+        std::fprintf(stderr, "%s\n", qUtf8Printable(Text));
 }

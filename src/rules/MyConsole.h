@@ -3,17 +3,12 @@
 
 #pragma once
 
-#include "LumeUtility.h"
+#include "LumeText.h"
 
 // The application title: the caption of the message boxes and the key of
 // the save file's check code.
 inline const TSjis ApplicationTitle = "VANTIK";
 
-// A modal message box with one OK button, captioned with the application title.
+// Tells the player Text through the game's screen, as the save file's
+// reports do: a message that waits for their answer.
 void Alert(const QString &Text);
-
-// Where Alert's messages go instead of a message box. Tests install one so
-// that a report can be checked without a modal box waiting for a click;
-// nullptr restores the message box.
-using TAlertSink = void (*)(const QString &Text);
-void SetAlertSink(TAlertSink Sink);

@@ -3,7 +3,8 @@
 
 #include "UnitBattle.h"
 
-#include "LumeForm.h"
+#include "LumeRandom.h"
+#include "LumeTimer.h"
 #include "UnitBattler.h"
 #include "UnitChoices.h"
 #include "UnitCommon.h"
@@ -23,6 +24,7 @@
 
 TBattleKind BattleKind = TBattleKind::Normal;
 int32_t BattleStage = 0;
+bool EnemyPresent = false;
 
 namespace {
 
@@ -434,6 +436,7 @@ void Encounter(TBattleKind Kind)
         MakeBoss();
         break;
     }
+    EnemyPresent = true;
     GameScreen->ShowEnemyStatus();
     //: An enemy (%1, its name) appears: the first message of every fight.
     GameScreen->ShowText(Battle::tr("殺すべきもの、%1があらわれた。").arg(ShownName(Enemy)));

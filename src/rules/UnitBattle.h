@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "LumeUtility.h"
+#include <QString>
 
 #include <cstdint>
 
@@ -11,6 +11,9 @@
 enum class TBattleKind { Normal, Save, Boss };
 // The kind of the current fight.
 extern TBattleKind BattleKind;
+// Whether an enemy stands against the player: from an encounter until the
+// main menu or a new game.
+extern bool EnemyPresent;
 // Step counter of the staged sequence that is running.
 extern int32_t BattleStage;
 

@@ -3,6 +3,8 @@
 
 #include "UnitBattler.h"
 
+#include "LumeRandom.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>

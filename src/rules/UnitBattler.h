@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "LumeUtility.h"
+#include "LumeText.h"
 
 #include <QCoreApplication>
 

@@ -3,8 +3,7 @@
 
 #include "UnitBmp.h"
 
-#include "LumeControls.h"
-#include "LumeUtility.h"
+#include "LumeRandom.h"
 #include "UnitDat.h"
 #include "UnitPage.h"
 #include "UnitScreen.h"
@@ -126,7 +125,7 @@ void TitleFrame()
     Q_ASSERT(GameScreen);
     const int32_t n = std::clamp(TitleFrameCount, 0, FadeFrames);
     DrawTitleFrame(n);
-    CopyToPaintBox(*TitleSurface, GameScreen->TitlePaintBox());
+    GameScreen->ShowTitleFrame(*TitleSurface);
     if (n < FadeFrames)
         TitleFrameCount = n + 1;
 }
@@ -144,5 +143,5 @@ void BuildBackdrop()
     }
     LightenMessagePanel();
     Q_ASSERT(GameScreen);
-    CopyToImage(*BackdropSurface, GameScreen->BackdropImage());
+    GameScreen->ShowBackdrop(*BackdropSurface);
 }

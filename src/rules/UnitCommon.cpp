@@ -3,22 +3,19 @@
 
 #include "UnitCommon.h"
 
-#include "LumeControls.h"
-#include "LumeMidi.h"
-#include "LumeTimer.h"
-#include "LumeWave.h"
+#include "LumeRandom.h"
 #include "UnitBattler.h"
 #include "UnitBmp.h"
 #include "UnitDat.h"
-#include "UnitPage.h"
 #include "UnitScreen.h"
+#include "UnitSpeakers.h"
 
-#include <QCoreApplication>
-#include <QStandardPaths>
+#include <array>
+#include <optional>
 
-TLumeMidi *MidiHolder = nullptr;
-TLumeWave *WavePlayer = nullptr;
 TLumeTimer *Scheduler = nullptr;
+TGameScreen *GameScreen = nullptr;
+TGameSpeakers *GameSpeakers = nullptr;
 
 TScene CurrentScene = TScene::None;
 
@@ -29,25 +26,41 @@ TDiceLabel RollingDice = TDiceLabel::None;
 
 namespace {
 
-const QColor ForcedColour(255, 0, 0);
+// What each die shows, so that the red of a forced 100 can be taken back
+// when the next roll starts; Mine and Enemy, in that order.
+struct TDieShown {
+    std::optional<int32_t> Value;
+    bool Forced = false;
+};
+std::array<TDieShown, 2> DiceShown;
+TBurstButton BurstButtonState = TBurstButton::Hidden;
 
-// Before the first roll there is no dice label to write to.
-void SetDiceText(TDiceLabel Dice, const QString &Text)
+TDieShown &ShownOn(TDiceLabel Dice)
 {
-    if (TLumeLabel *label = GameScreen->DiceLabel(Dice))
-        label->SetCaption(Text);
+    return DiceShown[Dice == TDiceLabel::Mine ? 0 : 1];
 }
 
-// The catalog's "Dice" context.
-struct Dice {
-    Q_DECLARE_TR_FUNCTIONS(Dice)
-};
-
-QString DiceText(int32_t Value)
+// Before the first roll there is no die to write to.
+void ShowDie(TDiceLabel Dice, int32_t Value, bool Forced = false)
 {
-    //: A dice label: the number (%1, 0 to 99, or 100 after an Idea Burst) that is added to
-    //: a stat.
-    return Dice::tr("＋%1").arg(IntToStr(Value));
+    if (Dice == TDiceLabel::None)
+        return;
+    ShownOn(Dice) = {Value, Forced};
+    GameScreen->ShowDice(Dice, Value, Forced);
+}
+
+void ClearDie(TDiceLabel Dice)
+{
+    if (Dice == TDiceLabel::None)
+        return;
+    ShownOn(Dice) = {};
+    GameScreen->ClearDice(Dice);
+}
+
+void SetBurstButton(TBurstButton State)
+{
+    BurstButtonState = State;
+    GameScreen->ShowBurstButton(State);
 }
 
 TDiceLabel OtherDice()
@@ -68,9 +81,7 @@ void ForceHundred()
 {
     SetTimerInterval(DiceTimer, 0);
     DiceValue = 100;
-    if (TLumeLabel *label = GameScreen->DiceLabel(RollingDice))
-        label->SetFontColour(ForcedColour);
-    SetDiceText(RollingDice, DiceText(100));
+    ShowDie(RollingDice, 100, true);
     PlayWave(WaveUp, false);
 }
 
@@ -78,14 +89,14 @@ void ForceHundred()
 
 void PlayWave(const char *FileName, bool Loop)
 {
-    if (WavePlayer)
-        WavePlayer->PlayWave(FileName, Loop);
+    if (GameSpeakers)
+        GameSpeakers->PlayWave(FileName, Loop);
 }
 
 void StopWave()
 {
-    if (WavePlayer)
-        WavePlayer->StopWave();
+    if (GameSpeakers)
+        GameSpeakers->StopWave();
 }
 
 void SetTimerInterval(const char *Name, int32_t IntervalMs)
@@ -122,17 +133,9 @@ void ChangeScene(TScene Scene)
     Q_UNREACHABLE();
 }
 
-QString SettingsFile()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/vantik/vantik.conf");
-}
-
-void CreateGameObjects(TLumeForm *Form)
+void CreateGameObjects(TLumeDeferredCalls *Form)
 {
     Randomize();
-    MidiHolder = new TLumeMidi();
-    WavePlayer = new TLumeWave(SettingsFile());
     Scheduler = new TLumeTimer(Form);
     Scheduler->AddTimer(&TitleFrame, 0, TitleTimer);
     Scheduler->AddTimer(&DiceTick, 0, DiceTimer);
@@ -142,18 +145,13 @@ void CreateGameObjects(TLumeForm *Form)
 void FreeGameObjects()
 {
     FreeSurfaces();
-    delete MidiHolder;
-    MidiHolder = nullptr;
-    delete WavePlayer;
-    WavePlayer = nullptr;
     delete Scheduler;
     Scheduler = nullptr;
 }
 
 bool BurstButtonLive()
 {
-    const TLumeButton &button = GameScreen->BurstButton();
-    return button.isEnabled() && !button.isHidden();
+    return BurstButtonState == TBurstButton::Offered;
 }
 
 void StartDiceRoll(bool PlayerRolls)
@@ -161,11 +159,11 @@ void StartDiceRoll(bool PlayerRolls)
     SetTimerInterval(DiceTimer, TickIntervalMs);
     DiceRolling = true;
     // Undoes the red of an earlier forced 100.
-    GameScreen->DiceLabel(TDiceLabel::Mine)->SetFontColour(MessageColour);
-    GameScreen->DiceLabel(TDiceLabel::Enemy)->SetFontColour(MessageColour);
+    for (TDiceLabel dice : {TDiceLabel::Mine, TDiceLabel::Enemy})
+        if (ShownOn(dice).Forced)
+            ShowDie(dice, *ShownOn(dice).Value);
     if (PlayerRolls) {
-        GameScreen->BurstButton().setEnabled(true);
-        GameScreen->BurstButton().show();
+        SetBurstButton(TBurstButton::Offered);
         RollingDice = TDiceLabel::Mine;
         return;
     }
@@ -179,19 +177,16 @@ void DiceTick()
 {
     Q_ASSERT(GameScreen);
     DiceValue = Random(100);
-    SetDiceText(RollingDice, DiceText(DiceValue));
+    ShowDie(RollingDice, DiceValue);
     if (BurstButtonLive()) {
         BurstRoll = Random(100);
-        //: The Idea Burst button while the player's dice roll: %1 the player's reason, %2 the
-        //: burst roll; a press lowers the reason by a tenth and forces 100 if the two reach it.
-        GameScreen->BurstButton().SetCaption(
-            Dice::tr("%1＋%2").arg(IntToStr(Player.Reason), IntToStr(BurstRoll)));
+        GameScreen->ShowBurstRoll(Player.Reason, BurstRoll);
     }
 }
 
 void PlayerIdeaBurst()
 {
-    GameScreen->BurstButton().setEnabled(false);
+    SetBurstButton(TBurstButton::Spent);
     Player.Reason = NineTenths(Player.Reason);
     GameScreen->ShowPlayerStatus();
     if (SumReachesHundred(Player.Reason, BurstRoll))
@@ -203,8 +198,7 @@ void EnemyIdeaBurst()
     Enemy.Reason = NineTenths(Enemy.Reason);
     GameScreen->ShowEnemyStatus();
     BurstRoll = Random(100);
-    //: Shown under the enemy's reason when it tries an Idea Burst: %1 its burst roll.
-    GameScreen->EnemyBurstLabel().SetCaption(Dice::tr("%1＋").arg(IntToStr(BurstRoll)));
+    GameScreen->ShowEnemyBurstRoll(BurstRoll);
     if (SumReachesHundred(Enemy.Reason, BurstRoll))
         ForceHundred();
 }
@@ -213,7 +207,7 @@ void StopDiceRoll()
 {
     SetTimerInterval(DiceTimer, 0);
     DiceRolling = false;
-    SetDiceText(OtherDice(), {});
+    ClearDie(OtherDice());
 }
 
 void DicePrologue()
@@ -221,10 +215,10 @@ void DicePrologue()
     if (DiceRolling) {
         StopDiceRoll();
     } else {
-        SetDiceText(TDiceLabel::Mine, {});
-        SetDiceText(TDiceLabel::Enemy, {});
+        ClearDie(TDiceLabel::Mine);
+        ClearDie(TDiceLabel::Enemy);
     }
     SetTimerInterval(DiceTimer, 0);
-    GameScreen->BurstButton().hide();
-    GameScreen->EnemyBurstLabel().SetCaption({});
+    SetBurstButton(TBurstButton::Hidden);
+    GameScreen->ClearEnemyBurstRoll();
 }

@@ -3,19 +3,14 @@
 
 #pragma once
 
-#include "LumeUtility.h"
+#include "LumeTimer.h"
 
 #include <cstdint>
 
-class TLumeForm;
-class TLumeMidi;
-class TLumeTimer;
-class TLumeWave;
 enum class TDiceLabel;
 
-// Game-wide objects, owned from CreateGameObjects to FreeGameObjects.
-extern TLumeMidi *MidiHolder;
-extern TLumeWave *WavePlayer;
+// The scheduler, owned from CreateGameObjects to FreeGameObjects. The sound
+// players are the window's, behind GameSpeakers.
 extern TLumeTimer *Scheduler;
 
 // The two scenes, the title page and the main page; None before the first switch.
@@ -30,10 +25,8 @@ inline constexpr const char *DiceTimer = "DICE";
 inline constexpr int32_t TickIntervalMs = 50;
 
 void ChangeScene(TScene Scene);
-// The player's settings, $XDG_CONFIG_HOME/vantik/vantik.conf: the sound switch.
-QString SettingsFile();
 // Form is the window whose deferred calls run the scheduler's loop.
-void CreateGameObjects(TLumeForm *Form);
+void CreateGameObjects(TLumeDeferredCalls *Form);
 void FreeGameObjects();
 
 // Sound and timer calls that tolerate a missing object (before start-up or
@@ -55,7 +48,8 @@ extern bool DiceRolling;
 // The label the rolling dice show in; the other one is cleared when they stop.
 extern TDiceLabel RollingDice;
 
-// Whether the player's burst button is shown and can be clicked.
+// Whether the player may press the burst button now: offered while their
+// dice roll, until pressed.
 bool BurstButtonLive();
 void StartDiceRoll(bool PlayerRolls);
 void DiceTick();

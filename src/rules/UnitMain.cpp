@@ -3,8 +3,11 @@
 
 #include "UnitMain.h"
 
+#include "LumeRandom.h"
+
 #include "UnitBattle.h"
 #include "UnitBattler.h"
+#include "UnitBmp.h"
 #include "UnitChoices.h"
 #include "UnitCommon.h"
 #include "UnitScreen.h"
@@ -35,9 +38,19 @@ const std::array<const char *, FlavourLineCount> FlavourLines{
     QT_TRANSLATE_NOOP("Menu", "道はまだ続いている。"),
 };
 
+namespace {
+
+void ClearEnemy()
+{
+    EnemyPresent = false;
+    GameScreen->ClearEnemyStatus();
+}
+
+} // namespace
+
 void MainMenu()
 {
-    GameScreen->ClearEnemyStatus();
+    ClearEnemy();
     GameScreen->ShowText(
         QCoreApplication::translate("Menu", FlavourLines[Random(FlavourLineCount)]));
     GameScreen->ClearChoices();
@@ -48,7 +61,7 @@ void MainMenu()
 
 void NewGame()
 {
-    GameScreen->ClearEnemyStatus();
+    ClearEnemy();
     RerollPlayer();
     //: A new game: the freshly rolled character's stats are shown, and the player is asked
     //: (as the spirit of the fabled axe pond asks) whether these are the stats they dropped.
@@ -60,6 +73,16 @@ void NewGame()
     // The page is filled before it is shown, so the title gives way to a
     // finished screen.
     ChangeScene(TScene::Main);
+}
+
+void StartOver()
+{
+    DicePrologue();
+    GameScreen->ClearChoices();
+    ClearEnemy();
+    // The title's fade plays from its start, as at a start without a save.
+    TitleFrameCount = 0;
+    ChangeScene(TScene::Title);
 }
 
 // The prompt and both choices stay, so the player may roll again at will;

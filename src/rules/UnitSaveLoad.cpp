@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 
 const char *const SaveFileName = "save.dat";
 
@@ -122,13 +123,29 @@ void StampCheckCode(TBattler &Record, const TSjis &Key)
     Record.CheckCode.Set(ComputeCheckCode(Record, Key));
 }
 
+namespace {
+
+// The record that save.dat was last loaded with or saved, as its bytes.
+std::optional<TRecordImage> SavedRecord;
+
+} // namespace
+
 bool SaveGame(TBattler Record, const TSjis &Key)
 {
     StampCheckCode(Record, Key);
     const TRecordImage image = RecordImage(Record);
-    return ReplaceFileSafely(
-        QString::fromLatin1(SaveFileName),
-        QByteArray(reinterpret_cast<const char *>(image.data()), qsizetype(image.size())));
+    if (!ReplaceFileSafely(
+            QString::fromLatin1(SaveFileName),
+            QByteArray(reinterpret_cast<const char *>(image.data()), qsizetype(image.size()))))
+        return false;
+    SavedRecord = image;
+    return true;
+}
+
+bool ProgressSinceSave(TBattler Record, const TSjis &Key)
+{
+    StampCheckCode(Record, Key);
+    return !SavedRecord || RecordImage(Record) != *SavedRecord;
 }
 
 TLoadResult LoadGame(TBattler &Record, const TSjis &Key)
@@ -142,7 +159,10 @@ TLoadResult LoadGame(TBattler &Record, const TSjis &Key)
         return TLoadResult::Unreadable;
     std::copy(bytes.begin(), bytes.end(), image.begin());
     Record = RecordFromImage(image);
-    return CodeMatches(Record, Key) ? TLoadResult::Loaded : TLoadResult::BadContent;
+    if (!CodeMatches(Record, Key))
+        return TLoadResult::BadContent;
+    SavedRecord = image;
+    return TLoadResult::Loaded;
 }
 
 void ReportReadFailure()

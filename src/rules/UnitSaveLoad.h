@@ -31,6 +31,9 @@ void StampCheckCode(TBattler &Record, const TSjis &Key);
 // reach it, in which case the file holds the old record as it was (or does
 // not exist, when there was none). The caller's record is not changed.
 bool SaveGame(TBattler Record, const TSjis &Key);
+// Whether Record differs from what save.dat held when it was last loaded or
+// saved: what a new game would lose. True when nothing was loaded or saved.
+bool ProgressSinceSave(TBattler Record, const TSjis &Key);
 // What loading found. Only a loaded record's bytes stand in Record; a
 // refused one's may, in part.
 enum class TLoadResult { Loaded, Missing, Unreadable, BadContent };

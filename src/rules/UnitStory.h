@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include "LumeUtility.h"
-
 #include <array>
 #include <cstdint>
 

@@ -3,8 +3,12 @@
 
 #include "UnitForm.h"
 
+#include "LumeFont.h"
 #include "LumeSafeFile.h"
+#include "LumeSpeed.h"
 #include "LumeWave.h"
+#include "MyConsole.h"
+#include "UnitBattle.h"
 #include "UnitBattler.h"
 #include "UnitChoices.h"
 #include "UnitCommon.h"
@@ -13,16 +17,18 @@
 #include "UnitMain.h"
 #include "UnitPage.h"
 #include "UnitSaveLoad.h"
+#include "UnitSound.h"
 #include "UnitSpeech.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QIcon>
+#include <QMessageBox>
 #include <QPixmap>
-#include <QShortcut>
 
 TFormMain *FormMain = nullptr;
-TGameScreen *GameScreen = nullptr;
 
 namespace {
 
@@ -31,8 +37,51 @@ const QColor Grey(127, 127, 127);
 const QColor Black(0, 0, 0);
 const QChar FilledStar(0x2605); // ★
 const QChar HollowStar(0x2606); // ☆
+const QColor ForcedColour(255, 0, 0);
+
+TAlertSink AlertSink = nullptr;
+
+// The catalog's "Dice" context.
+struct Dice {
+    Q_DECLARE_TR_FUNCTIONS(Dice)
+};
+
+// Gives Control its object name: Name, followed by Index where there is one.
+template <typename TControl> TControl *Named(TControl *Control, const char *Name, int Index = -1)
+{
+    QString name = QLatin1String(Name);
+    if (Index >= 0)
+        name += QString::number(Index);
+    Control->setObjectName(name);
+    return Control;
+}
+
+// One key of the window's own: its key, its line in the help's keys list
+// (the "Help" context) and what it runs.
+struct TWindowKey {
+    QKeyCombination Key;
+    const char *Does;
+    void (TFormMain::*Run)();
+};
 
 } // namespace
+
+void SetAlertSink(TAlertSink Sink)
+{
+    AlertSink = Sink;
+}
+
+void ShowMessageBox(const QString &Text)
+{
+    if (AlertSink) {
+        AlertSink(Text);
+        return;
+    }
+    // Parented to the active window so the box stands over the game.
+    QMessageBox box(QMessageBox::NoIcon, FromSjis(ApplicationTitle), Text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
 
 QString StarText(int32_t HP, int32_t MaxHP, bool CountDown)
 {
@@ -74,9 +123,11 @@ TFormMain::TFormMain(QWidget *Owner) : TLumeForm(PageWidth, PageHeight, Owner)
     SetSpeedSwitches(qEnvironmentVariable("VANTIK_WITHOUT"));
     BuildLayout();
     try {
+        CreateSpeakers();
         CreateGameObjects(this);
     } catch (...) {
         FreeGameObjects();
+        FreeSpeakers();
         FormMain = nullptr;
         GameScreen = nullptr;
         throw;
@@ -98,6 +149,7 @@ TFormMain::TFormMain(QWidget *Owner) : TLumeForm(PageWidth, PageHeight, Owner)
 TFormMain::~TFormMain()
 {
     FreeGameObjects();
+    FreeSpeakers();
     if (FormMain == this) {
         FormMain = nullptr;
         GameScreen = nullptr;
@@ -122,42 +174,21 @@ void TFormMain::BuildLayout()
     setFont(LumeFont(12));
 
     BuildTitlePage();
-    PageMain = new TLumePanel(this, PageColour);
+    PageMain = Named(new TLumePanel(this, PageColour), "PageMain");
     // Created bottom-up: later siblings are drawn above earlier ones.
-    ImgVuraviv = new TLumeImage(PageMain);
+    ImgVuraviv = Named(new TLumeImage(PageMain), "ImgVuraviv");
     ImgVuraviv->setGeometry(0, 0, PageWidth, PageHeight);
     BuildStatusPanels(PageMain);
     BuildMessageAndDice(PageMain);
     BuildChoiceButtons(PageMain);
     Speech = new TSpeech(this);
     AddShortcuts();
-    // Each control is named as its member, as a designed form's are.
-    QObject *const controls[] = {
-        PageTitle,       PntTitle,        PageMain,        ImgVuraviv,      Shape1,
-        Shape2,          Shape3,          Shape4,          Shape5,          LabMainStatusName0,
-        Label1,          Label2,          Label3,          Label4,          LabMyStatus0,
-        LabMyStatus1,    LabMyStatus2,    LabMyStatus3,    LabMyStatus4,    LabEnemyStatus0,
-        LabEnemyStatus1, LabEnemyStatus2, LabEnemyStatus3, LabEnemyStatus4, LabMyHP,
-        LabEnemyHP,      LabMain,         LabDiceMine,     LabDiceEnemy,    LabIBEnemy,
-        BtnMain0,        BtnMain1,        BtnMain2,        BtnMain3,        BtnMain4,
-        BtnIdeaBurst};
-    const QStringList names =
-        QStringLiteral(
-            "PageTitle PntTitle PageMain ImgVuraviv Shape1 Shape2 Shape3 Shape4 Shape5 "
-            "LabMainStatusName0 Label1 Label2 Label3 Label4 LabMyStatus0 LabMyStatus1 LabMyStatus2 "
-            "LabMyStatus3 LabMyStatus4 LabEnemyStatus0 LabEnemyStatus1 LabEnemyStatus2 "
-            "LabEnemyStatus3 LabEnemyStatus4 LabMyHP LabEnemyHP LabMain LabDiceMine LabDiceEnemy "
-            "LabIBEnemy BtnMain0 BtnMain1 BtnMain2 BtnMain3 BtnMain4 BtnIdeaBurst")
-            .split(u' ');
-    Q_ASSERT(names.size() == qsizetype(std::size(controls)));
-    for (size_t i = 0; i < std::size(controls); ++i)
-        controls[i]->setObjectName(names[qsizetype(i)]);
 }
 
 void TFormMain::BuildTitlePage()
 {
-    PageTitle = new TLumePanel(this, TitlePageColour);
-    PntTitle = new TLumePaintBox(PageTitle);
+    PageTitle = Named(new TLumePanel(this, TitlePageColour), "PageTitle");
+    PntTitle = Named(new TLumePaintBox(PageTitle), "PntTitle");
     connect(PntTitle, &TLumePaintBox::Clicked, this, &TFormMain::PntTitleClick);
     // It holds the focus while the title shows, so that Enter or Space starts.
     PntTitle->setFocusPolicy(Qt::StrongFocus);
@@ -169,41 +200,40 @@ void TFormMain::BuildStatusPanels(QWidget *Page)
 {
     const QColor windowText = palette().color(QPalette::WindowText);
     const QFont big = LumeFont(27, true);
-    auto shape = [&](int top) { return new TLumeShape(Page, QRect(8, top, 481, 41), Grey); };
-    // Row Row of the stats, in display order; the value labels show the
-    // stat's name until a side's values fill them.
-    auto caption = [&](int top, int Row) {
-        return new TLumeLabel(Page, QRect(200, top, 100, 33), Qt::AlignHCenter, big, Grey,
-                              StatName(StatsInDisplayOrder[Row]));
+    // Row Row's frame and stat name, each row 40 pixels below the one before,
+    // made in the stored layout's order: each frame, then the name over it
+    // for the first row, the other names after the last frame. The value
+    // labels show the stat's name until a side's values fill them.
+    auto top = [](int Row) { return 48 + 40 * Row; };
+    auto caption = [&](int Row) {
+        const QRect bounds(200, top(Row), 100, 33);
+        return Named(new TLumeLabel(Page, bounds, Qt::AlignHCenter, big, Grey,
+                                    StatName(StatsInDisplayOrder[Row])),
+                     Row == 0 ? "LabMainStatusName" : "Label", Row);
     };
-    auto value = [&](int left, int top, int Row) {
-        return new TLumeLabel(Page, QRect(left, top, 80, 33), Qt::AlignHCenter, big, windowText,
-                              StatName(StatsInDisplayOrder[Row]));
+    auto value = [&](int Left, int Row, const char *Name) {
+        return Named(new TLumeLabel(Page, QRect(Left, top(Row), 80, 33), Qt::AlignHCenter, big,
+                                    windowText, StatName(StatsInDisplayOrder[Row])),
+                     Name, Row);
     };
-    Shape1 = shape(40);
-    LabMainStatusName0 = caption(48, 0);
-    Shape2 = shape(80);
-    Shape3 = shape(120);
-    Shape4 = shape(160);
-    Shape5 = shape(200);
-    Label1 = caption(88, 1);
-    Label2 = caption(128, 2);
-    Label3 = caption(168, 3);
-    Label4 = caption(208, 4);
-    LabMyStatus4 = value(352, 208, 4);
-    LabMyStatus3 = value(352, 168, 3);
-    LabMyStatus2 = value(352, 128, 2);
-    LabMyStatus1 = value(352, 88, 1);
-    LabMyStatus0 = value(352, 48, 0);
-    LabEnemyStatus4 = value(64, 208, 4);
-    LabEnemyStatus3 = value(64, 168, 3);
-    LabEnemyStatus2 = value(64, 128, 2);
-    LabEnemyStatus1 = value(64, 88, 1);
-    LabEnemyStatus0 = value(64, 48, 0);
-    LabMyHP = new TLumeLabel(Page, QRect(280, 8, 208, 33), Qt::AlignRight, big, windowText,
-                             QStringLiteral("HP"));
-    LabEnemyHP = new TLumeLabel(Page, QRect(8, 8, 208, 33), Qt::AlignLeft, big, windowText,
-                                QStringLiteral("HP"));
+    for (int row = 0; row < StatRows; ++row) {
+        Shape[row] =
+            Named(new TLumeShape(Page, QRect(8, top(row) - 8, 481, 41), Grey), "Shape", row + 1);
+        if (row == 0)
+            LabStatusName[0] = caption(0);
+    }
+    for (int row = 1; row < StatRows; ++row)
+        LabStatusName[row] = caption(row);
+    for (int row = StatRows - 1; row >= 0; --row)
+        LabMyStatus[row] = value(352, row, "LabMyStatus");
+    for (int row = StatRows - 1; row >= 0; --row)
+        LabEnemyStatus[row] = value(64, row, "LabEnemyStatus");
+    LabMyHP = Named(new TLumeLabel(Page, QRect(280, 8, 208, 33), Qt::AlignRight, big, windowText,
+                                   QStringLiteral("HP")),
+                    "LabMyHP");
+    LabEnemyHP = Named(new TLumeLabel(Page, QRect(8, 8, 208, 33), Qt::AlignLeft, big, windowText,
+                                      QStringLiteral("HP")),
+                       "LabEnemyHP");
 }
 
 void TFormMain::BuildMessageAndDice(QWidget *Page)
@@ -211,60 +241,77 @@ void TFormMain::BuildMessageAndDice(QWidget *Page)
     const QFont message = LumeFont(16, true);
     // The captions of the stored layout, shown until the game writes its own.
     const QString hundred = QStringLiteral("100");
-    LabMain = new TLumeLabel(Page, MessageRect, Qt::AlignHCenter, message, MessageColour,
-                             QStringLiteral("LabMain"));
-    LabDiceMine = new TLumeLabel(Page, QRect(440, 320, 49, 25), Qt::AlignHCenter, message,
-                                 MessageColour, hundred);
-    LabDiceEnemy = new TLumeLabel(Page, QRect(8, 320, 49, 25), Qt::AlignHCenter, message,
-                                  MessageColour, hundred);
-    LabIBEnemy =
-        new TLumeLabel(Page, QRect(16, 216, 57, 17), Qt::AlignHCenter, message, Grey, hundred);
+    LabMain = Named(new TLumeLabel(Page, MessageRect, Qt::AlignHCenter, message, MessageColour,
+                                   QStringLiteral("LabMain")),
+                    "LabMain");
+    LabDiceMine = Named(new TLumeLabel(Page, QRect(440, 320, 49, 25), Qt::AlignHCenter, message,
+                                       MessageColour, hundred),
+                        "LabDiceMine");
+    LabDiceEnemy = Named(new TLumeLabel(Page, QRect(8, 320, 49, 25), Qt::AlignHCenter, message,
+                                        MessageColour, hundred),
+                         "LabDiceEnemy");
+    LabIBEnemy = Named(
+        new TLumeLabel(Page, QRect(16, 216, 57, 17), Qt::AlignHCenter, message, Grey, hundred),
+        "LabIBEnemy");
 }
 
 void TFormMain::BuildChoiceButtons(QWidget *Page)
 {
     // The buttons lie above every label; tab order follows their creation.
     const QFont buttons = LumeFont(19, true);
-    auto choice = [&](int Left, int Slot) {
-        return new TLumeButton(Page, QRect(Left, 352, 89, 41), buttons, QString::number(Slot),
-                               Slot);
-    };
-    BtnMain1 = choice(304, 1);
-    BtnMain0 = choice(400, 0);
-    BtnMain2 = choice(208, 2);
-    BtnMain3 = choice(112, 3);
-    BtnMain4 = choice(16, 4);
+    // Slot 0 is the right-most; the buttons are made, and tabbed through, in
+    // the stored layout's order: slot 1, 0, 2, 3, 4.
+    for (const int slot : {1, 0, 2, 3, 4}) {
+        BtnMain[slot] = Named(new TLumeButton(Page, QRect(400 - 96 * slot, 352, 89, 41), buttons,
+                                              QString::number(slot), slot),
+                              "BtnMain", slot);
+        connect(BtnMain[slot], &TLumeButton::Chosen, this,
+                [this, slot] { BtnMainClick(BtnMain[slot]); });
+    }
     //: The Idea Burst button's caption before the dice first roll.
-    BtnIdeaBurst = new TLumeButton(Page, QRect(416, 208, 65, 25), LumeFont(12, true),
-                                   QCoreApplication::translate("Choice", "ib"));
+    BtnIdeaBurst = Named(new TLumeButton(Page, QRect(416, 208, 65, 25), LumeFont(12, true),
+                                         QCoreApplication::translate("Choice", "ib")),
+                         "BtnIdeaBurst");
     BtnIdeaBurst->hide();
-    ChoiceButtons = {BtnMain0, BtnMain1, BtnMain2, BtnMain3, BtnMain4};
-    for (TLumeButton *button : ChoiceButtons)
-        connect(button, &TLumeButton::Chosen, this, [this, button] { BtnMainClick(button); });
     connect(BtnIdeaBurst, &TLumeButton::Chosen, this, &TFormMain::BtnIdeaBurstClick);
-    setTabOrder(BtnMain1, BtnMain0);
-    setTabOrder(BtnMain0, BtnMain2);
-    setTabOrder(BtnMain2, BtnMain3);
-    setTabOrder(BtnMain3, BtnMain4);
-    setTabOrder(BtnMain4, BtnIdeaBurst);
+    QWidget *const tabOrder[] = {BtnMain[1], BtnMain[0], BtnMain[2],
+                                 BtnMain[3], BtnMain[4], BtnIdeaBurst};
+    for (size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
     BtnIdeaBurst->setAccessibleDescription(BurstMeaning());
 }
 
 void TFormMain::AddShortcuts()
 {
-    // What each action of the key table runs, in the order TKeyAction names them.
-    using THandler = void (TFormMain::*)();
-    static constexpr THandler handlers[] = {
-        nullptr,          &TFormMain::ToggleHelp,  &TFormMain::CloseHelp,
-        &TFormMain::Quit, &TFormMain::ToggleSound, &TFormMain::SpeakState};
-    static_assert(std::size(handlers) == size_t(TKeyAction::SpeakState) + 1);
-    for (const TGameKey &key : GameKeys) {
-        if (const THandler handler = handlers[size_t(key.Action)]) {
-            // Every key works from the help window too.
-            auto *shortcut = new QShortcut(QKeySequence(key.Key), this);
-            shortcut->setContext(Qt::ApplicationShortcut);
-            connect(shortcut, &QShortcut::activated, this, handler);
-        }
+    // The window's keys, in the order the help lists them.
+    static const TWindowKey keys[] = {
+        //: The help's keys list: what F1 does.
+        {Qt::Key_F1, QT_TRANSLATE_NOOP("Help", "このヘルプを開く・閉じる"), &TFormMain::ToggleHelp},
+        //: The help's keys list: what Escape does.
+        {Qt::Key_Escape, QT_TRANSLATE_NOOP("Help", "このヘルプを閉じる"), &TFormMain::CloseHelp},
+        //: The help's keys list: what Ctrl+N does: back to the title page for a new character;
+        //: the save file stays until the new character saves.
+        {Qt::CTRL | Qt::Key_N,
+         QT_TRANSLATE_NOOP("Help", "新しいゲームを始める（セーブは新しいキャラクターが"
+                                   "セーブするまでそのまま）"),
+         &TFormMain::NewGameKey},
+        //: The help's keys list: what Ctrl+Q does.
+        {Qt::CTRL | Qt::Key_Q, QT_TRANSLATE_NOOP("Help", "終了（ウィンドウの閉じるボタンと同じ）"),
+         &TFormMain::Quit},
+        //: The help's keys list: what M does.
+        {Qt::Key_M, QT_TRANSLATE_NOOP("Help", "すべての音をオフ・オンにする（次回も覚えています）"),
+         &TFormMain::ToggleSound},
+        //: The help's keys list: what S does.
+        {Qt::Key_S, QT_TRANSLATE_NOOP("Help", "スクリーンリーダーで、両者の星と能力値を読み上げる"),
+         &TFormMain::SpeakState},
+    };
+    for (const TWindowKey &key : keys) {
+        auto *action = new QAction(QCoreApplication::translate("Help", key.Does), this);
+        action->setShortcut(QKeySequence(key.Key));
+        // Every key works from the help window too.
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        connect(action, &QAction::triggered, this, key.Run);
+        addAction(action);
     }
 }
 
@@ -298,10 +345,38 @@ void TFormMain::ToggleSound()
 
 void TFormMain::SpeakState()
 {
-    // Only the main page shows the two sides; a blank enemy side means no enemy.
-    if (PageMain->isHidden())
+    // Only the main page shows the two sides.
+    if (CurrentScene != TScene::Main)
         return;
-    Speech->Say(StateSpeech(Player, LabEnemyHP->Caption().isEmpty() ? nullptr : &Enemy));
+    Speech->Say(StateSpeech(Player, EnemyPresent ? &Enemy : nullptr));
+}
+
+// The title page is a new game already; elsewhere the player is asked first
+// when the new game would lose what they did since the last save. The save
+// file itself stays until the new character saves.
+void TFormMain::NewGameKey()
+{
+    if (CurrentScene != TScene::Main || findChild<QMessageBox *>(QStringLiteral("NewGameQuestion")))
+        return;
+    if (!ProgressSinceSave(Player, ApplicationTitle)) {
+        StartOver();
+        return;
+    }
+    //: Asked on Ctrl+N when the game has changed since it was last saved (or was never saved).
+    auto *question = new QMessageBox(
+        QMessageBox::Question, FromSjis(ApplicationTitle),
+        QCoreApplication::translate("Window", "新しいゲームを始めますか？前回のセーブから"
+                                              "あとの進み具合は失われます。"),
+        QMessageBox::Yes | QMessageBox::No, this);
+    question->setObjectName(QStringLiteral("NewGameQuestion"));
+    question->setDefaultButton(QMessageBox::No);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    // Asked without a loop of its own, so the game's loop goes on beneath it.
+    connect(question, &QMessageBox::finished, this, [](int Answer) {
+        if (Answer == QMessageBox::Yes)
+            StartOver();
+    });
+    question->open();
 }
 
 void TFormMain::ShowText(const QString &Text)
@@ -316,7 +391,7 @@ void TFormMain::ShowText(const QString &Text)
 void TFormMain::ClearChoices()
 {
     ChoiceCount = 0;
-    for (TLumeButton *button : ChoiceButtons)
+    for (TLumeButton *button : BtnMain)
         button->hide();
 }
 
@@ -327,15 +402,15 @@ void TFormMain::AddChoice(const TChoice &Choice, TProcedure Action)
     if (ChoiceCount < 0 || ChoiceCount >= ChoiceSlots)
         return;
     const int slot = ChoiceCount;
-    ChoiceButtons[slot]->SetCaption(QCoreApplication::translate("Choice", Choice.Caption));
-    ChoiceButtons[slot]->setAccessibleDescription(ChoiceMeaning(Choice));
-    ChoiceButtons[slot]->show();
+    BtnMain[slot]->SetCaption(QCoreApplication::translate("Choice", Choice.Caption));
+    BtnMain[slot]->setAccessibleDescription(ChoiceMeaning(Choice));
+    BtnMain[slot]->show();
     ChoiceActions[slot] = Action;
     ++ChoiceCount;
     // Each step starts a keyboard player on its first choice, never on a
     // choice left from the step before.
     if (slot == 0)
-        ChoiceButtons[slot]->setFocus(Qt::OtherFocusReason);
+        BtnMain[slot]->setFocus(Qt::OtherFocusReason);
 }
 
 void TFormMain::BtnMainClick(TLumeButton *Sender)
@@ -359,39 +434,33 @@ void TFormMain::PntTitleClick()
     NewGame();
 }
 
-void TFormMain::ShowStatValue(TLumeLabel *Label, int32_t Value, int32_t Base)
-{
-    Label->SetFontColour(Value == Base ? Black : Grey);
-    Label->SetCaption(IntToStr(Value));
-}
-
 void TFormMain::ShowSide(const TBattler &Side, TLumeLabel *HP,
-                         const std::array<TLumeLabel *, 5> &Values, bool CountDown)
+                         const std::array<TLumeLabel *, StatRows> &Values, bool CountDown)
 {
     HP->SetCaption(StarText(Side.HP, Side.MaxHP, CountDown));
     for (size_t i = 0; i < Values.size(); ++i) {
         const TStat &stat = StatsInDisplayOrder[i];
-        ShowStatValue(Values[i], Side.*stat.Current, Side.*stat.Base);
+        const int32_t value = Side.*stat.Current;
+        // Grey while lowered from the base value.
+        Values[i]->SetFontColour(value == Side.*stat.Base ? Black : Grey);
+        Values[i]->SetCaption(IntToStr(value));
     }
 }
 
 void TFormMain::ShowPlayerStatus()
 {
-    ShowSide(Player, LabMyHP,
-             {LabMyStatus0, LabMyStatus1, LabMyStatus2, LabMyStatus3, LabMyStatus4}, true);
+    ShowSide(Player, LabMyHP, LabMyStatus, true);
 }
 
 void TFormMain::ShowEnemyStatus()
 {
-    ShowSide(Enemy, LabEnemyHP,
-             {LabEnemyStatus0, LabEnemyStatus1, LabEnemyStatus2, LabEnemyStatus3, LabEnemyStatus4},
-             false);
+    ShowSide(Enemy, LabEnemyHP, LabEnemyStatus, false);
 }
 
 void TFormMain::ClearEnemyStatus()
 {
-    for (TLumeLabel *label : {LabEnemyHP, LabEnemyStatus0, LabEnemyStatus1, LabEnemyStatus2,
-                              LabEnemyStatus3, LabEnemyStatus4})
+    LabEnemyHP->SetCaption({});
+    for (TLumeLabel *label : LabEnemyStatus)
         label->SetCaption({});
 }
 
@@ -413,7 +482,7 @@ void TFormMain::ShowMainPage()
     PageTitle->hide();
 }
 
-TLumeLabel *TFormMain::DiceLabel(TDiceLabel Dice)
+TLumeLabel *TFormMain::DiceLabel(TDiceLabel Dice) const
 {
     switch (Dice) {
     case TDiceLabel::Mine:
@@ -424,4 +493,71 @@ TLumeLabel *TFormMain::DiceLabel(TDiceLabel Dice)
         return nullptr;
     }
     Q_UNREACHABLE();
+}
+
+void TFormMain::ShowDice(TDiceLabel Dice, int32_t Value, bool Forced)
+{
+    TLumeLabel *label = DiceLabel(Dice);
+    Q_ASSERT(label);
+    label->SetFontColour(Forced ? ForcedColour : MessageColour);
+    //: A dice label: the number (%1, 0 to 99, or 100 after an Idea Burst) that is added to
+    //: a stat.
+    label->SetCaption(Dice::tr("＋%1").arg(IntToStr(Value)));
+}
+
+void TFormMain::ClearDice(TDiceLabel Dice)
+{
+    TLumeLabel *label = DiceLabel(Dice);
+    label->SetFontColour(MessageColour);
+    label->SetCaption({});
+}
+
+void TFormMain::ShowBurstButton(TBurstButton State)
+{
+    switch (State) {
+    case TBurstButton::Hidden:
+        BtnIdeaBurst->hide();
+        return;
+    case TBurstButton::Offered:
+        BtnIdeaBurst->setEnabled(true);
+        BtnIdeaBurst->show();
+        return;
+    case TBurstButton::Spent:
+        BtnIdeaBurst->setEnabled(false);
+        return;
+    }
+    Q_UNREACHABLE();
+}
+
+void TFormMain::ShowBurstRoll(int32_t Reason, int32_t Roll)
+{
+    //: The Idea Burst button while the player's dice roll: %1 the player's reason, %2 the
+    //: burst roll; a press lowers the reason by a tenth and forces 100 if the two reach it.
+    BtnIdeaBurst->SetCaption(Dice::tr("%1＋%2").arg(IntToStr(Reason), IntToStr(Roll)));
+}
+
+void TFormMain::ShowEnemyBurstRoll(int32_t Roll)
+{
+    //: Shown under the enemy's reason when it tries an Idea Burst: %1 its burst roll.
+    LabIBEnemy->SetCaption(Dice::tr("%1＋").arg(IntToStr(Roll)));
+}
+
+void TFormMain::ClearEnemyBurstRoll()
+{
+    LabIBEnemy->SetCaption({});
+}
+
+void TFormMain::ShowTitleFrame(TLumeBitmap &Surface)
+{
+    CopyToPaintBox(Surface, *PntTitle);
+}
+
+void TFormMain::ShowBackdrop(const TLumeBitmap &Surface)
+{
+    CopyToImage(Surface, *ImgVuraviv);
+}
+
+void TFormMain::Alert(const QString &Text)
+{
+    ShowMessageBox(Text);
 }

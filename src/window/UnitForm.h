@@ -16,32 +16,33 @@ class TSpeech;
 
 // The choice buttons along the bottom of the main page; slot 0 is the right-most.
 inline constexpr int32_t ChoiceSlots = 5;
+// The five stats' rows of the main page, in display order.
+inline constexpr int32_t StatRows = 5;
 
-// The window's controls, made by TFormMain::BuildLayout, each with its
-// member's name as its object name. The window inherits them privately, as
-// Qt Designer's forms do, so that game code reaches the screen only through
-// the window's operations.
+// The window's controls, made by TFormMain::BuildLayout; each is given its
+// member's name as its object name there (an array's members with their
+// place: BtnMain0 to BtnMain4), as the controls of a designed form are.
 struct TFormMainControls {
     TLumePanel *PageTitle;
     TLumePaintBox *PntTitle;
     TLumePanel *PageMain;
     TLumeImage *ImgVuraviv;
-    TLumeShape *Shape1, *Shape2, *Shape3, *Shape4, *Shape5;
-    TLumeLabel *LabMainStatusName0, *Label1, *Label2, *Label3, *Label4;
-    TLumeLabel *LabMyStatus0, *LabMyStatus1, *LabMyStatus2, *LabMyStatus3, *LabMyStatus4;
-    TLumeLabel *LabEnemyStatus0, *LabEnemyStatus1, *LabEnemyStatus2, *LabEnemyStatus3,
-        *LabEnemyStatus4;
+    // Each row's frame (Shape1 to Shape5) and stat name (LabMainStatusName0,
+    // then Label1 to Label4).
+    std::array<TLumeShape *, StatRows> Shape;
+    std::array<TLumeLabel *, StatRows> LabStatusName;
+    std::array<TLumeLabel *, StatRows> LabMyStatus, LabEnemyStatus;
     TLumeLabel *LabMyHP, *LabEnemyHP;
     TLumeLabel *LabMain, *LabDiceMine, *LabDiceEnemy, *LabIBEnemy;
-    TLumeButton *BtnMain0, *BtnMain1, *BtnMain2, *BtnMain3, *BtnMain4;
+    std::array<TLumeButton *, ChoiceSlots> BtnMain;
     TLumeButton *BtnIdeaBurst;
-
-    std::array<TLumeButton *, ChoiceSlots> ChoiceButtons{};
 };
 
 // The game's only window: the title page and the main page, and the screen
-// through which all game steps talk to the player.
-class TFormMain : public TLumeForm, public TGameScreen, private TFormMainControls {
+// through which all game steps talk to the player. Its keys are actions of
+// its own (actions()), each with its shortcut, its line in the help and what
+// it runs.
+class TFormMain : public TLumeForm, public TGameScreen, public TFormMainControls {
     Q_OBJECT
 public:
     explicit TFormMain(QWidget *Owner = nullptr);
@@ -56,11 +57,15 @@ public:
     void ShowEnemyStatus() override;
     void ClearEnemyStatus() override;
     void SayPlayerStatus() override;
-    TLumeLabel *DiceLabel(TDiceLabel Dice) override;
-    TLumeLabel &EnemyBurstLabel() override { return *LabIBEnemy; }
-    TLumeButton &BurstButton() override { return *BtnIdeaBurst; }
-    TLumePaintBox &TitlePaintBox() override { return *PntTitle; }
-    TLumeImage &BackdropImage() override { return *ImgVuraviv; }
+    void ShowDice(TDiceLabel Dice, int32_t Value, bool Forced) override;
+    void ClearDice(TDiceLabel Dice) override;
+    void ShowBurstButton(TBurstButton State) override;
+    void ShowBurstRoll(int32_t Reason, int32_t Roll) override;
+    void ShowEnemyBurstRoll(int32_t Roll) override;
+    void ClearEnemyBurstRoll() override;
+    void ShowTitleFrame(TLumeBitmap &Surface) override;
+    void ShowBackdrop(const TLumeBitmap &Surface) override;
+    void Alert(const QString &Text) override;
 
 private:
     void BuildLayout();
@@ -71,17 +76,18 @@ private:
     void BtnMainClick(TLumeButton *Sender);
     void BtnIdeaBurstClick();
     void PntTitleClick();
-    // Binds the keys of the game's key table.
+    // Makes the window's actions, one for each of its keys.
     void AddShortcuts();
     void ToggleHelp();
     void CloseHelp();
     void Quit();
     void ToggleSound();
     void SpeakState();
-    void ShowStatValue(TLumeLabel *Label, int32_t Value, int32_t Base);
+    void NewGameKey();
+    TLumeLabel *DiceLabel(TDiceLabel Dice) const;
     // Stars and the five values of one side, in display order.
-    void ShowSide(const TBattler &Side, TLumeLabel *HP, const std::array<TLumeLabel *, 5> &Values,
-                  bool CountDown);
+    void ShowSide(const TBattler &Side, TLumeLabel *HP,
+                  const std::array<TLumeLabel *, StatRows> &Values, bool CountDown);
 
     std::array<TProcedure, ChoiceSlots> ChoiceActions{};
     int32_t ChoiceCount = 0;
@@ -101,3 +107,12 @@ QString StarText(int32_t HP, int32_t MaxHP, bool CountDown);
 // file is reported through the window's deferred calls, so a refusal found
 // while the window is being built shows once the loop runs.
 bool LoadGameAndReport(TBattler &Record);
+
+// A modal message box with one OK button, captioned with the application
+// title, over the active window.
+void ShowMessageBox(const QString &Text);
+// Where the message boxes' texts go instead of a box. Tests install one so
+// that a report can be checked without a modal box waiting for a click;
+// nullptr restores the message box.
+using TAlertSink = void (*)(const QString &Text);
+void SetAlertSink(TAlertSink Sink);

@@ -3,6 +3,7 @@
 
 #include "UnitHelp.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -81,18 +82,26 @@ const std::array<const char *, 7> HelpSections{
                       "次に起動すると、そのキャラクターでメインメニューから始まります。</p>"),
 };
 
-// The keys' section, an item for each of the game's keys. A list rather than a
-// table: a table's cells reach a screen reader with the document's internal
-// frame markers in their text.
-QString KeySection()
+// One item of the keys' list: the keys' names, in bold, and what they do.
+QString KeyItem(const QString &Names, const QString &Does)
+{
+    //: The help's keys list: one item, %1 the keys' names and %2 what they do.
+    return QStringLiteral("<li>%1</li> ")
+        .arg(QCoreApplication::translate("Help", "%1：%2")
+                 .arg(QStringLiteral("<b>%1</b>").arg(Names.toHtmlEscaped()), Does));
+}
+
+// The keys' section: the window's actions, then the controls' own keys. A
+// list rather than a table: a table's cells reach a screen reader with the
+// document's internal frame markers in their text.
+QString KeySection(const QList<QAction *> &Actions)
 {
     QString rows;
-    for (const TGameKey &key : GameKeys)
-        //: The help's keys list: one item, %1 the keys' names and %2 what they do.
-        rows += QStringLiteral("<li>%1</li> ")
-                    .arg(QCoreApplication::translate("Help", "%1：%2")
-                             .arg(QCoreApplication::translate("Help", key.Names),
-                                  QCoreApplication::translate("Help", key.Does)));
+    for (const QAction *action : Actions)
+        rows += KeyItem(action->shortcut().toString(QKeySequence::NativeText), action->text());
+    for (const TControlKeys &keys : ControlKeys)
+        rows += KeyItem(QKeySequence::listToString(keys.Keys, QKeySequence::NativeText),
+                        QCoreApplication::translate("Help", keys.Does));
     //: The help: the heading of the keys' list.
     return QStringLiteral("<h3>%1</h3> <ul> %2</ul>")
         .arg(QCoreApplication::translate("Help", "キー"), rows);
@@ -100,55 +109,16 @@ QString KeySection()
 
 } // namespace
 
-// The keys of the whole window, beside the controls' own keys (Enter, Space,
-// Tab and the arrows), in the order the help lists them. Names and Does are
-// the help's rich text ("Help" context).
-const std::array<TGameKey, 8> GameKeys{{
-    {Qt::Key_F1,
-     //: The help's keys list: the key that opens and closes the help. Rich text: keep the tags.
-     QT_TRANSLATE_NOOP("Help", "<b>F1</b>"),
-     //: The help's keys list: what F1 does.
-     QT_TRANSLATE_NOOP("Help", "このヘルプを開く・閉じる"), TKeyAction::ToggleHelp},
-    {Qt::Key_Escape,
-     //: The help's keys list: the key that closes the help. Rich text: keep the tags.
-     QT_TRANSLATE_NOOP("Help", "<b>Escape</b>"),
-     //: The help's keys list: what Escape does.
-     QT_TRANSLATE_NOOP("Help", "このヘルプを閉じる"), TKeyAction::CloseHelp},
-    {Qt::CTRL | Qt::Key_Q,
-     //: The help's keys list: the key that quits. Rich text: keep the tags.
-     QT_TRANSLATE_NOOP("Help", "<b>Ctrl+Q</b>"),
-     //: The help's keys list: what Ctrl+Q does.
-     QT_TRANSLATE_NOOP("Help", "終了（ウィンドウの閉じるボタンと同じ）"), TKeyAction::Quit},
-    {Qt::Key_M,
-     //: The help's keys list: the sound key. Rich text: keep the tags.
-     QT_TRANSLATE_NOOP("Help", "<b>M</b>"),
-     //: The help's keys list: what M does.
-     QT_TRANSLATE_NOOP("Help", "すべての音をオフ・オンにする（次回も覚えています）"),
-     TKeyAction::ToggleSound},
-    {Qt::Key_S,
-     //: The help's keys list: the key that has the state spoken. Rich text: keep the tags.
-     QT_TRANSLATE_NOOP("Help", "<b>S</b>"),
-     //: The help's keys list: what S does.
-     QT_TRANSLATE_NOOP("Help", "スクリーンリーダーで、両者の星と能力値を読み上げる"),
-     TKeyAction::SpeakState},
-    {{},
-     //: The help's keys list: the keys that take a choice. Rich text: keep the tags.
-     QT_TRANSLATE_NOOP("Help", "<b>Enter</b>、<b>スペース</b>"),
+const std::array<TControlKeys, 3> ControlKeys{{
+    {{Qt::Key_Enter, Qt::Key_Space},
      //: The help's keys list: what Enter and Space do.
-     QT_TRANSLATE_NOOP("Help", "フォーカスのある選択肢を選ぶ。タイトル画面では開始"),
-     TKeyAction::None},
-    {{},
-     //: The help's keys list: the keys that move between choices. Rich text: keep the tags.
-     QT_TRANSLATE_NOOP("Help", "<b>Tab</b>、<b>Shift+Tab</b>"),
+     QT_TRANSLATE_NOOP("Help", "フォーカスのある選択肢を選ぶ。タイトル画面では開始")},
+    {{Qt::Key_Tab, Qt::SHIFT | Qt::Key_Tab},
      //: The help's keys list: what Tab and Shift+Tab do ("ib" is the Idea Burst button).
-     QT_TRANSLATE_NOOP("Help", "次・前の選択肢と \"ib\" に移る"),
-     TKeyAction::None},
-    {{},
-     //: The help's keys list: the arrow keys. Rich text: keep the tags.
-     QT_TRANSLATE_NOOP("Help", "<b>矢印キー</b>"),
+     QT_TRANSLATE_NOOP("Help", "次・前の選択肢と \"ib\" に移る")},
+    {{Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up},
      //: The help's keys list: what the arrow keys do.
-     QT_TRANSLATE_NOOP("Help", "右と下で次の選択肢、左と上で前の選択肢"),
-     TKeyAction::None},
+     QT_TRANSLATE_NOOP("Help", "右と下で次の選択肢、左と上で前の選択肢")},
 }};
 
 QString HelpTitle()
@@ -157,12 +127,12 @@ QString HelpTitle()
     return QCoreApplication::translate("Help", "遊び方");
 }
 
-QString HelpText(bool SoundOn)
+QString HelpText(bool SoundOn, const QList<QAction *> &Actions)
 {
     QString page = QStringLiteral("<h2>%1</h2>").arg(HelpTitle());
     for (const char *section : HelpSections)
         page += QCoreApplication::translate("Help", section);
-    page += KeySection();
+    page += KeySection(Actions);
     QString sound;
     if (SoundOn)
         //: The help's last line while sound is on.
@@ -224,7 +194,7 @@ void TFormHelp::hideEvent(QHideEvent *Event)
 
 void TFormHelp::ShowSoundState(bool SoundOn)
 {
-    Browser->setHtml(HelpText(SoundOn));
+    Browser->setHtml(HelpText(SoundOn, Game->actions()));
 }
 
 QPoint HelpPlace(const QRect &Game, const QRect &Desk, const QSize &Help)

@@ -3,30 +3,29 @@
 
 #pragma once
 
-#include <QKeyCombination>
+#include <QKeySequence>
+#include <QList>
 #include <QString>
 #include <QWidget>
 
 #include <array>
 
+class QAction;
 class QTextBrowser;
 
-// What a key of the game's own does; None for the keys the controls handle.
-enum class TKeyAction { None, ToggleHelp, CloseHelp, Quit, ToggleSound, SpeakState };
-
-// One of the game's keys: the key the window binds (none for the controls'
-// own), its name and what it does as the help says them, and its action.
-struct TGameKey {
-    QKeyCombination Key;
-    const char *Names;
+// Keys that the controls handle themselves, listed in the help after the
+// window's own actions: the keys, and what they do as the help says it (the
+// "Help" context).
+struct TControlKeys {
+    QList<QKeySequence> Keys;
     const char *Does;
-    TKeyAction Action;
 };
-extern const std::array<TGameKey, 8> GameKeys;
+extern const std::array<TControlKeys, 3> ControlKeys;
 
 // The "how to play" page as rich text, in the player's language, with a
-// line that says whether sound is on.
-QString HelpText(bool SoundOn);
+// line that says whether sound is on. Its keys list names each of Actions'
+// shortcuts as the desktop does, in the player's language, with its text.
+QString HelpText(bool SoundOn, const QList<QAction *> &Actions);
 
 // Where a help window of size Help goes beside the game's frame Game on a
 // screen whose free area is Desk: right of the game, else left of it, else

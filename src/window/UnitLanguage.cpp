@@ -3,7 +3,7 @@
 
 #include "UnitLanguage.h"
 
-#include "LumeUtility.h"
+#include "LumeFont.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,6 +3,7 @@
 
 #include "LumeBmp.h"
 #include "LumeControls.h"
+#include "LumeFont.h"
 
 #include <QDataStream>
 #include <QFile>

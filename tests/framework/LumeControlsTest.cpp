@@ -3,6 +3,7 @@
 
 #include "LumeControls.h"
 #include "LumeBmp.h"
+#include "LumeFont.h"
 
 #include <QColor>
 #include <QFontMetrics>

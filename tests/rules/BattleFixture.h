@@ -4,11 +4,13 @@
 #pragma once
 
 #include "GameHarness.h"
+#include "LumeRandom.h"
 #include "LumeWave.h"
 #include "UnitBattle.h"
 #include "UnitBattler.h"
 #include "UnitCommon.h"
 #include "UnitForm.h"
+#include "UnitSound.h"
 
 #include <cstdint>
 #include <string>

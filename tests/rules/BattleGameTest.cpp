@@ -3,6 +3,7 @@
 
 #include "BattleFixture.h"
 #include "Extremes.h"
+#include "LumeRandom.h"
 
 #include "LumeForm.h"
 #include "UnitMain.h"

@@ -3,6 +3,7 @@
 
 #include "GameHarness.h"
 #include "LumeForm.h"
+#include "LumeRandom.h"
 #include "SaveFile.h"
 #include "UnitMain.h"
 #include "UnitSaveLoad.h"
@@ -272,7 +273,7 @@ protected:
         EXPECT_TRUE(Controls().PageMain->isVisibleTo(FormMain));
         EXPECT_EQ(Choices(), MenuChoices);
         // The loaded values are drawn as they stand, whatever they are.
-        const std::array<TLumeLabel *, 5> labels = MyStatusLabels();
+        const std::array<TLumeLabel *, 5> labels = Controls().LabMyStatus;
         const int32_t values[] = {Record.Hit, Record.Evade, Record.Predict, Record.Flash,
                                   Record.Reason};
         for (size_t i = 0; i < labels.size(); ++i)

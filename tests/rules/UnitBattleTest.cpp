@@ -3,6 +3,7 @@
 
 #include "BattleFixture.h"
 #include "Draws.h"
+#include "LumeRandom.h"
 #include "SaveFile.h"
 
 #include "LumeForm.h"
@@ -116,7 +117,7 @@ TEST_F(BattleTest, EncounterShowsTheEnemyAndOffersFightOrFlight)
     EXPECT_EQ(BattleKind, TBattleKind::Normal);
     EXPECT_EQ(Message(), "殺すべきもの、あいつがあらわれた。");
     EXPECT_EQ(Choices(), (Strings{"killl", "escapo"}));
-    EXPECT_EQ(TextOf(Controls().LabEnemyStatus0), std::to_string(Enemy.Hit));
+    EXPECT_EQ(TextOf(Controls().LabEnemyStatus[0]), std::to_string(Enemy.Hit));
 
     Player.BaseHit = 100;
     Encounter(TBattleKind::Save);
@@ -308,14 +309,14 @@ TEST_F(BattleTest, CastingDecaysFlashAfterTheLineWhateverTheOutcome)
         PlayerTurn();
         Click("magix");
         EXPECT_EQ(Message(), "あなたは奇策を弄した……\n閃き" + std::to_string(c.flash));
-        EXPECT_EQ(TextOf(Controls().LabMyStatus3), std::to_string(c.flash));
+        EXPECT_EQ(TextOf(Controls().LabMyStatus[3]), std::to_string(c.flash));
         Hush();
         Next(90);
         EXPECT_EQ(Message(), "あなたの閃き" + std::to_string(c.flash) + "＋90＝" +
                                  std::to_string(c.flash + 90) + "\n外れた！");
         EXPECT_EQ(Sound(), "dat/suka.wav");
         EXPECT_EQ(Player.Flash, c.after);
-        EXPECT_EQ(TextOf(Controls().LabMyStatus3), std::to_string(c.after));
+        EXPECT_EQ(TextOf(Controls().LabMyStatus[3]), std::to_string(c.after));
         EXPECT_EQ(BattleStage, 2);
         EXPECT_TRUE(Offers(EnemyTurn));
     }
@@ -359,8 +360,8 @@ TEST_F(BattleTest, WorkingSpellCutsTheEnemyToTwoThirds)
     EXPECT_EQ(Enemy.Evade, 1);
     EXPECT_EQ(Enemy.Predict, 2);
     EXPECT_EQ(Enemy.BaseHit, 1) << "base stats stay";
-    EXPECT_EQ(TextOf(Controls().LabEnemyStatus0), "0");
-    EXPECT_EQ(TextOf(Controls().LabEnemyStatus2), "2");
+    EXPECT_EQ(TextOf(Controls().LabEnemyStatus[0]), "0");
+    EXPECT_EQ(TextOf(Controls().LabEnemyStatus[2]), "2");
     EXPECT_TRUE(Offers(EnemyTurn));
 
     SetStats(Enemy, 100, 100, 100, 5, 0);
@@ -528,11 +529,11 @@ TEST_F(BattleTest, EnemySpellDecaysItsFlashAndCanBeSeenThrough)
     FormMain->ShowEnemyStatus();
     EnemyMagic();
     EXPECT_EQ(Message(), "あいつは奇策を弄した……\n閃き10");
-    EXPECT_EQ(TextOf(Controls().LabEnemyStatus3), "10");
+    EXPECT_EQ(TextOf(Controls().LabEnemyStatus[3]), "10");
     Next(89);
     EXPECT_EQ(Message(), "あいつの閃き10＋89＝99\n外れた！");
     EXPECT_EQ(Enemy.Flash, 9);
-    EXPECT_EQ(TextOf(Controls().LabEnemyStatus3), "9");
+    EXPECT_EQ(TextOf(Controls().LabEnemyStatus[3]), "9");
     EXPECT_TRUE(Offers(PlayerTurn));
 
     Enemy.Flash = 10;
@@ -563,7 +564,7 @@ TEST_F(BattleTest, EnemySpellThatWorksCutsThePlayer)
     EXPECT_EQ(Player.Hit, 0);
     EXPECT_EQ(Player.Evade, 1);
     EXPECT_EQ(Player.Predict, 66);
-    EXPECT_EQ(TextOf(Controls().LabMyStatus2), "66");
+    EXPECT_EQ(TextOf(Controls().LabMyStatus[2]), "66");
     EXPECT_TRUE(Offers(PlayerTurn));
 }
 
@@ -625,7 +626,7 @@ TEST_F(BattleTest, VictoryGrowsOneStatPerClickThenRecovers)
     EXPECT_EQ(Sound(), "dat/up.wav");
     EXPECT_EQ(Player.BaseHit, 51);
     EXPECT_EQ(Player.Hit, 51);
-    EXPECT_EQ(TextOf(Controls().LabMyStatus0), "51");
+    EXPECT_EQ(TextOf(Controls().LabMyStatus[0]), "51");
     Click("≫");
     EXPECT_EQ(Message(), "あなたの回避が1点上がった！");
     Click("≫");

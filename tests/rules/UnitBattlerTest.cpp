@@ -4,6 +4,7 @@
 #include "UnitBattler.h"
 #include "Draws.h"
 #include "Extremes.h"
+#include "LumeRandom.h"
 
 #include <gtest/gtest.h>
 

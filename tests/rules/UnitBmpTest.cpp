@@ -3,6 +3,7 @@
 
 #include "UnitBmp.h"
 #include "GameHarness.h"
+#include "LumeRandom.h"
 #include "UnitCommon.h"
 
 #include <QDir>

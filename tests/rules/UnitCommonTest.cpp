@@ -3,11 +3,13 @@
 
 #include "Draws.h"
 #include "GameHarness.h"
+#include "LumeRandom.h"
 
 #include "LumeTimer.h"
 #include "LumeWave.h"
 #include "UnitBattler.h"
 #include "UnitCommon.h"
+#include "UnitSound.h"
 
 namespace {
 
@@ -94,8 +96,8 @@ TEST_F(DiceTest, APlayerBurstLowersReasonAndCanForceARedHundred)
     EXPECT_EQ(TextOf(Controls().LabDiceMine), "＋100");
     EXPECT_EQ(ColourOf(Controls().LabDiceMine), QColor(255, 0, 0));
     EXPECT_EQ(WavePlayer->FileName, "dat/up.wav");
-    EXPECT_EQ(TextOf(Controls().LabMyStatus4), "90");
-    EXPECT_EQ(ColourOf(Controls().LabMyStatus4), QColor(127, 127, 127));
+    EXPECT_EQ(TextOf(Controls().LabMyStatus[4]), "90");
+    EXPECT_EQ(ColourOf(Controls().LabMyStatus[4]), QColor(127, 127, 127));
 
     // The next roll restores the dice colour to the message colour.
     StartDiceRoll(false);

@@ -22,7 +22,7 @@ protected:
     std::vector<std::string> PlayerSide() const
     {
         std::vector<std::string> side{Utf8Of(Controls().LabMyHP->Caption())};
-        for (TLumeLabel *label : MyStatusLabels())
+        for (TLumeLabel *label : Controls().LabMyStatus)
             side.push_back(Utf8Of(label->Caption()));
         return side;
     }
@@ -124,8 +124,8 @@ TEST_F(MainMenuTest, MainMenuShowsEveryFlavourLineAndTheThreeChoices)
     }
     EXPECT_EQ(shown.size(), FlavourLines.size());
     // The buttons stand right to left in the order added.
-    EXPECT_GT(Controls().BtnMain0->x(), Controls().BtnMain1->x());
-    EXPECT_GT(Controls().BtnMain1->x(), Controls().BtnMain2->x());
+    EXPECT_GT(Controls().BtnMain[0]->x(), Controls().BtnMain[1]->x());
+    EXPECT_GT(Controls().BtnMain[1]->x(), Controls().BtnMain[2]->x());
 }
 
 TEST_F(MainMenuTest, MenuChoicesOpenTheirFights)

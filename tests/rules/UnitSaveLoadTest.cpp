@@ -508,8 +508,8 @@ TEST_F(SaveLoadTest, StartWithValidSaveOpensMainMenuWithPlayerDrawn)
     EXPECT_TRUE(IsFlavourLine(Message()));
     EXPECT_EQ(Player.BossIndex, 3);
     EXPECT_EQ(Utf8Of(Controls().LabMyHP->Caption()), "☆★★");
-    EXPECT_EQ(Controls().LabMyStatus0->Caption(), "41");
-    EXPECT_EQ(Controls().LabEnemyStatus0->Caption(), "");
+    EXPECT_EQ(Controls().LabMyStatus[0]->Caption(), "41");
+    EXPECT_EQ(Controls().LabEnemyStatus[0]->Caption(), "");
     EXPECT_EQ(Controls().LabEnemyHP->Caption(), "");
 }
 
@@ -529,6 +529,7 @@ TEST_F(SaveLoadTest, StartWithDamagedSaveShowsTitleAndOneReport)
 // The real message box: one OK button, the application title as caption.
 TEST_F(SaveLoadTest, AlertShowsOneOkBoxCaptionedWithTheTitle)
 {
+    StartGame();
     SetAlertSink(nullptr);
     QString title, text;
     int buttons = -1;

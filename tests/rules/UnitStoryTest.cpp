@@ -3,6 +3,7 @@
 
 #include "UnitStory.h"
 #include "GameHarness.h"
+#include "LumeRandom.h"
 #include "SaveFile.h"
 #include "UnitBattler.h"
 #include "UnitCommon.h"
@@ -133,7 +134,7 @@ TEST_F(StoryTest, IntroShowsNineteenLinesThenTheMainMenu)
     const TBattler accepted = Player;
     EXPECT_EQ(Message(), "");
     ASSERT_EQ(Choices(), IntroChoices);
-    EXPECT_EQ(Utf8Of(Controls().BtnMain0->text()), "≫");
+    EXPECT_EQ(Utf8Of(Controls().BtnMain[0]->text()), "≫");
 
     for (size_t i = 0; i < IntroLines.size(); ++i) {
         Click("≫");

@@ -3,7 +3,7 @@
 
 #include "Draws.h"
 
-#include "LumeUtility.h"
+#include "LumeRandom.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 
 #include "GameHarness.h"
 
+#include "LumeRandom.h"
 #include "LumeTimer.h"
 #include "MyConsole.h"
 #include "UnitBattle.h"
@@ -110,7 +111,7 @@ void GameHarness::Click(const char *Utf8Caption)
 {
     ASSERT_NE(FormMain, nullptr);
     const QString caption = QString::fromUtf8(Utf8Caption);
-    for (TLumeButton *button : Controls().ChoiceButtons) {
+    for (TLumeButton *button : Controls().BtnMain) {
         if (button->isVisibleTo(FormMain) && button->text() == caption) {
             ClickWidget(button);
             return;
@@ -122,7 +123,7 @@ void GameHarness::Click(const char *Utf8Caption)
 void GameHarness::ClickSlot(int Slot)
 {
     ASSERT_NE(FormMain, nullptr);
-    ClickWidget(Controls().ChoiceButtons.at(Slot));
+    ClickWidget(Controls().BtnMain.at(Slot));
 }
 
 int32_t GameHarness::TimerInterval(const char *Name)
@@ -145,7 +146,7 @@ std::vector<std::string> GameHarness::Choices() const
     std::vector<std::string> out;
     if (!FormMain)
         return out;
-    for (TLumeButton *button : Controls().ChoiceButtons)
+    for (TLumeButton *button : Controls().BtnMain)
         if (button->isVisibleTo(FormMain))
             out.push_back(button->text().toStdString());
     return out;

@@ -39,19 +39,21 @@ public:
     void ShowEnemyStatus() override { Form->ShowEnemyStatus(); }
     void ClearEnemyStatus() override { Form->ClearEnemyStatus(); }
     void SayPlayerStatus() override { Form->SayPlayerStatus(); }
-    TLumeLabel *DiceLabel(TDiceLabel Dice) override { return Form->DiceLabel(Dice); }
-    TLumeLabel &EnemyBurstLabel() override { return Form->EnemyBurstLabel(); }
-    TLumeButton &BurstButton() override { return Form->BurstButton(); }
-    TLumePaintBox &TitlePaintBox() override { return Form->TitlePaintBox(); }
-    TLumeImage &BackdropImage() override { return Form->BackdropImage(); }
+    void ShowDice(TDiceLabel Dice, int32_t Value, bool Forced) override
+    {
+        Form->ShowDice(Dice, Value, Forced);
+    }
+    void ClearDice(TDiceLabel Dice) override { Form->ClearDice(Dice); }
+    void ShowBurstButton(TBurstButton State) override { Form->ShowBurstButton(State); }
+    void ShowBurstRoll(int32_t Reason, int32_t Roll) override { Form->ShowBurstRoll(Reason, Roll); }
+    void ShowEnemyBurstRoll(int32_t Roll) override { Form->ShowEnemyBurstRoll(Roll); }
+    void ClearEnemyBurstRoll() override { Form->ClearEnemyBurstRoll(); }
+    void ShowTitleFrame(TLumeBitmap &Surface) override { Form->ShowTitleFrame(Surface); }
+    void ShowBackdrop(const TLumeBitmap &Surface) override { Form->ShowBackdrop(Surface); }
+    void Alert(const QString &Text) override { Form->Alert(Text); }
 };
 
 TChoiceRecorder Recorder;
-
-template <typename T> T *Named(const char *Name)
-{
-    return FormMain->findChild<T *>(QLatin1String(Name));
-}
 
 } // namespace
 
@@ -64,29 +66,7 @@ void WatchChoices()
 
 const TFormMainControls &Controls()
 {
-    static TFormMainControls controls;
-    controls = TFormMainControls{
-        Named<TLumePanel>("PageTitle"),       Named<TLumePaintBox>("PntTitle"),
-        Named<TLumePanel>("PageMain"),        Named<TLumeImage>("ImgVuraviv"),
-        Named<TLumeShape>("Shape1"),          Named<TLumeShape>("Shape2"),
-        Named<TLumeShape>("Shape3"),          Named<TLumeShape>("Shape4"),
-        Named<TLumeShape>("Shape5"),          Named<TLumeLabel>("LabMainStatusName0"),
-        Named<TLumeLabel>("Label1"),          Named<TLumeLabel>("Label2"),
-        Named<TLumeLabel>("Label3"),          Named<TLumeLabel>("Label4"),
-        Named<TLumeLabel>("LabMyStatus0"),    Named<TLumeLabel>("LabMyStatus1"),
-        Named<TLumeLabel>("LabMyStatus2"),    Named<TLumeLabel>("LabMyStatus3"),
-        Named<TLumeLabel>("LabMyStatus4"),    Named<TLumeLabel>("LabEnemyStatus0"),
-        Named<TLumeLabel>("LabEnemyStatus1"), Named<TLumeLabel>("LabEnemyStatus2"),
-        Named<TLumeLabel>("LabEnemyStatus3"), Named<TLumeLabel>("LabEnemyStatus4"),
-        Named<TLumeLabel>("LabMyHP"),         Named<TLumeLabel>("LabEnemyHP"),
-        Named<TLumeLabel>("LabMain"),         Named<TLumeLabel>("LabDiceMine"),
-        Named<TLumeLabel>("LabDiceEnemy"),    Named<TLumeLabel>("LabIBEnemy"),
-        Named<TLumeButton>("BtnMain0"),       Named<TLumeButton>("BtnMain1"),
-        Named<TLumeButton>("BtnMain2"),       Named<TLumeButton>("BtnMain3"),
-        Named<TLumeButton>("BtnMain4"),       Named<TLumeButton>("BtnIdeaBurst")};
-    controls.ChoiceButtons = {controls.BtnMain0, controls.BtnMain1, controls.BtnMain2,
-                              controls.BtnMain3, controls.BtnMain4};
-    return controls;
+    return *FormMain;
 }
 
 const std::array<TProcedure, ChoiceSlots> &ChoiceActions()
@@ -126,21 +106,9 @@ QColor ColourOf(const QWidget *Control)
     return Control->palette().color(QPalette::WindowText);
 }
 
-std::array<TLumeLabel *, 5> MyStatusLabels()
-{
-    return {Controls().LabMyStatus0, Controls().LabMyStatus1, Controls().LabMyStatus2,
-            Controls().LabMyStatus3, Controls().LabMyStatus4};
-}
-
-std::array<TLumeLabel *, 5> EnemyStatusLabels()
-{
-    return {Controls().LabEnemyStatus0, Controls().LabEnemyStatus1, Controls().LabEnemyStatus2,
-            Controls().LabEnemyStatus3, Controls().LabEnemyStatus4};
-}
-
 bool EnemySideBlank()
 {
-    for (TLumeLabel *label : EnemyStatusLabels())
+    for (TLumeLabel *label : Controls().LabEnemyStatus)
         if (!label->text().isEmpty())
             return false;
     return Controls().LabEnemyHP->text().isEmpty();

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "LumeUtility.h"
+#include "LumeText.h"
 #include "UnitForm.h"
 
 #include <QColor>
@@ -35,8 +35,8 @@ std::string Utf8Of(const char *Text);
 std::string TextOf(const QWidget *Control);
 QColor ColourOf(const QWidget *Control);
 
-// The window's own controls, found by their names, for tests that click the
-// real buttons and read the real labels as a player would.
+// The window's own controls, for tests that click the real buttons and read
+// the real labels as a player would.
 const TFormMainControls &Controls();
 // Puts a recorder between the rules and FormMain that keeps the choice table
 // the rules build: the actions of the choices, slot 0 first, and their count.
@@ -44,9 +44,6 @@ void WatchChoices();
 const std::array<TProcedure, ChoiceSlots> &ChoiceActions();
 int32_t ChoiceCount();
 
-// The labels of the five values, in display order, of each side.
-std::array<TLumeLabel *, 5> MyStatusLabels();
-std::array<TLumeLabel *, 5> EnemyStatusLabels();
 // Whether the enemy's stars and values are all blank.
 bool EnemySideBlank();
 // Whether Text is one of the main menu's flavour lines.

@@ -3,6 +3,7 @@
 
 #include "GameHarness.h"
 #include "LumeForm.h"
+#include "LumeRandom.h"
 #include "UnitMain.h"
 #include "UnitStory.h"
 
@@ -280,10 +281,10 @@ protected:
                 << Side.Name << StatNames[i];
         }
     }
-    void ExpectMyside() { ExpectSideShown(Me, MyStatusLabels(), Controls().LabMyHP, true); }
+    void ExpectMyside() { ExpectSideShown(Me, Controls().LabMyStatus, Controls().LabMyHP, true); }
     void ExpectEnemySide()
     {
-        ExpectSideShown(Foe, EnemyStatusLabels(), Controls().LabEnemyHP, false);
+        ExpectSideShown(Foe, Controls().LabEnemyStatus, Controls().LabEnemyHP, false);
     }
 
     void ExpectScreen(const std::string &Text, const Strings &Offered)
@@ -368,7 +369,7 @@ protected:
                                  : Kind == TKind::Save ? "セーブガード"
                                                        : BossNames[BossNumber];
         ExpectScreen("殺すべきもの、" + name + "があらわれた。", {"killl", "escapo"});
-        Foe = SideFromLabels(EnemyStatusLabels(), Controls().LabEnemyHP);
+        Foe = SideFromLabels(Controls().LabEnemyStatus, Controls().LabEnemyHP);
         Foe.Name = name;
         Casts = 0;
         EXPECT_EQ(Foe.HP, Foe.MaxHP) << "a new enemy has all its stars";
@@ -969,7 +970,7 @@ protected:
         EXPECT_FALSE(Controls().PageTitle->isVisibleTo(FormMain));
         ExpectScreen(StatusPrompt, PickChoices);
         EXPECT_TRUE(EnemySideBlank());
-        Me = SideFromLabels(MyStatusLabels(), Controls().LabMyHP);
+        Me = SideFromLabels(Controls().LabMyStatus, Controls().LabMyHP);
         Me.Name = "あなた";
         EXPECT_EQ(Me.HP, Me.MaxHP);
     }
@@ -984,7 +985,7 @@ protected:
             const TSide before = Me;
             Click("noar");
             ExpectScreen(StatusPrompt, PickChoices);
-            Me = SideFromLabels(MyStatusLabels(), Controls().LabMyHP);
+            Me = SideFromLabels(Controls().LabMyStatus, Controls().LabMyHP);
             Me.Name = "あなた";
             EXPECT_EQ(Me.HP, Me.MaxHP);
             changed = changed || Me.Base != before.Base || Me.MaxHP != before.MaxHP;

@@ -4,6 +4,7 @@
 #include "Catalog.h"
 #include "GameHarness.h"
 #include "Language.h"
+#include "LumeRandom.h"
 #include "UnitBattler.h"
 #include "UnitCommon.h"
 #include "UnitHelp.h"
@@ -118,9 +119,9 @@ protected:
     {
         const TFormMainControls &c = Controls();
         std::set<const QWidget *> plain{c.LabMyHP, c.LabEnemyHP};
-        for (TLumeLabel *label : MyStatusLabels())
+        for (TLumeLabel *label : Controls().LabMyStatus)
             plain.insert(label);
-        for (TLumeLabel *label : EnemyStatusLabels())
+        for (TLumeLabel *label : Controls().LabEnemyStatus)
             plain.insert(label);
         for (const QLabel *label : FormMain->findChildren<QLabel *>())
             if (label->isVisibleTo(FormMain))

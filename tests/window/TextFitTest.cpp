@@ -4,6 +4,7 @@
 #include "Catalog.h"
 #include "GameHarness.h"
 #include "Language.h"
+#include "LumeFont.h"
 
 #include <QCoreApplication>
 #include <QFontInfo>
@@ -160,11 +161,11 @@ protected:
         if (context == u"Battle" || context == u"Menu" || context == u"Story" || context == u"Name")
             return {LabelRoom("message area", c.LabMain)};
         if (context == u"Stat")
-            return {LabelRoom("stat caption", c.LabMainStatusName0),
+            return {LabelRoom("stat caption", c.LabStatusName[0]),
                     LabelRoom("message area", c.LabMain)};
         if (context == u"Choice")
             return {Entry.Source == u"ib" ? ButtonRoom("ib button", c.BtnIdeaBurst)
-                                          : ButtonRoom("choice button", c.BtnMain0)};
+                                          : ButtonRoom("choice button", c.BtnMain[0])};
         if (context == u"Title")
             return {TitleRoom()};
         if (context == u"Dice" && Entry.Source == u"＋%1")
@@ -228,7 +229,7 @@ protected:
         StartGame();
         // The layout was drawn for these two, in the Japanese face at its sizes.
         const bool laidOut = Language.Name.isEmpty() || Language.Name == u"en";
-        const QFont font = Controls().LabMainStatusName0->font();
+        const QFont font = Controls().LabStatusName[0]->font();
         if (laidOut) {
             ASSERT_EQ(QFontInfo(font).family(), QStringLiteral("IPAPGothic"))
                 << "the game's font is missing: install fonts-ipafont-gothic";

@@ -9,6 +9,7 @@
 #include "UnitCommon.h"
 #include "UnitDat.h"
 #include "UnitHelp.h"
+#include "UnitSound.h"
 
 #include <QApplication>
 #include <QFile>
@@ -66,11 +67,11 @@ TEST_F(KeyboardPlay, AHiddenChoiceNeverActs)
         SCOPED_TRACE(way);
         Restart();
         ToEncounter();
-        TLumeButton &escapo = *Controls().ChoiceButtons[1];
+        TLumeButton &escapo = *Controls().BtnMain[1];
         if (way == AnimatedClick)
             escapo.animateClick(); // its click is due in 100 ms, after the step
         // "killl" hides itself and "escapo"; the focus passes from the one to the other.
-        ClickWidget(Controls().ChoiceButtons[0]);
+        ClickWidget(Controls().BtnMain[0]);
         ASSERT_EQ(Choices(), NextOnly);
         EXPECT_NE(QApplication::focusWidget(), &escapo) << "the focus rests on a hidden choice";
         if (way == Space || way == Enter)

@@ -8,6 +8,7 @@
 #include "UnitBattler.h"
 #include "UnitChoices.h"
 #include "UnitCommon.h"
+#include "UnitSound.h"
 
 #include <QAccessible>
 #include <QTest>
@@ -76,23 +77,23 @@ TEST_F(FormMainTest, LaysOutEveryControlAtItsPlace)
         QRect Bounds;
     };
     const Expect layout[] = {
-        {Controls().Shape1, {8, 40, 481, 41}},
-        {Controls().Shape5, {8, 200, 481, 41}},
-        {Controls().LabMainStatusName0, {200, 48, 100, 33}},
-        {Controls().Label4, {200, 208, 100, 33}},
-        {Controls().LabMyStatus0, {352, 48, 80, 33}},
-        {Controls().LabMyStatus4, {352, 208, 80, 33}},
-        {Controls().LabEnemyStatus0, {64, 48, 80, 33}},
-        {Controls().LabEnemyStatus3, {64, 168, 80, 33}},
+        {Controls().Shape[0], {8, 40, 481, 41}},
+        {Controls().Shape[4], {8, 200, 481, 41}},
+        {Controls().LabStatusName[0], {200, 48, 100, 33}},
+        {Controls().LabStatusName[4], {200, 208, 100, 33}},
+        {Controls().LabMyStatus[0], {352, 48, 80, 33}},
+        {Controls().LabMyStatus[4], {352, 208, 80, 33}},
+        {Controls().LabEnemyStatus[0], {64, 48, 80, 33}},
+        {Controls().LabEnemyStatus[3], {64, 168, 80, 33}},
         {Controls().LabMyHP, {280, 8, 208, 33}},
         {Controls().LabEnemyHP, {8, 8, 208, 33}},
         {Controls().LabMain, {8, 256, 481, 89}},
         {Controls().LabDiceMine, {440, 320, 49, 25}},
         {Controls().LabDiceEnemy, {8, 320, 49, 25}},
         {Controls().LabIBEnemy, {16, 216, 57, 17}},
-        {Controls().BtnMain0, {400, 352, 89, 41}},
-        {Controls().BtnMain1, {304, 352, 89, 41}},
-        {Controls().BtnMain4, {16, 352, 89, 41}},
+        {Controls().BtnMain[0], {400, 352, 89, 41}},
+        {Controls().BtnMain[1], {304, 352, 89, 41}},
+        {Controls().BtnMain[4], {16, 352, 89, 41}},
         {Controls().BtnIdeaBurst, {416, 208, 65, 25}},
     };
     for (size_t row = 0; row < std::size(layout); ++row)
@@ -102,16 +103,16 @@ TEST_F(FormMainTest, LaysOutEveryControlAtItsPlace)
     EXPECT_TRUE(Controls().LabMain->font().bold());
     EXPECT_EQ(ColourOf(Controls().LabMain), QColor(68, 102, 102));
     EXPECT_EQ(Controls().LabMyHP->font().pixelSize(), 27);
-    EXPECT_EQ(ColourOf(Controls().Label2), QColor(127, 127, 127));
-    EXPECT_EQ(TextOf(Controls().Label2), "予測");
+    EXPECT_EQ(ColourOf(Controls().LabStatusName[2]), QColor(127, 127, 127));
+    EXPECT_EQ(TextOf(Controls().LabStatusName[2]), "予測");
     EXPECT_EQ(Controls().LabMyHP->alignment(), Qt::AlignRight | Qt::AlignTop);
     EXPECT_EQ(Controls().LabEnemyHP->alignment(), Qt::AlignLeft | Qt::AlignTop);
     EXPECT_EQ(Controls().LabMain->alignment(), Qt::AlignHCenter | Qt::AlignTop);
     EXPECT_FALSE(Controls().LabMain->wordWrap());
-    EXPECT_EQ(Controls().BtnMain2->font().pixelSize(), 19);
+    EXPECT_EQ(Controls().BtnMain[2]->font().pixelSize(), 19);
     EXPECT_EQ(Controls().BtnIdeaBurst->font().pixelSize(), 12);
     EXPECT_TRUE(Controls().BtnIdeaBurst->isHidden());
-    EXPECT_EQ(Controls().Shape3->grab().toImage().pixelColor(0, 0), QColor(127, 127, 127));
+    EXPECT_EQ(Controls().Shape[2]->grab().toImage().pixelColor(0, 0), QColor(127, 127, 127));
     EXPECT_EQ(Controls().PageMain->palette().color(QPalette::Window), QColor(223, 255, 255));
     EXPECT_EQ(Controls().PageTitle->palette().color(QPalette::Window), QColor(68, 68, 68));
     EXPECT_EQ(FormMain->palette().color(QPalette::Window), QColor(192, 192, 192));
@@ -120,9 +121,9 @@ TEST_F(FormMainTest, LaysOutEveryControlAtItsPlace)
     // Stacking: the image at the bottom, every button above every label.
     const auto children = Controls().PageMain->children();
     EXPECT_EQ(children.indexOf(Controls().ImgVuraviv), 0);
-    EXPECT_LT(children.indexOf(Controls().LabIBEnemy), children.indexOf(Controls().BtnMain1));
-    EXPECT_LT(children.indexOf(Controls().Shape1), children.indexOf(Controls().LabMainStatusName0));
-    EXPECT_LT(children.indexOf(Controls().LabMainStatusName0), children.indexOf(Controls().Shape2));
+    EXPECT_LT(children.indexOf(Controls().LabIBEnemy), children.indexOf(Controls().BtnMain[1]));
+    EXPECT_LT(children.indexOf(Controls().Shape[0]), children.indexOf(Controls().LabStatusName[0]));
+    EXPECT_LT(children.indexOf(Controls().LabStatusName[0]), children.indexOf(Controls().Shape[1]));
 }
 
 TEST_F(FormMainTest, ShowTextTurnsBackslashNIntoLineBreaks)
@@ -144,11 +145,11 @@ TEST_F(FormMainTest, ChoicesAppearRightToLeftAndRunTheirActions)
     FormMain->AddChoice({"二", ""}, &Action1);
     FormMain->AddChoice({"三", ""}, &Action2);
     EXPECT_EQ(Choices(), (std::vector<std::string>{"一", "二", "三"}));
-    EXPECT_EQ(Controls().BtnMain0->x(), 400);
-    EXPECT_EQ(Controls().BtnMain1->x(), 304);
-    EXPECT_EQ(Controls().BtnMain2->x(), 208);
-    EXPECT_TRUE(Controls().BtnMain3->isHidden());
-    EXPECT_TRUE(Controls().BtnMain4->isHidden());
+    EXPECT_EQ(Controls().BtnMain[0]->x(), 400);
+    EXPECT_EQ(Controls().BtnMain[1]->x(), 304);
+    EXPECT_EQ(Controls().BtnMain[2]->x(), 208);
+    EXPECT_TRUE(Controls().BtnMain[3]->isHidden());
+    EXPECT_TRUE(Controls().BtnMain[4]->isHidden());
 
     Click("二");
     EXPECT_EQ(ActionRuns[1], 1);
@@ -157,7 +158,7 @@ TEST_F(FormMainTest, ChoicesAppearRightToLeftAndRunTheirActions)
     FormMain->ClearChoices();
     EXPECT_EQ(ChoiceCount(), 0);
     EXPECT_TRUE(Choices().empty());
-    EXPECT_TRUE(Controls().BtnMain1->isHidden());
+    EXPECT_TRUE(Controls().BtnMain[1]->isHidden());
 }
 
 TEST_F(FormMainTest, StarsFillFromTheOuterEdges)
@@ -199,24 +200,24 @@ TEST_F(FormMainTest, StatValuesShowGreyWhenTheyDifferFromTheBase)
     Player.BaseHit = 60;
     Player.Evade = Player.BaseEvade = -7;
     FormMain->ShowPlayerStatus();
-    EXPECT_EQ(TextOf(Controls().LabMyStatus0), "40");
-    EXPECT_EQ(ColourOf(Controls().LabMyStatus0), QColor(127, 127, 127));
-    EXPECT_EQ(TextOf(Controls().LabMyStatus1), "-7");
-    EXPECT_EQ(ColourOf(Controls().LabMyStatus1), QColor(0, 0, 0));
+    EXPECT_EQ(TextOf(Controls().LabMyStatus[0]), "40");
+    EXPECT_EQ(ColourOf(Controls().LabMyStatus[0]), QColor(127, 127, 127));
+    EXPECT_EQ(TextOf(Controls().LabMyStatus[1]), "-7");
+    EXPECT_EQ(ColourOf(Controls().LabMyStatus[1]), QColor(0, 0, 0));
     Player.Hit = 60;
     FormMain->ShowPlayerStatus();
-    EXPECT_EQ(ColourOf(Controls().LabMyStatus0), QColor(0, 0, 0));
+    EXPECT_EQ(ColourOf(Controls().LabMyStatus[0]), QColor(0, 0, 0));
 
     Enemy.Predict = 12;
     Enemy.BasePredict = 30;
     FormMain->ShowEnemyStatus();
-    EXPECT_EQ(TextOf(Controls().LabEnemyStatus2), "12");
+    EXPECT_EQ(TextOf(Controls().LabEnemyStatus[2]), "12");
     FormMain->ClearEnemyStatus();
-    for (auto *label : {Controls().LabEnemyHP, Controls().LabEnemyStatus0,
-                        Controls().LabEnemyStatus2, Controls().LabEnemyStatus4})
+    for (auto *label : {Controls().LabEnemyHP, Controls().LabEnemyStatus[0],
+                        Controls().LabEnemyStatus[2], Controls().LabEnemyStatus[4]})
         EXPECT_TRUE(label->text().isEmpty());
     // Colours are left as they were.
-    EXPECT_EQ(ColourOf(Controls().LabEnemyStatus2), QColor(127, 127, 127));
+    EXPECT_EQ(ColourOf(Controls().LabEnemyStatus[2]), QColor(127, 127, 127));
 }
 
 TEST_F(FormMainTest, ClosingTheWindowEndsTheLoopAndFreesTheGameObjects)
@@ -238,7 +239,7 @@ TEST_F(FormMainTest, LabelsAndButtonsExposeTheirTextsToAccessibility)
     FormMain->ClearChoices();
     FormMain->AddChoice(ChoiceAttack, &Action0);
     QAccessibleInterface *label = QAccessible::queryAccessibleInterface(Controls().LabMain);
-    QAccessibleInterface *button = QAccessible::queryAccessibleInterface(Controls().BtnMain0);
+    QAccessibleInterface *button = QAccessible::queryAccessibleInterface(Controls().BtnMain[0]);
     ASSERT_NE(label, nullptr);
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(label->role(), QAccessible::StaticText);

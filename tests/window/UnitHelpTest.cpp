@@ -3,6 +3,7 @@
 
 #include "UnitHelp.h"
 
+#include "GameHarness.h"
 #include "Language.h"
 
 #include <QAccessible>
@@ -12,60 +13,65 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 QString PlainHelp(bool SoundOn)
 {
     QTextDocument page;
-    page.setHtml(HelpText(SoundOn));
+    page.setHtml(HelpText(SoundOn, FormMain->actions()));
     return page.toPlainText();
 }
 
+using HelpPage = GameHarness;
+
 // The game's language is the help's; each names the five stats as the main
 // page does, every key, "ib" and the choices, and says whether sound is on.
-TEST(HelpPage, EachLanguageExplainsStatsKeysAndSound)
+TEST_F(HelpPage, EachLanguageExplainsStatsKeysAndSound)
 {
     const struct {
         const char *Language;
         std::vector<const char *> Words;
     } pages[] = {
         {"en",
-         {"Hit", "Evade", "Predict", "Flash", "Reason", "Idea Burst", "★", "grow", "save", "Enter",
-          "Space", "Shift+Tab", "Arrow", "Escape", "Ctrl+Q",
-          "can still land an attack that was dodged", "own Flash down by a tenth",
-          "comes back after a victory", "empty star"}},
-        {"",
-         {"命中",
-          "回避",
-          "予測",
-          "閃き",
-          "理力",
-          "ダイス",
-          "アイデアバースト",
+         {"Hit",
+          "Evade",
+          "Predict",
+          "Flash",
+          "Reason",
+          "Idea Burst",
           "★",
-          "成長",
-          "セーブ",
+          "grow",
+          "save",
           "Enter",
-          "スペース",
+          "Space",
           "Shift+Tab",
-          "矢印キー",
-          "Escape",
+          "Right",
+          "Esc",
           "Ctrl+Q",
-          "かわされた攻撃をそれでも当てる",
-          "閃きが一割下がります",
-          "勝てば元に戻ります",
-          "空の☆"}},
+          "Ctrl+N",
+          "new game",
+          "can still land an attack that was dodged",
+          "own Flash down by a tenth",
+          "comes back after a victory",
+          "empty star"}},
+        {"",
+         {"命中", "回避", "予測", "閃き", "理力", "ダイス", "アイデアバースト", "★", "成長",
+          "セーブ", "Enter", "Shift+Tab", "Ctrl+Q", "Ctrl+N", "新しいゲーム",
+          "かわされた攻撃をそれでも当てる", "閃きが一割下がります", "勝てば元に戻ります", "空の☆"}},
     };
     const char *const everywhere[] = {"\"ib\"", "28+16", "F1", "M", "\"savie\"", "\"≫\""};
-    QWidget game;
-    game.setGeometry(100, 100, 500, 400);
     for (const auto &page : pages) {
         SCOPED_TRACE(page.Language);
         const TLanguageScope language(QString::fromLatin1(page.Language));
         ASSERT_TRUE(language.Loaded());
+        // The keys' lines are the window's actions, made in the game's language.
+        StartGame();
         const QString on = PlainHelp(true);
-        TFormHelp help(&game, true);
-        auto *browser = help.findChild<QTextBrowser *>();
+        // Its own scope: the window owns it, and must outlive it.
+        auto help = std::make_unique<TFormHelp>(FormMain, true);
+        auto *browser = help->findChild<QTextBrowser *>();
         EXPECT_EQ(browser->toPlainText(), on);
         // A screen reader reads the plain text, without the document's frame markers.
         QAccessibleTextInterface *read =
@@ -74,21 +80,23 @@ TEST(HelpPage, EachLanguageExplainsStatsKeysAndSound)
         const QString heard = read->text(0, read->characterCount());
         EXPECT_TRUE(heard.contains(QString::fromUtf8(page.Words.back())));
         EXPECT_FALSE(heard.contains(QChar(0xFDD0)) || heard.contains(QChar(0xFDD1)));
-        EXPECT_FALSE(help.accessibleName().isEmpty());
+        EXPECT_FALSE(help->accessibleName().isEmpty());
         for (const char *word : page.Words)
             EXPECT_TRUE(on.contains(QString::fromUtf8(word))) << word;
         for (const char *word : everywhere)
             EXPECT_TRUE(on.contains(QString::fromUtf8(word))) << word;
         EXPECT_NE(on, PlainHelp(false)) << "the sound line does not change";
         if (*page.Language) {
-            EXPECT_TRUE(FirstJapanese(on + help.windowTitle() + TitleAccessibleName() +
+            EXPECT_TRUE(FirstJapanese(on + help->windowTitle() + TitleAccessibleName() +
                                       TitleAccessibleDescription())
                             .isNull());
         }
+        help.reset();
+        StopGame();
     }
 }
 
-TEST(HelpPage, StandsBesideTheGameWhereTheScreenHasRoom)
+TEST(HelpPlace, StandsBesideTheGameWhereTheScreenHasRoom)
 {
     const QRect game(300, 100, 500, 400);
     const QSize help(440, 400);

@@ -5,7 +5,8 @@
 
 #include "Catalog.h"
 #include "Language.h"
-#include "LumeUtility.h"
+#include "LumeFont.h"
+#include "LumeSpeed.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

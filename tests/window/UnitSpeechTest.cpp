@@ -80,7 +80,7 @@ TEST_F(ByEar, EachNewMessageIsSaidOnceAndEveryChoiceSaysWhatItDoes)
         const std::vector<std::string> choices = Choices();
         for (size_t slot = 0; slot < choices.size(); ++slot) {
             met.insert(choices[slot]);
-            EXPECT_FALSE(Controls().ChoiceButtons[slot]->accessibleDescription().isEmpty())
+            EXPECT_FALSE(Controls().BtnMain[slot]->accessibleDescription().isEmpty())
                 << choices[slot];
         }
         if (choices.empty() || choices == Strings{"gmov"}) {

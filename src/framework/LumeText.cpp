@@ -1,16 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Vantik developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "LumeUtility.h"
+#include "LumeText.h"
 
-#include <QApplication>
-#include <QStringList>
-
-#include <chrono>
 #include <cstdio>
 #include <iconv.h>
 #include <iostream>
-#include <utility>
 
 namespace {
 
@@ -78,87 +73,9 @@ QString FromSjis(std::string_view sjis)
     return QString::fromStdString(Convert(fromSjis, sjis, "\xEF\xBF\xBD"));
 }
 
-#ifdef LUME_BENCH_SWITCHES
-namespace {
-unsigned SwitchedOff = 0;
-}
-
-bool Without(TSpeedDevice Device)
-{
-    return (SwitchedOff & Device) != 0;
-}
-
-void SetSpeedSwitches(const QString &Off)
-{
-    static const std::pair<const char *, TSpeedDevice> names[] = {{"waiting", sdWaiting},
-                                                                  {"wakeup", sdWakeup},
-                                                                  {"stencils", sdStencils},
-                                                                  {"stripes", sdStripes},
-                                                                  {"changes", sdChanges}};
-    SwitchedOff = 0;
-    const QStringList off = Off.split(u',');
-    for (const auto &[name, device] : names)
-        if (off.contains(QLatin1String(name)))
-            SwitchedOff |= device;
-}
-#endif
-
-namespace {
-QStringList LeadingFaces;
-}
-
-void SetLeadingFaces(const QStringList &Faces)
-{
-    LeadingFaces = Faces;
-}
-
-QFont LumeFont(int PixelHeight, bool Bold, bool Italic)
-{
-    QFont font;
-    font.setFamilies(LeadingFaces + QStringList{QString::fromUtf8("ＭＳ Ｐゴシック"),
-                                                QStringLiteral("MS PGothic"),
-                                                QStringLiteral("IPAPGothic")});
-    font.setPixelSize(PixelHeight);
-    font.setBold(Bold);
-    font.setItalic(Italic);
-    return font;
-}
-
 QString IntToStr(int64_t value)
 {
     return QString::number(value);
-}
-
-uint32_t RandSeed = 0;
-
-int32_t Random(int32_t Range)
-{
-    RandSeed = RandSeed * 134775813u + 1u;
-    if (Range <= 0)
-        return 0;
-    return static_cast<int32_t>((static_cast<uint64_t>(RandSeed) * static_cast<uint32_t>(Range)) >>
-                                32);
-}
-
-namespace {
-std::optional<uint32_t> FixedSeed;
-}
-
-void FixRandomizeSeed(std::optional<uint32_t> Seed)
-{
-    FixedSeed = Seed;
-}
-
-void Randomize()
-{
-    if (FixedSeed) {
-        RandSeed = *FixedSeed;
-        return;
-    }
-    using namespace std::chrono;
-    const auto now = system_clock::now().time_since_epoch();
-    const int64_t msOfDay = duration_cast<milliseconds>(now).count() % (24LL * 60 * 60 * 1000);
-    RandSeed = static_cast<uint32_t>(msOfDay);
 }
 
 char IntToAlf(int32_t n)
@@ -171,9 +88,4 @@ char IntToAlf(int32_t n)
     std::string line;
     std::getline(std::cin, line);
     return ' ';
-}
-
-void SystemAlert()
-{
-    QApplication::beep();
 }

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Vantik developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "LumeUtility.h"
+#include "LumeText.h"
+#include "LumeClaim.h"
+#include "LumeRandom.h"
 
 #include <gtest/gtest.h>
 
