@@ -35,7 +35,7 @@ PLAYER = "U"
 ENEMY = "Thatguy"
 ESCAPE = ["Ruuun!!", "One of these is safe!"]
 WAYS_OUT = {0: "right", 1: "left"}
-HELP_HEADINGS = [HELP_CAPTION, "Goal", "Playing a page", "The five stats", "Stars", "The die and Idea Burst",
+HELP_HEADINGS = [HELP_CAPTION, "Goal", "Pages and choices", "The five stats", "Stars", "The die and Idea Burst",
                  "Growth", "Saving", "Keys", "Sound: "]
 # Kana, CJK ideographs, full-width forms and the ideographic space.
 JAPANESE = re.compile("[\u3000-\u30ff\u3400-\u9fff\uff00-\uffef]")
