@@ -594,24 +594,9 @@
         <translation>%1 %2.</translation>
     </message>
     <message>
-        <source>能力を振り直す。</source>
-        <extracomment>Description of the status pick&apos;s &quot;noar&quot; button.</extracomment>
-        <translation>Roll the stats again.</translation>
-    </message>
-    <message>
-        <source>この能力で始め、物語へ進む。</source>
-        <extracomment>Description of the status pick&apos;s &quot;yest&quot; button.</extracomment>
-        <translation>Start with these stats and go on to the intro.</translation>
-    </message>
-    <message>
         <source>先へ進む。ダイスが回っていれば、見えている目で止める。</source>
         <extracomment>Description of the &quot;≫&quot; button, in stories and fights alike.</extracomment>
         <translation>Go on. A rolling die stops at the number it shows.</translation>
-    </message>
-    <message>
-        <source>物語を飛ばしてメインメニューへ。</source>
-        <extracomment>Description of the &quot;skipl&quot; button under the intro.</extracomment>
-        <translation>Skip the intro and go to the main menu.</translation>
     </message>
     <message>
         <source>戦う相手を探す。</source>
@@ -629,21 +614,6 @@
         <translation>Fight the guard of the save point. Winning saves the game.</translation>
     </message>
     <message>
-        <source>戦う。予測で先に動く側が決まる。</source>
-        <extracomment>Description of the &quot;killl&quot; button when an enemy appears.</extracomment>
-        <translation>Fight. Predict decides who acts first.</translation>
-    </message>
-    <message>
-        <source>戦わずに逃げる。</source>
-        <extracomment>Description of the &quot;escapo&quot; button when an enemy appears.</extracomment>
-        <translation>Flee without fighting.</translation>
-    </message>
-    <message>
-        <source>逃げ道を探す。右か左の片方で逃げられる。</source>
-        <extracomment>Description of the &quot;escapy&quot; button on the player&apos;s turn.</extracomment>
-        <translation>Look for a way out: only one of right and left gets you away.</translation>
-    </message>
-    <message>
         <source>右へ逃げる。</source>
         <extracomment>Description of the right-hand way out after &quot;escapy&quot;.</extracomment>
         <translation>Run to the right.</translation>
@@ -652,16 +622,6 @@
         <source>左へ逃げる。</source>
         <extracomment>Description of the left-hand way out after &quot;escapy&quot;.</extracomment>
         <translation>Run to the left.</translation>
-    </message>
-    <message>
-        <source>ゲームを終える。</source>
-        <extracomment>Description of the &quot;gmov&quot; button after a defeat.</extracomment>
-        <translation>End the game.</translation>
-    </message>
-    <message>
-        <source>アイデアバースト。左の数は理力、右の数はバーストの目。押すと理力が一割減り、減った理力と目の和が100に届けば、ダイスが＋100になる。</source>
-        <extracomment>Description of the &quot;ib&quot; button, whose caption becomes two numbers such as 28+16 while the player&apos;s dice roll.</extracomment>
-        <translation>Idea Burst. The left number is your Reason, the right one the burst roll. Pressing it lowers your Reason by a tenth; if the lowered Reason plus the roll reaches 100, your die turns to +100.</translation>
     </message>
     <message numerus="yes">
         <source>あなた：星%n個のうち%1個。</source>
@@ -685,14 +645,54 @@
         <translation>No enemy.</translation>
     </message>
     <message>
-        <source>攻撃する。命中が届き、敵の回避でかわされなければ当たる。かわされても予測が届けば当たる。</source>
-        <extracomment>Description of the &quot;attax&quot; button on the player&apos;s turn.</extracomment>
-        <translation>Attack: your Hit must reach 100; unless the enemy&apos;s Evade dodges it, it lands, and a dodged attack still lands if your Predict reaches 100.</translation>
+        <source>ＨＰと能力を振り直す。</source>
+        <extracomment>Description of the status pick&apos;s &quot;noar&quot; button.</extracomment>
+        <translation>Roll the HP and stats again.</translation>
     </message>
     <message>
-        <source>魔法を使う。自分の閃きが一割下がる。閃きが届き、敵の閃きで防がれなければ、敵の命中、回避、予測が三分の一下がる。</source>
+        <source>このキャラクターで始め、序章へ進む。</source>
+        <extracomment>Description of the status pick&apos;s &quot;yest&quot; button.</extracomment>
+        <translation>Start with this character and go on to the intro.</translation>
+    </message>
+    <message>
+        <source>序章を飛ばしてメインメニューへ。</source>
+        <extracomment>Description of the &quot;skipl&quot; button under the intro.</extracomment>
+        <translation>Skip the intro and go to the main menu.</translation>
+    </message>
+    <message>
+        <source>戦う。予測が高いほど先に動きやすい。</source>
+        <extracomment>Description of the &quot;killl&quot; button when an enemy appears.</extracomment>
+        <translation>Fight. The higher your Predict, the likelier you act first.</translation>
+    </message>
+    <message>
+        <source>戦わずに逃げる。必ず逃げられる。</source>
+        <extracomment>Description of the &quot;escapo&quot; button when an enemy appears.</extracomment>
+        <translation>Flee without fighting. This always works.</translation>
+    </message>
+    <message>
+        <source>攻撃する。命中とダイスの目の合計が100以上なら、敵が回避の判定をし、失敗すれば当たる。かわされても、予測とダイスの目の合計が100以上なら当たる。当たると敵の星が一つ減る。</source>
+        <extracomment>Description of the &quot;attax&quot; button on the player&apos;s turn.</extracomment>
+        <translation>Attack. If your Hit plus the die is 100 or more, the enemy rolls its Evade, and if that fails, you hit. A dodged attack still hits if your Predict plus the die is 100 or more. A hit costs the enemy one star.</translation>
+    </message>
+    <message>
+        <source>魔法をかける。成否にかかわらず、自分の閃きが一割下がる。閃きとダイスの目の合計が100以上で、敵が閃きの判定で防げなければ、敵の命中、回避、予測が三分の一下がる。星は減らない。</source>
         <extracomment>Description of the &quot;magix&quot; button on the player&apos;s turn.</extracomment>
-        <translation>Cast a spell, which wears your own Flash down by a tenth. If your Flash reaches 100 and the enemy&apos;s Flash does not resist it, the enemy&apos;s Hit, Evade and Predict drop by a third.</translation>
+        <translation>Cast a spell. Your own Flash drops by a tenth, whether it works or not. If your Flash plus the die is 100 or more and the enemy&apos;s Flash roll does not resist it, the enemy&apos;s Hit, Evade and Predict drop by a third. It costs no stars.</translation>
+    </message>
+    <message>
+        <source>逃げ道を探す。右と左の片方だけが逃げ道で、外れると敵の番になる。</source>
+        <extracomment>Description of the &quot;escapy&quot; button on the player&apos;s turn.</extracomment>
+        <translation>Look for a way out. Only one of right and left gets you away; the other gives the enemy its turn.</translation>
+    </message>
+    <message>
+        <source>ゲームを終了する。最後にセーブしてからの進み具合は失われる。</source>
+        <extracomment>Description of the &quot;gmov&quot; button after a defeat.</extracomment>
+        <translation>Quit the game. Everything since the last save is lost.</translation>
+    </message>
+    <message>
+        <source>アイデアバースト。左の数は理力、右の数はバーストの目。押すと理力が一割下がり、下がった理力と目の合計が100以上なら、ダイスが＋100で止まる。一回の判定に一度だけ押せる。</source>
+        <extracomment>Description of the &quot;ib&quot; button, whose caption becomes two numbers such as 28＋16 while the player&apos;s dice roll.</extracomment>
+        <translation>Idea Burst. The left number is your Reason, the right one the burst roll. Pressing it lowers your Reason by a tenth; if the lowered Reason plus the roll is 100 or more, your die stops on +100. You can press it once a roll.</translation>
     </message>
 </context>
 <context>
