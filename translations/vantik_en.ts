@@ -698,14 +698,14 @@
 <context>
     <name>Start</name>
     <message>
-        <source>このフォルダー（%1）では別のゲームが動いていて、応答しません。別のセッションか、このフォルダーを共有する別のコンピューターで動いています。</source>
-        <extracomment>A message box at start-up: another copy of the game holds this folder (%1) and does not answer, so this one cannot start.</extracomment>
-        <translation>Another game holds this folder (%1) and does not answer: it runs in another session, or on another computer that shares the folder.</translation>
-    </message>
-    <message>
         <source>データファイルを読み込めないため、ゲームを始められません。（%1）</source>
         <extracomment>A message box at start-up: a file of the game&apos;s data folder is missing or damaged, so the game cannot start. %1 names the file and what is wrong with it, in English.</extracomment>
         <translation>The game cannot start: a data file cannot be read (%1).</translation>
+    </message>
+    <message>
+        <source>このフォルダー（%1）では、すでにこのゲームが動いていて応答しません。別のセッションか、このフォルダーを共有する別のコンピューターで動いています。ひとつのフォルダーで同時に動かせるのはひとつだけです。</source>
+        <extracomment>A message box at start-up: another copy of this game holds this folder (%1) and does not answer, so this one cannot start.</extracomment>
+        <translation>The game is already running in this folder (%1) and does not answer: it runs in another session, or on another computer that shares the folder. Only one game can run in a folder at a time.</translation>
     </message>
 </context>
 <context>
