@@ -26,7 +26,7 @@
     <message>
         <source>%1は陥れられた！\n 命中、回避、予測が減耗した！</source>
         <extracomment>The enemy&apos;s spell worked on the player (%1, their name): their hit, evade and predict fall by a third. Two lines.</extracomment>
-        <translation>%1 got tricked!\n Hit, Evade and Predict drop by a third!</translation>
+        <translation>%1 got tricked!\n %1&apos;s Hit, Evade and Predict drop by a third!</translation>
     </message>
     <message>
         <source>回避されそう</source>
@@ -140,8 +140,8 @@
     </message>
     <message>
         <source>逃げた成功した！</source>
-        <extracomment>The escape worked (in a deliberately broken grammar).</extracomment>
-        <translation>Fleed succeeded!</translation>
+        <extracomment>The escape worked. The Japanese runs two verbs together on purpose (&quot;fled succeeded&quot;); a plain cry of success reads better than a copied slip.</extracomment>
+        <translation>Got away!</translation>
     </message>
     <message>
         <source>逃げられない運命だった！</source>
@@ -712,7 +712,7 @@
     <name>Stat</name>
     <message>
         <source>ＨＰ</source>
-        <extracomment>Hit points, as the stat that grows after an unhurt victory.</extracomment>
+        <extracomment>Hit points, as the stat that grows after a victory won with every star full.</extracomment>
         <translation>HP</translation>
     </message>
     <message>
