@@ -26,7 +26,7 @@
     <message>
         <source>%1は陥れられた！\n 命中、回避、予測が減耗した！</source>
         <extracomment>The enemy&apos;s spell worked on the player (%1, their name): their hit, evade and predict fall by a third. Two lines.</extracomment>
-        <translation>%1 got tricked!\n Hit, Evade and Predict drop by a third!</translation>
+        <translation>%1 got tricked!\n %1&apos;s Hit, Evade and Predict drop by a third!</translation>
     </message>
     <message>
         <source>回避されそう</source>
@@ -140,8 +140,8 @@
     </message>
     <message>
         <source>逃げた成功した！</source>
-        <extracomment>The escape worked (in a deliberately broken grammar).</extracomment>
-        <translation>Fleed succeeded!</translation>
+        <extracomment>The escape worked. The Japanese runs two verbs together on purpose (&quot;fled succeeded&quot;); a plain cry of success reads better than a copied slip.</extracomment>
+        <translation>Got away!</translation>
     </message>
     <message>
         <source>逃げられない運命だった！</source>
@@ -362,44 +362,9 @@
         <translation>take the focused choice; start on the title page</translation>
     </message>
     <message>
-        <source>次・前の選択肢と &quot;ib&quot; に移る</source>
-        <extracomment>The help&apos;s keys list: what Tab and Shift+Tab do (&quot;ib&quot; is the Idea Burst button).</extracomment>
-        <translation>move to the next or previous choice, and to &quot;ib&quot;</translation>
-    </message>
-    <message>
         <source>右と下で次の選択肢、左と上で前の選択肢</source>
         <extracomment>The help&apos;s keys list: what the arrow keys do.</extracomment>
         <translation>right and down: next choice; left and up: previous choice</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;目的&lt;/h3&gt; &lt;p&gt;戦いに勝ってキャラクターを育て、七人のボスを順に倒しましょう。星がすべてなくなるとゲームオーバーです。&lt;/p&gt;</source>
-        <extracomment>The help: the goal of the game. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;Goal&lt;/h3&gt; &lt;p&gt;Grow your character by winning fights, and beat the seven bosses one after another. Lose your last star and the game is over.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;五つの能力&lt;/h3&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;命中&lt;/b&gt;：攻撃を当てる力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;回避&lt;/b&gt;：当たりそうな攻撃をかわす力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;予測&lt;/b&gt;：どちらが先に動くかを決め、かわされた攻撃をそれでも当てる力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;閃き&lt;/b&gt;：魔法（&quot;magix&quot;）を効かせ、また防ぐ力。魔法を使うたびに、使った側の閃きが一割下がります。&lt;/li&gt; &lt;li&gt;&lt;b&gt;理力&lt;/b&gt;：アイデアバーストの力。&lt;/li&gt; &lt;/ul&gt; &lt;p&gt;攻撃は、命中が届けば相手が回避を試み、かわされなければ当たり、かわされても攻め手の予測が届けば当たります。魔法は、閃きが届き、相手の閃きで防がれなければ効き、相手の命中、回避、予測が三分の一下がります。&lt;/p&gt; &lt;p&gt;右があなた、左が敵の値です。灰色の値は、魔法、魔法を使ったこと、バーストで元の値から下がっていることを示し、勝てば元に戻ります。&lt;/p&gt;</source>
-        <extracomment>The help: the five stats, named as the main page names them, and how a fight uses them. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;The five stats&lt;/h3&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;Hit&lt;/b&gt;: lands your attacks.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Evade&lt;/b&gt;: dodges an attack that would land.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Predict&lt;/b&gt;: decides who acts first, and can still land an attack that was dodged.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Flash&lt;/b&gt;: works spells (&quot;magix&quot;) and resists them. Each cast wears the caster&apos;s own Flash down by a tenth.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Reason&lt;/b&gt;: powers the Idea Burst.&lt;/li&gt; &lt;/ul&gt; &lt;p&gt;An attack whose Hit reaches 100 meets the defender&apos;s Evade: if that fails, the attack lands; if it works, the attacker&apos;s Predict can still land it. A spell whose Flash reaches 100 meets the target&apos;s Flash: unless that resists, the target&apos;s Hit, Evade and Predict drop by a third.&lt;/p&gt; &lt;p&gt;Your values are on the right, the enemy&apos;s on the left. A value in grey is below its base value, lowered by a spell, by casting or by a burst; it comes back after a victory.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;星&lt;/h3&gt; &lt;p&gt;上の星は体力です。★が残り、☆が失った分です。右上があなた、左上が敵の星です。攻撃が当たると星が一つ減ります。&lt;/p&gt;</source>
-        <extracomment>The help: what the stars at the top of the main page mean. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;Stars&lt;/h3&gt; &lt;p&gt;The stars at the top are HP: ★ left, ☆ lost. Yours are at the top right, the enemy&apos;s at the top left. A landed attack costs one star.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;ダイスとアイデアバースト&lt;/h3&gt; &lt;p&gt;勝負のたびに能力値に回るダイス（0〜99）の目を足し、合計が 100 に届けば成功です。&quot;≫&quot; を押すとダイスはその時の目で止まります。自分のダイスが回る間、&quot;ib&quot; には 28+16 のように二つの数が出ます。左があなたの理力、右がバーストの目です。&quot;ib&quot; を押すと理力が一割下がり、下がった理力とその目の合計が 100 に届けばダイスが赤い ＋100 になります。敵も同じことを試みます。&lt;/p&gt;</source>
-        <extracomment>The help: the dice and the Idea Burst button &quot;ib&quot; (28+16 is an example of its two numbers). Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;The die and Idea Burst&lt;/h3&gt; &lt;p&gt;Every contest adds a stat to a rolling die (0 to 99), and the sum must reach 100. Each &quot;≫&quot; stops the die at the number it shows. While your die rolls, &quot;ib&quot; shows two numbers such as 28+16: your Reason and a burst roll. Pressing &quot;ib&quot; lowers your Reason by a tenth; if the lowered Reason plus the roll reaches 100, your die turns to a red +100. Enemies try the same.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;成長&lt;/h3&gt; &lt;p&gt;勝つと &quot;≫&quot; のたびに能力が一つずつ、倒した敵の値に近づいて伸びます。その後で体力が戻ります。無傷で勝ったときは、かわりに星の最大数が倒した敵の星の数に近づいて増えることがあり、増えた星は空の☆で表れます。&lt;/p&gt;</source>
-        <extracomment>The help: how the character grows after a victory. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;Growth&lt;/h3&gt; &lt;p&gt;After a victory each &quot;≫&quot; shows one stat growing towards the beaten enemy&apos;s; then your HP come back. If you won unhurt, your most HP may grow towards the enemy&apos;s instead, as a new empty star ☆.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;セーブ&lt;/h3&gt; &lt;p&gt;セーブポイントの番人（&quot;savie&quot;）に勝つとセーブされます。次に起動すると、そのキャラクターでメインメニューから始まります。&lt;/p&gt;</source>
-        <extracomment>The help: how the game is saved. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;Saving&lt;/h3&gt; &lt;p&gt;Beat the guard of the save point (&quot;savie&quot;) to save the game. The next start then opens on the main menu with your character.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>%1：%2</source>
@@ -407,9 +372,44 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;画面の進め方&lt;/h3&gt; &lt;p&gt;どの画面にもメッセージと、下に最大五つの選択肢があります。選択肢をクリックするか、Enter キーかスペースキーでフォーカス枠のある選択肢を選びます。Tab、Shift+Tab と矢印キーで選択肢を移ります。一歩進むたびに、右端の最初の選択肢にフォーカスが移ります。タイトル画面では、どこかをクリックするか Enter キーかスペースキーでキャラクターが決まります。&quot;noar&quot; で振り直し、&quot;yest&quot; で決めて序章に進みます（&quot;≫&quot; で次へ、&quot;skipl&quot; で飛ばします）。メインメニューでは &quot;seeek&quot; で敵を探し、&quot;bosss!&quot; で次のボスに挑み、&quot;savie&quot; でセーブポイントの番人と戦います。戦いでは &quot;killl&quot; で戦い、&quot;escapo&quot; で逃げます。自分の番には &quot;attax&quot;、&quot;magix&quot;、&quot;escapy&quot; から選びます。&quot;escapy&quot; では右と左の片方だけが逃げ道で、外れると敵の番です。&lt;/p&gt;</source>
-        <extracomment>The help: how a page is played, with the choices&apos; own captions in quotes (keep them as the game shows them). Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;Playing a page&lt;/h3&gt; &lt;p&gt;Each page shows a message and up to five choices along the bottom. Click a choice, or press Enter or Space to take the one with the focus frame; Tab, Shift+Tab and the arrow keys move between the choices. After every step the focus is on the first choice, at the right. On the title page, click anywhere or press Enter or Space to roll a character: &quot;noar&quot; rolls again, &quot;yest&quot; keeps it and starts the intro (&quot;≫&quot; reads on, &quot;skipl&quot; skips it). On the main menu, &quot;seeek&quot; looks for a fight, &quot;bosss!&quot; challenges the next boss and &quot;savie&quot; fights the guard of the save point. In a fight, &quot;killl&quot; fights and &quot;escapo&quot; flees; on your turn choose &quot;attax&quot;, &quot;magix&quot; or &quot;escapy&quot;. After &quot;escapy&quot; only one of right and left is a way out; the other gives the enemy its turn.&lt;/p&gt;</translation>
+        <source>&lt;h3&gt;目的&lt;/h3&gt; &lt;p&gt;戦いに勝ってキャラクターを育て、七人のボスを順に倒しましょう。最後のボスを除き、倒したボスの名前はあなたのものになり、以後のメッセージではその名前があなたを指します。六人目と七人目のボスを倒すと、それぞれエンディングを迎えます。星がすべてなくなるとゲームオーバーです。&lt;/p&gt;</source>
+        <extracomment>The help: the goal of the game, the bosses&apos; names and the endings. Rich text: keep the tags.</extracomment>
+        <translation>&lt;h3&gt;Goal&lt;/h3&gt; &lt;p&gt;Grow your character by winning fights, and beat the seven bosses one after another. Every boss but the last gives you its name, and from then on the messages call you by it. Beating the sixth boss and the seventh each leads to an ending. Lose your last star and the game is over.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;画面と選択肢&lt;/h3&gt; &lt;p&gt;どの画面にもメッセージと、下に最大三つの選択肢があります。選択肢をクリックするか、Enter キーかスペースキーでフォーカス枠のある選択肢を選びます。Tab、Shift+Tab と矢印キーで選択肢を移ります。一歩進むたびに、右端の選択肢にフォーカスが移ります。タイトル画面でどこかをクリックするか Enter キーかスペースキーを押すと、新しいキャラクターがランダムに作られます。「noar」で振り直し、「yest」で決めて序章に進みます（「≫」で次へ、「skipl」で飛ばします）。メインメニューでは「seeek」で敵を探し、「bosss!」で次のボスに挑み、「savie」でセーブポイントの番人と戦います。敵が現れたら「killl」で戦い、「escapo」で逃げます（必ず逃げられます）。自分の番には「attax」「magix」「escapy」から選びます。「escapy」では「右」と「左」の片方だけが逃げ道で、外れると敵の番です。&lt;/p&gt;</source>
+        <extracomment>The help: how a page is played. The choices&apos; captions are kept as the game shows them, each quoted as the language quotes (「」 in Japanese); &quot;right&quot; and &quot;left&quot; are the escape&apos;s two ways out, named as the catalog&apos;s &quot;Choice&quot; entries 右 and 左 name them. Rich text: keep the tags.</extracomment>
+        <translation>&lt;h3&gt;Pages and choices&lt;/h3&gt; &lt;p&gt;Each page shows a message and up to three choices along the bottom. Click a choice, or press Enter or Space to take the one with the focus frame; Tab, Shift+Tab and the arrow keys move between the choices. After every step the focus is on the right-most choice. On the title page, click anywhere or press Enter or Space to roll a new character: &quot;noar&quot; rolls again, &quot;yest&quot; keeps it and starts the intro (&quot;≫&quot; reads on, &quot;skipl&quot; skips it). On the main menu, &quot;seeek&quot; looks for a fight, &quot;bosss!&quot; challenges the next boss and &quot;savie&quot; fights the guard of the save point. When an enemy appears, &quot;killl&quot; fights and &quot;escapo&quot; flees, which always works. On your turn choose &quot;attax&quot;, &quot;magix&quot; or &quot;escapy&quot;. After &quot;escapy&quot; only one of &quot;right&quot; and &quot;left&quot; is a way out; the other gives the enemy its turn.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;五つの能力&lt;/h3&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;命中&lt;/b&gt;：攻撃を当てる力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;回避&lt;/b&gt;：当たりそうな攻撃をかわす力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;予測&lt;/b&gt;：先に動く見込みを高め、かわされた攻撃をそれでも当てる力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;閃き&lt;/b&gt;：魔法（「magix」）をかけ、また防ぐ力。魔法をかけるたびに、成否にかかわらず、かけた側の閃きが一割下がります。防ぐ側の閃きは下がりません。&lt;/li&gt; &lt;li&gt;&lt;b&gt;理力&lt;/b&gt;：アイデアバーストの力。&lt;/li&gt; &lt;/ul&gt; &lt;p&gt;判定では能力値にダイスの目を足し、合計が 100 以上なら成功です。攻撃では、まず攻め手が命中の判定をし、成功すると受け手が回避の判定をします。回避に失敗すれば攻撃が当たり、受け手の星が一つ減ります。回避されても、攻め手が予測の判定に成功すれば当たります。魔法では、かけた側が閃きの判定に成功し、相手が閃きの判定で防げなければ、相手の命中、回避、予測が三分の一下がります。魔法で星は減りません。&lt;/p&gt; &lt;p&gt;右があなた、左が敵の値です。灰色の値は、魔法をかけられたり、魔法をかけたり、アイデアバーストを使ったりして、元の値より下がっていることを示します。あなたの下がった値は次の戦いにも持ち越され、逃げても戻りません。勝てば元に戻ります。&lt;/p&gt;</source>
+        <extracomment>The help: the five stats, named as the main page names them, and how a fight uses them. A roll (判定) is a stat plus the die against 100. Rich text: keep the tags.</extracomment>
+        <translation>&lt;h3&gt;The five stats&lt;/h3&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;Hit&lt;/b&gt;: lands your attacks.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Evade&lt;/b&gt;: dodges an attack that would land.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Predict&lt;/b&gt;: raises your chance of acting first, and can still land an attack that was dodged.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Flash&lt;/b&gt;: works spells (&quot;magix&quot;) and resists them. Each cast wears the caster&apos;s own Flash down by a tenth, whether the spell works or not; resisting costs nothing.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Reason&lt;/b&gt;: powers the Idea Burst.&lt;/li&gt; &lt;/ul&gt; &lt;p&gt;A roll adds the die to a stat and succeeds when the sum is 100 or more. An attack starts with the attacker&apos;s Hit roll; if that succeeds, the defender rolls its Evade. If the Evade roll fails, the attack lands and the defender loses a star; if it succeeds, the attacker&apos;s Predict roll can still land the attack. A spell starts with the caster&apos;s Flash roll; if that succeeds and the target&apos;s Flash roll does not resist it, the target&apos;s Hit, Evade and Predict drop by a third. Spells cost no stars.&lt;/p&gt; &lt;p&gt;Your values are on the right, the enemy&apos;s on the left. A value in grey is below its base value, lowered by a spell, by casting or by an Idea Burst. Your lowered values carry into the next fight, and fleeing does not restore them; they come back after a victory.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;星&lt;/h3&gt; &lt;p&gt;上の星はＨＰです。★が残り、☆が失った分です。右上があなた、左上が敵の星です。攻撃が当たると星が一つ減り、減った星は戦いに勝ったときにしか戻りません。&lt;/p&gt;</source>
+        <extracomment>The help: what the stars at the top of the main page mean. Rich text: keep the tags.</extracomment>
+        <translation>&lt;h3&gt;Stars&lt;/h3&gt; &lt;p&gt;The stars at the top are HP: ★ left, ☆ lost. Yours are at the top right, the enemy&apos;s at the top left. A landed attack costs one star, and lost stars come back only after a victory.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;ダイスとアイデアバースト&lt;/h3&gt; &lt;p&gt;判定のたびにダイスが回り（0〜99）、「≫」を押すとその時の目で止まります。あなたのダイスは右下、敵のダイスは左下に出ます。あなたのダイスが回る間は、理力の右の「ib」に 28＋16 のような二つの数が出ます。左があなたの理力、右がバーストの目です。「ib」を押すと理力が一割下がり、下がった理力とその目の合計が 100 以上なら、ダイスが赤い＋100 で止まります。押せるのは一回の判定に一度だけです。敵も判定のたびに同じことを試みることがあり、そのときは敵の理力の左に 37＋ のような数が出ます。これは敵のバーストの目で、下がった敵の理力との合計が 100 以上なら、敵のダイスが赤い＋100 になります。&lt;/p&gt;</source>
+        <extracomment>The help: the dice, where each side&apos;s shows, the Idea Burst button &quot;ib&quot; and the enemy&apos;s burst roll beside its Reason. 28＋16 and 37＋ are examples of the two, written as the catalog&apos;s &quot;Dice&quot; entries write them. Rich text: keep the tags.</extracomment>
+        <translation>&lt;h3&gt;The die and Idea Burst&lt;/h3&gt; &lt;p&gt;Each roll spins a die (0 to 99); &quot;≫&quot; stops it at the number it shows. Your die shows at the bottom right, the enemy&apos;s at the bottom left. While your die rolls, &quot;ib&quot;, at the right of your Reason, shows two numbers such as 28+16: your Reason and a burst roll. Pressing &quot;ib&quot; lowers your Reason by a tenth; if the lowered Reason plus the burst roll is 100 or more, your die stops on a red +100. You can press it once a roll. Enemies may try the same when they roll: a number such as 37+ at the left of the enemy&apos;s Reason is its burst roll, and if that plus its lowered Reason is 100 or more, its die turns to a red +100.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;成長&lt;/h3&gt; &lt;p&gt;勝つと、「≫」を押すたびに、倒した敵より低い能力が一つずつ、敵の値に近づいて伸びます（差の十分の一、端数は切り上げ）。続いて、あなたの星に☆があれば、倒した敵の星の数を上限に★に戻ります。勝った時点で星がすべて★なら、回復のかわりに、倒した敵のほうが星が多ければ最大ＨＰが敵の星の数に近づいて増え、増えた星は空の☆で現れます。&lt;/p&gt;</source>
+        <extracomment>The help: how the character grows and heals after a victory. Rich text: keep the tags.</extracomment>
+        <translation>&lt;h3&gt;Growth&lt;/h3&gt; &lt;p&gt;After a victory, each &quot;≫&quot; shows one of your stats that is below the beaten enemy&apos;s growing towards it, by a tenth of the gap, rounded up. Then, if some of your stars are ☆, you get back as many as the enemy has stars, at most all you lost. If all your stars are ★ when you win, your maximum HP grows towards the enemy&apos;s instead, if the enemy has more stars, and the star it adds appears as an empty star ☆.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;セーブ&lt;/h3&gt; &lt;p&gt;セーブポイントの番人（「savie」）に勝つとセーブされます。六人目のボスを倒した後のエンディングの最後にもセーブされます。次に起動すると、最後にセーブしたキャラクターでメインメニューから続きます。エンディングの後は選択肢が残らないので、ウィンドウを閉じてください。負けると残る選択肢は「gmov」だけで、押すとゲームが終了します。ゲームが終了すると、最後にセーブしてからの進み具合は失われます。&lt;/p&gt;</source>
+        <extracomment>The help: how the game is saved, and what is lost when it ends. Rich text: keep the tags.</extracomment>
+        <translation>&lt;h3&gt;Saving&lt;/h3&gt; &lt;p&gt;Beating the guard of the save point (&quot;savie&quot;) saves the game, and so does the ending after the sixth boss, at its close. The next start goes on from the last save, on the main menu with the saved character. After an ending no choice is left: close the window. After a defeat the only choice left is &quot;gmov&quot;, which ends the game. When the game ends, everything since the last save is lost.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>次・前の選択肢と「ib」に移る</source>
+        <extracomment>The help&apos;s keys list: what Tab and Shift+Tab do (&quot;ib&quot; is the Idea Burst button).</extracomment>
+        <translation>move to the next or previous choice, and to &quot;ib&quot;</translation>
     </message>
     <message>
         <source>新しいゲームを始める（セーブは新しいキャラクターがセーブするまでそのまま）</source>
@@ -559,24 +559,9 @@
         <translation>%1 %2.</translation>
     </message>
     <message>
-        <source>能力を振り直す。</source>
-        <extracomment>Description of the status pick&apos;s &quot;noar&quot; button.</extracomment>
-        <translation>Roll the stats again.</translation>
-    </message>
-    <message>
-        <source>この能力で始め、物語へ進む。</source>
-        <extracomment>Description of the status pick&apos;s &quot;yest&quot; button.</extracomment>
-        <translation>Start with these stats and go on to the intro.</translation>
-    </message>
-    <message>
         <source>先へ進む。ダイスが回っていれば、見えている目で止める。</source>
         <extracomment>Description of the &quot;≫&quot; button, in stories and fights alike.</extracomment>
         <translation>Go on. A rolling die stops at the number it shows.</translation>
-    </message>
-    <message>
-        <source>物語を飛ばしてメインメニューへ。</source>
-        <extracomment>Description of the &quot;skipl&quot; button under the intro.</extracomment>
-        <translation>Skip the intro and go to the main menu.</translation>
     </message>
     <message>
         <source>戦う相手を探す。</source>
@@ -594,21 +579,6 @@
         <translation>Fight the guard of the save point. Winning saves the game.</translation>
     </message>
     <message>
-        <source>戦う。予測で先に動く側が決まる。</source>
-        <extracomment>Description of the &quot;killl&quot; button when an enemy appears.</extracomment>
-        <translation>Fight. Predict decides who acts first.</translation>
-    </message>
-    <message>
-        <source>戦わずに逃げる。</source>
-        <extracomment>Description of the &quot;escapo&quot; button when an enemy appears.</extracomment>
-        <translation>Flee without fighting.</translation>
-    </message>
-    <message>
-        <source>逃げ道を探す。右か左の片方で逃げられる。</source>
-        <extracomment>Description of the &quot;escapy&quot; button on the player&apos;s turn.</extracomment>
-        <translation>Look for a way out: only one of right and left gets you away.</translation>
-    </message>
-    <message>
         <source>右へ逃げる。</source>
         <extracomment>Description of the right-hand way out after &quot;escapy&quot;.</extracomment>
         <translation>Run to the right.</translation>
@@ -617,16 +587,6 @@
         <source>左へ逃げる。</source>
         <extracomment>Description of the left-hand way out after &quot;escapy&quot;.</extracomment>
         <translation>Run to the left.</translation>
-    </message>
-    <message>
-        <source>ゲームを終える。</source>
-        <extracomment>Description of the &quot;gmov&quot; button after a defeat.</extracomment>
-        <translation>End the game.</translation>
-    </message>
-    <message>
-        <source>アイデアバースト。左の数は理力、右の数はバーストの目。押すと理力が一割減り、減った理力と目の和が100に届けば、ダイスが＋100になる。</source>
-        <extracomment>Description of the &quot;ib&quot; button, whose caption becomes two numbers such as 28+16 while the player&apos;s dice roll.</extracomment>
-        <translation>Idea Burst. The left number is your Reason, the right one the burst roll. Pressing it lowers your Reason by a tenth; if the lowered Reason plus the roll reaches 100, your die turns to +100.</translation>
     </message>
     <message numerus="yes">
         <source>あなた：星%n個のうち%1個。</source>
@@ -650,34 +610,74 @@
         <translation>No enemy.</translation>
     </message>
     <message>
-        <source>攻撃する。命中が届き、敵の回避でかわされなければ当たる。かわされても予測が届けば当たる。</source>
-        <extracomment>Description of the &quot;attax&quot; button on the player&apos;s turn.</extracomment>
-        <translation>Attack: your Hit must reach 100; unless the enemy&apos;s Evade dodges it, it lands, and a dodged attack still lands if your Predict reaches 100.</translation>
+        <source>ＨＰと能力を振り直す。</source>
+        <extracomment>Description of the status pick&apos;s &quot;noar&quot; button.</extracomment>
+        <translation>Roll the HP and stats again.</translation>
     </message>
     <message>
-        <source>魔法を使う。自分の閃きが一割下がる。閃きが届き、敵の閃きで防がれなければ、敵の命中、回避、予測が三分の一下がる。</source>
+        <source>このキャラクターで始め、序章へ進む。</source>
+        <extracomment>Description of the status pick&apos;s &quot;yest&quot; button.</extracomment>
+        <translation>Start with this character and go on to the intro.</translation>
+    </message>
+    <message>
+        <source>序章を飛ばしてメインメニューへ。</source>
+        <extracomment>Description of the &quot;skipl&quot; button under the intro.</extracomment>
+        <translation>Skip the intro and go to the main menu.</translation>
+    </message>
+    <message>
+        <source>戦う。予測が高いほど先に動きやすい。</source>
+        <extracomment>Description of the &quot;killl&quot; button when an enemy appears.</extracomment>
+        <translation>Fight. The higher your Predict, the likelier you act first.</translation>
+    </message>
+    <message>
+        <source>戦わずに逃げる。必ず逃げられる。</source>
+        <extracomment>Description of the &quot;escapo&quot; button when an enemy appears.</extracomment>
+        <translation>Flee without fighting. This always works.</translation>
+    </message>
+    <message>
+        <source>攻撃する。命中とダイスの目の合計が100以上なら、敵が回避の判定をし、失敗すれば当たる。かわされても、予測とダイスの目の合計が100以上なら当たる。当たると敵の星が一つ減る。</source>
+        <extracomment>Description of the &quot;attax&quot; button on the player&apos;s turn.</extracomment>
+        <translation>Attack. If your Hit plus the die is 100 or more, the enemy rolls its Evade, and if that fails, you hit. A dodged attack still hits if your Predict plus the die is 100 or more. A hit costs the enemy one star.</translation>
+    </message>
+    <message>
+        <source>魔法をかける。成否にかかわらず、自分の閃きが一割下がる。閃きとダイスの目の合計が100以上で、敵が閃きの判定で防げなければ、敵の命中、回避、予測が三分の一下がる。星は減らない。</source>
         <extracomment>Description of the &quot;magix&quot; button on the player&apos;s turn.</extracomment>
-        <translation>Cast a spell, which wears your own Flash down by a tenth. If your Flash reaches 100 and the enemy&apos;s Flash does not resist it, the enemy&apos;s Hit, Evade and Predict drop by a third.</translation>
+        <translation>Cast a spell. Your own Flash drops by a tenth, whether it works or not. If your Flash plus the die is 100 or more and the enemy&apos;s Flash roll does not resist it, the enemy&apos;s Hit, Evade and Predict drop by a third. It costs no stars.</translation>
+    </message>
+    <message>
+        <source>逃げ道を探す。右と左の片方だけが逃げ道で、外れると敵の番になる。</source>
+        <extracomment>Description of the &quot;escapy&quot; button on the player&apos;s turn.</extracomment>
+        <translation>Look for a way out. Only one of right and left gets you away; the other gives the enemy its turn.</translation>
+    </message>
+    <message>
+        <source>ゲームを終了する。最後にセーブしてからの進み具合は失われる。</source>
+        <extracomment>Description of the &quot;gmov&quot; button after a defeat.</extracomment>
+        <translation>Quit the game. Everything since the last save is lost.</translation>
+    </message>
+    <message>
+        <source>アイデアバースト。左の数は理力、右の数はバーストの目。押すと理力が一割下がり、下がった理力と目の合計が100以上なら、ダイスが＋100で止まる。一回の判定に一度だけ押せる。</source>
+        <extracomment>Description of the &quot;ib&quot; button, whose caption becomes two numbers such as 28＋16 while the player&apos;s dice roll.</extracomment>
+        <translation>Idea Burst. The left number is your Reason, the right one the burst roll. Pressing it lowers your Reason by a tenth; if the lowered Reason plus the roll is 100 or more, your die stops on +100. You can press it once a roll.</translation>
     </message>
 </context>
 <context>
     <name>Start</name>
     <message>
-        <source>このフォルダー（%1）では別のゲームが動いていて、応答しません。別のセッションか、このフォルダーを共有する別のコンピューターで動いています。</source>
-        <extracomment>A message box at start-up: another copy of the game holds this folder (%1) and does not answer, so this one cannot start.</extracomment>
-        <translation>Another game holds this folder (%1) and does not answer: it runs in another session, or on another computer that shares the folder.</translation>
-    </message>
-    <message>
         <source>データファイルを読み込めないため、ゲームを始められません。（%1）</source>
         <extracomment>A message box at start-up: a file of the game&apos;s data folder is missing or damaged, so the game cannot start. %1 names the file and what is wrong with it, in English.</extracomment>
         <translation>The game cannot start: a data file cannot be read (%1).</translation>
+    </message>
+    <message>
+        <source>このフォルダー（%1）では、すでにこのゲームが動いていて応答しません。別のセッションか、このフォルダーを共有する別のコンピューターで動いています。ひとつのフォルダーで同時に動かせるのはひとつだけです。</source>
+        <extracomment>A message box at start-up: another copy of this game holds this folder (%1) and does not answer, so this one cannot start.</extracomment>
+        <translation>The game is already running in this folder (%1) and does not answer: it runs in another session, or on another computer that shares the folder. Only one game can run in a folder at a time.</translation>
     </message>
 </context>
 <context>
     <name>Stat</name>
     <message>
         <source>ＨＰ</source>
-        <extracomment>Hit points, as the stat that grows after an unhurt victory.</extracomment>
+        <extracomment>Hit points, as the stat that grows after a victory won with every star full.</extracomment>
         <translation>HP</translation>
     </message>
     <message>

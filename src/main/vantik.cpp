@@ -99,11 +99,12 @@ std::optional<int> RefuseSecondGame(TInstanceGuard &Guard)
                  "vantik: another game holds this folder (%s) and does not answer: it runs "
                  "in another session or on another computer\n",
                  QDir::currentPath().toLocal8Bit().constData());
-    //: A message box at start-up: another copy of the game holds this folder (%1) and does not
+    //: A message box at start-up: another copy of this game holds this folder (%1) and does not
     //: answer, so this one cannot start.
     ShowMessageBox(
-        Start::tr("このフォルダー（%1）では別のゲームが動いていて、応答しません。別の"
-                  "セッションか、このフォルダーを共有する別のコンピューターで動いています。")
+        Start::tr("このフォルダー（%1）では、すでにこのゲームが動いていて応答しません。別の"
+                  "セッションか、このフォルダーを共有する別のコンピューターで動いています。"
+                  "ひとつのフォルダーで同時に動かせるのはひとつだけです。")
             .arg(QDir::toNativeSeparators(QDir::currentPath())));
     return 1;
 }

@@ -509,7 +509,8 @@ void PlayerEscape()
 void EscapeSucceeded()
 {
     Play(WaveThathatha);
-    //: The escape worked (in a deliberately broken grammar).
+    //: The escape worked. The Japanese runs two verbs together on purpose ("fled succeeded");
+    //: a plain cry of success reads better than a copied slip.
     GameScreen->ShowText(Battle::tr("逃げた成功した！"));
     OfferNext(MainMenu);
 }
@@ -649,7 +650,7 @@ bool GrowStat(const QString &Label, int32_t &PlayerValue, int32_t EnemyValue)
 bool RecoverOrGrowHP()
 {
     if (Player.HP >= Player.MaxHP)
-        //: Hit points, as the stat that grows after an unhurt victory.
+        //: Hit points, as the stat that grows after a victory won with every star full.
         return GrowStat(QCoreApplication::translate("Stat", "ＨＰ"), Player.MaxHP, Enemy.MaxHP);
     const int64_t heal = std::min<int64_t>(Enemy.MaxHP, int64_t{Player.MaxHP} - Player.HP);
     // An enemy without hit points has nothing to give; never take HP away.

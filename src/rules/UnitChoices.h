@@ -16,11 +16,12 @@ struct TChoice {
 //: A new game: no, roll the character again.
 inline constexpr TChoice ChoiceReroll{QT_TRANSLATE_NOOP("Choice", "noar"),
                                       //: Description of the status pick's "noar" button.
-                                      QT_TRANSLATE_NOOP("Speech", "能力を振り直す。")};
+                                      QT_TRANSLATE_NOOP("Speech", "ＨＰと能力を振り直す。")};
 //: A new game: yes, keep the character and start the intro.
-inline constexpr TChoice ChoiceAccept{QT_TRANSLATE_NOOP("Choice", "yest"),
-                                      //: Description of the status pick's "yest" button.
-                                      QT_TRANSLATE_NOOP("Speech", "この能力で始め、物語へ進む。")};
+inline constexpr TChoice ChoiceAccept{
+    QT_TRANSLATE_NOOP("Choice", "yest"),
+    //: Description of the status pick's "yest" button.
+    QT_TRANSLATE_NOOP("Speech", "このキャラクターで始め、序章へ進む。")};
 //: The one choice that reads on to the next message (and stops the rolling dice).
 inline constexpr TChoice ChoiceNext{
     QT_TRANSLATE_NOOP("Choice", "≫"),
@@ -30,7 +31,7 @@ inline constexpr TChoice ChoiceNext{
 inline constexpr TChoice ChoiceSkip{
     QT_TRANSLATE_NOOP("Choice", "skipl"),
     //: Description of the "skipl" button under the intro.
-    QT_TRANSLATE_NOOP("Speech", "物語を飛ばしてメインメニューへ。")};
+    QT_TRANSLATE_NOOP("Speech", "序章を飛ばしてメインメニューへ。")};
 //: The main menu: look for an ordinary fight.
 inline constexpr TChoice ChoiceSeek{QT_TRANSLATE_NOOP("Choice", "seeek"),
                                     //: Description of the main menu's "seeek" button.
@@ -48,28 +49,33 @@ inline constexpr TChoice ChoiceSave{
 inline constexpr TChoice ChoiceFight{
     QT_TRANSLATE_NOOP("Choice", "killl"),
     //: Description of the "killl" button when an enemy appears.
-    QT_TRANSLATE_NOOP("Speech", "戦う。予測で先に動く側が決まる。")};
+    QT_TRANSLATE_NOOP("Speech", "戦う。予測が高いほど先に動きやすい。")};
 //: The choice to flee before the fight begins.
-inline constexpr TChoice ChoiceFlee{QT_TRANSLATE_NOOP("Choice", "escapo"),
-                                    //: Description of the "escapo" button when an enemy appears.
-                                    QT_TRANSLATE_NOOP("Speech", "戦わずに逃げる。")};
+inline constexpr TChoice ChoiceFlee{
+    QT_TRANSLATE_NOOP("Choice", "escapo"),
+    //: Description of the "escapo" button when an enemy appears.
+    QT_TRANSLATE_NOOP("Speech", "戦わずに逃げる。必ず逃げられる。")};
 //: The player's turn: attack (hit against the enemy's evade).
 inline constexpr TChoice ChoiceAttack{
     QT_TRANSLATE_NOOP("Choice", "attax"),
     //: Description of the "attax" button on the player's turn.
-    QT_TRANSLATE_NOOP("Speech", "攻撃する。命中が届き、敵の回避でかわされなければ当たる。かわされて"
-                                "も予測が届けば当たる。")};
+    QT_TRANSLATE_NOOP("Speech",
+                      "攻撃する。命中とダイスの目の合計が100以上なら、敵が回避の判定をし、"
+                      "失敗すれば当たる。かわされても、予測とダイスの目の合計が100以上なら"
+                      "当たる。当たると敵の星が一つ減る。")};
 //: The player's turn: cast a spell (flash against the enemy's flash).
 inline constexpr TChoice ChoiceMagic{
     QT_TRANSLATE_NOOP("Choice", "magix"),
     //: Description of the "magix" button on the player's turn.
-    QT_TRANSLATE_NOOP("Speech", "魔法を使う。自分の閃きが一割下がる。閃きが届き、敵の閃きで防がれな"
-                                "ければ、敵の命中、回避、予測が三分の一下がる。")};
+    QT_TRANSLATE_NOOP("Speech", "魔法をかける。成否にかかわらず、自分の閃きが一割下がる。"
+                                "閃きとダイスの目の合計が100以上で、敵が閃きの判定で防げなければ、"
+                                "敵の命中、回避、予測が三分の一下がる。星は減らない。")};
 //: The player's turn: try to escape (one of two ways out works).
 inline constexpr TChoice ChoiceEscape{
     QT_TRANSLATE_NOOP("Choice", "escapy"),
     //: Description of the "escapy" button on the player's turn.
-    QT_TRANSLATE_NOOP("Speech", "逃げ道を探す。右か左の片方で逃げられる。")};
+    QT_TRANSLATE_NOOP("Speech",
+                      "逃げ道を探す。右と左の片方だけが逃げ道で、外れると敵の番になる。")};
 //: An escape's way out: right.
 inline constexpr TChoice ChoiceRight{QT_TRANSLATE_NOOP("Choice", "右"),
                                      //: Description of the right-hand way out after "escapy".
@@ -79,6 +85,7 @@ inline constexpr TChoice ChoiceLeft{QT_TRANSLATE_NOOP("Choice", "左"),
                                     //: Description of the left-hand way out after "escapy".
                                     QT_TRANSLATE_NOOP("Speech", "左へ逃げる。")};
 //: The only choice after a defeat: game over, the program ends.
-inline constexpr TChoice ChoiceGameOver{QT_TRANSLATE_NOOP("Choice", "gmov"),
-                                        //: Description of the "gmov" button after a defeat.
-                                        QT_TRANSLATE_NOOP("Speech", "ゲームを終える。")};
+inline constexpr TChoice ChoiceGameOver{
+    QT_TRANSLATE_NOOP("Choice", "gmov"),
+    //: Description of the "gmov" button after a defeat.
+    QT_TRANSLATE_NOOP("Speech", "ゲームを終了する。最後にセーブしてからの進み具合は失われる。")};

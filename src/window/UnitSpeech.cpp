@@ -56,10 +56,11 @@ QString ChoiceMeaning(const TChoice &Choice)
 QString BurstMeaning()
 {
     //: Description of the "ib" button, whose caption becomes two numbers
-    //: such as 28+16 while the player's dice roll.
+    //: such as 28＋16 while the player's dice roll.
     return QCoreApplication::translate(
         "Speech", "アイデアバースト。左の数は理力、右の数はバーストの目。押すと理力が"
-                  "一割減り、減った理力と目の和が100に届けば、ダイスが＋100になる。");
+                  "一割下がり、下がった理力と目の合計が100以上なら、ダイスが＋100で止まる。"
+                  "一回の判定に一度だけ押せる。");
 }
 
 QString SpokenMessage(const QString &Shown)

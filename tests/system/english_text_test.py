@@ -27,7 +27,7 @@ PROMPT = "Are these the stats you dropped?"
 STAT_CAPTIONS = ["Hit", "Evade", "Predict", "Flash", "Reason"]
 INTRO_LINES = ["Nameless, shapeless,", "a thing that woke up holding five numbers, nothing more.",
                "That is you."]
-MENU_LINES = {"The wind is cold.", "A bell rings far away.", "The dice feel warm in your hand.", "Drizzle.",
+MENU_LINES = {"The wind is cold.", "A bell rings far away.", "The die is warm in your hand.", "Drizzle.",
               "The sky hangs oddly low.", "Somebody laughed somewhere.", "Your shadow is a little too long.",
               "A quiet night.", "A star fell.", "The road goes on."}
 # A new character and an ordinary enemy.
@@ -35,7 +35,7 @@ PLAYER = "U"
 ENEMY = "Thatguy"
 ESCAPE = ["Ruuun!!", "One of these is safe!"]
 WAYS_OUT = {0: "right", 1: "left"}
-HELP_HEADINGS = [HELP_CAPTION, "Goal", "Playing a page", "The five stats", "Stars", "The die and Idea Burst",
+HELP_HEADINGS = [HELP_CAPTION, "Goal", "Pages and choices", "The five stats", "Stars", "The die and Idea Burst",
                  "Growth", "Saving", "Keys", "Sound: "]
 # Kana, CJK ideographs, full-width forms and the ideographic space.
 JAPANESE = re.compile("[\u3000-\u30ff\u3400-\u9fff\uff00-\uffef]")
