@@ -163,7 +163,7 @@ int main(int argc, char **argv)
         // ends the application itself.
         QApplication::setQuitOnLastWindowClosed(false);
         // The player's language, before any text is shown.
-        UseLanguage(ChooseLanguage(TLocaleSettings::OfProcess(), InstalledCatalogs()));
+        UseLocaleLanguage(TLocaleSettings::OfProcess());
         status = PlayGame();
     }
     // Everything of ours is freed by now, and no sound server connection is

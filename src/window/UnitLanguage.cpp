@@ -3,16 +3,19 @@
 
 #include "UnitLanguage.h"
 
+#include "LumeCatalog.h"
 #include "LumeFont.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -23,6 +26,36 @@ const QString CatalogSuffix = QStringLiteral(".qm");
 std::unique_ptr<QTranslator> Catalog;
 std::unique_ptr<QTranslator> QtCatalog;
 
+// The catalog at Path when it is whole; else null, and the terminal says
+// which file was refused and why.
+std::unique_ptr<QTranslator> CheckedCatalog(const QString &Path)
+{
+    QString fault;
+    std::unique_ptr<QTranslator> catalog = LoadCatalog(Path, &fault);
+    if (!catalog)
+        std::fprintf(stderr, "vantik: the catalog %s is not used: %s\n",
+                     QDir::toNativeSeparators(Path).toLocal8Bit().constData(),
+                     fault.toLocal8Bit().constData());
+    return catalog;
+}
+
+// Qt's catalog for Language, found as QTranslator finds it: each of the
+// locale's languages ("pt_BR"), then less and less of it ("pt").
+QString QtCatalogPath(const QString &Language)
+{
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    const QStringList languages = QLocale(Language).uiLanguages();
+    for (QString name : languages) {
+        name.replace(u'-', u'_');
+        for (; !name.isEmpty(); name.truncate(std::max<qsizetype>(name.lastIndexOf(u'_'), 0)))
+            for (const QString &candidate : {name, name.toLower()})
+                if (const QString path = QStringLiteral("%1/qtbase_%2.qm").arg(folder, candidate);
+                    QFileInfo(path).isFile())
+                    return path;
+    }
+    return {};
+}
+
 // Qt's own texts (a message box's buttons) in the game's language, from the
 // catalogs Qt keeps where the system has them; the game's Japanese gets Qt's.
 void UseQtCatalog(const QString &Language)
@@ -31,11 +64,11 @@ void UseQtCatalog(const QString &Language)
         QCoreApplication::removeTranslator(QtCatalog.get());
         QtCatalog.reset();
     }
-    auto catalog = std::make_unique<QTranslator>();
-    if (catalog->load(QLocale(Language.isEmpty() ? QStringLiteral("ja") : Language),
-                      QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
-        QCoreApplication::installTranslator(catalog.get()))
+    const QString path = QtCatalogPath(Language.isEmpty() ? QStringLiteral("ja") : Language);
+    if (path.isEmpty())
+        return;
+    auto catalog = CheckedCatalog(path);
+    if (catalog && QCoreApplication::installTranslator(catalog.get()))
         QtCatalog = std::move(catalog);
 }
 
@@ -144,14 +177,27 @@ bool UseLanguage(const QString &Language, const QString &Folder)
         Catalog.reset();
     }
     SetLeadingFaces({});
-    UseQtCatalog(Language);
-    if (Language.isEmpty())
-        return true;
-    auto catalog = std::make_unique<QTranslator>();
-    if (!catalog->load(CatalogPrefix + Language, Folder) ||
-        !QCoreApplication::installTranslator(catalog.get()))
+    std::unique_ptr<QTranslator> catalog;
+    if (!Language.isEmpty())
+        catalog = CheckedCatalog(Folder + u'/' + CatalogPrefix + Language + CatalogSuffix);
+    // Qt's catalog is installed first, so that the game's own is asked first.
+    UseQtCatalog(catalog ? Language : QString());
+    if (!catalog)
+        return Language.isEmpty();
+    if (!QCoreApplication::installTranslator(catalog.get()))
         return false;
     Catalog = std::move(catalog);
     ChooseFaces(Language);
     return true;
+}
+
+QString UseLocaleLanguage(const TLocaleSettings &Settings, const QString &Folder)
+{
+    QStringList catalogs = InstalledCatalogs(Folder);
+    for (;;) {
+        const QString language = ChooseLanguage(Settings, catalogs);
+        if (UseLanguage(language, Folder))
+            return language;
+        catalogs.removeAll(language);
+    }
 }

@@ -36,7 +36,15 @@ QStringList InstalledCatalogs(const QString &Folder = QString::fromLatin1(Catalo
 // Every text the game shows from now on is in Language, from its catalog in
 // Folder, or in its own Japanese for an empty one, Qt's own texts too where
 // the system has Qt's catalog for it, and every font made after
-// draws that language's letters in faces that suit them. False when the
-// catalog cannot be loaded; the game is then Japanese.
+// draws that language's letters in faces that suit them. A catalog, the
+// game's or Qt's, is checked whole before it is used. False when the
+// catalog cannot be read or is refused, which standard error tells; the
+// game is then Japanese.
 bool UseLanguage(const QString &Language,
                  const QString &Folder = QString::fromLatin1(CatalogFolder));
+
+// Uses the language ChooseLanguage picks for Settings among the catalogs in
+// Folder; a catalog UseLanguage refuses is left out and the choice made
+// again, down to English and then the game's own Japanese. The language used.
+QString UseLocaleLanguage(const TLocaleSettings &Settings,
+                          const QString &Folder = QString::fromLatin1(CatalogFolder));

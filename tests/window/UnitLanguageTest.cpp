@@ -9,6 +9,7 @@
 #include "LumeSpeed.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -94,6 +95,45 @@ TEST(Language, ACatalogNamesTheFacesOfItsLanguage)
         EXPECT_EQ(LumeFont(12).families(), QStringList({"DejaVu Serif", "Noto Sans"}) + own);
     }
     EXPECT_EQ(LumeFont(12).families(), own);
+}
+
+// A German catalog cut short, or with an offset changed, is refused with
+// one line on standard error, and a German player gets the next language
+// the locale allows: here English, from the German catalog's own folder.
+TEST(Language, ADamagedCatalogLeavesTheNextLanguage)
+{
+    QTemporaryDir folder;
+    const QString made = MakeCatalog(
+        folder.path(), "de", [](const QString &Text) { return QStringLiteral("de ") + Text; });
+    ASSERT_TRUE(made.isEmpty()) << made.toStdString();
+    ASSERT_TRUE(
+        QFile::copy(BuiltCatalogFolder() + "/vantik_en.qm", folder.filePath("vantik_en.qm")));
+    QFile german(folder.filePath("vantik_de.qm"));
+    ASSERT_TRUE(german.open(QIODevice::ReadWrite));
+    const QByteArray whole = german.readAll();
+    const TLocaleSettings locale{"", "", "", "de_DE.UTF-8"};
+    const auto caption = [] { return QCoreApplication::translate("Window", "ヴェスカ"); };
+    EXPECT_EQ(UseLocaleLanguage(locale, folder.path()), "de");
+    EXPECT_EQ(caption(), "de Vantik");
+    // The first message's offset, after the magic, the block Language (the
+    // English file's "en") and the first hash, moved into the message.
+    ASSERT_EQ(whole.mid(16, 8), QByteArray::fromHex("a700000002656e") + 'B');
+    QByteArray moved = whole;
+    moved[35] = char(moved[35] + 1);
+    for (const QByteArray &damaged : {whole.left(whole.size() / 2), moved}) {
+        german.resize(0);
+        ASSERT_EQ(german.write(damaged), damaged.size());
+        german.flush();
+        testing::internal::CaptureStderr();
+        const QString used = UseLocaleLanguage(locale, folder.path());
+        const QString said = QString::fromStdString(testing::internal::GetCapturedStderr());
+        EXPECT_EQ(used, "en");
+        EXPECT_EQ(caption(), "Vantik");
+        EXPECT_EQ(said.count(u'\n'), 1) << said.toStdString();
+        EXPECT_TRUE(said.startsWith("vantik: the catalog " + german.fileName()))
+            << said.toStdString();
+    }
+    UseLanguage({});
 }
 
 } // namespace
