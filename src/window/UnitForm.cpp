@@ -356,7 +356,8 @@ void TFormMain::SpeakState()
 // file itself stays until the new character saves.
 void TFormMain::NewGameKey()
 {
-    if (CurrentScene != TScene::Main || findChild<QMessageBox *>(QStringLiteral("NewGameQuestion")))
+    const auto *asked = findChild<QMessageBox *>(QStringLiteral("NewGameQuestion"));
+    if (CurrentScene != TScene::Main || (asked && asked->isVisible()))
         return;
     if (!ProgressSinceSave(Player, ApplicationTitle)) {
         StartOver();

@@ -4,15 +4,19 @@
 #include "GameHarness.h"
 
 #include "LumeWave.h"
+#include "SaveFile.h"
 #include "SoundServer.h"
 #include "UnitBattler.h"
 #include "UnitCommon.h"
 #include "UnitDat.h"
 #include "UnitHelp.h"
+#include "UnitSaveLoad.h"
 #include "UnitSound.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -223,6 +227,48 @@ TEST_F(KeyboardPlay, CtrlQEndsTheGameAsTheCloseButtonDoes)
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(ApplicationTerminated());
     EXPECT_FALSE(FormMain->isVisible());
+}
+
+// Ctrl+N leads from a loaded save to the title page and a new character; it
+// asks first once the game has moved on from the save, and the save file
+// stays as it was, so the next start opens the old game.
+TEST_F(KeyboardPlay, CtrlNStartsANewGameAndLeavesTheSaveAlone)
+{
+    TBattler saved{};
+    saved.Name.Set(ToSjis("セーブ"));
+    saved.MaxHP = saved.HP = 3;
+    saved.Hit = saved.BaseHit = 77;
+    ASSERT_TRUE(SaveGame(saved, ApplicationTitle));
+    const QByteArray onDisk = SaveFileBytes();
+    Restart();
+    ASSERT_EQ(CurrentScene, TScene::Main);
+    auto question = [] { return FormMain->findChild<QMessageBox *>(); };
+
+    // Nothing to lose: straight to the title page, where a click rolls.
+    Press(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(question(), nullptr);
+    EXPECT_EQ(CurrentScene, TScene::Title);
+    EXPECT_TRUE(Controls().PageTitle->isVisible());
+    Press(Qt::Key_N, Qt::ControlModifier); // the title page is a new game already
+    EXPECT_EQ(CurrentScene, TScene::Title);
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Choices(), PickChoices);
+    EXPECT_FALSE(SameBytes(Player, saved));
+
+    // The new character is unsaved: asked first, and "No" keeps the game.
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+        Press(Qt::Key_N, Qt::ControlModifier);
+        ASSERT_NE(question(), nullptr);
+        question()->button(answer)->click();
+        // The offscreen platform has no window manager to give the game the keyboard back.
+        FormMain->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(FormMain));
+        EXPECT_EQ(CurrentScene, answer == QMessageBox::Yes ? TScene::Title : TScene::Main);
+    }
+    EXPECT_EQ(SaveFileBytes(), onDisk);
+    Restart();
+    EXPECT_EQ(CurrentScene, TScene::Main);
+    EXPECT_EQ(Utf8Of(Player.Name.Str()), "セーブ");
 }
 
 } // namespace
