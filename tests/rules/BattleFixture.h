@@ -3,26 +3,22 @@
 
 #pragma once
 
-#include "GameHarness.h"
 #include "LumeRandom.h"
-#include "LumeWave.h"
+#include "Recorder.h"
 #include "UnitBattle.h"
 #include "UnitBattler.h"
 #include "UnitCommon.h"
-#include "UnitForm.h"
-#include "UnitSound.h"
 
 #include <cstdint>
 #include <string>
 
-// The real window on the main page, with a known player, ready for a fight
-// that a test opens with Encounter and then plays by clicking.
-class BattleFixture : public GameHarness {
+// The rules on the main page, with a known player, ready for a fight that a
+// test opens with Encounter and then plays by taking the choices.
+class BattleFixture : public RulesHarness {
 protected:
     void SetUp() override
     {
-        GameHarness::SetUp();
-        StartGame();
+        RulesHarness::SetUp();
         ChangeScene(TScene::Main);
         // Start-up seeds from the clock; the tests want known draws.
         RandSeed = 2024;
@@ -30,7 +26,7 @@ protected:
         Player.Name.Set(ToSjis("あなた"));
         Player.MaxHP = Player.HP = 5;
         SetStats(Player, 50, 50, 50, 50, 50);
-        FormMain->ShowPlayerStatus();
+        GameScreen->ShowPlayerStatus();
     }
 
     // Sets base and current stats alike, in display order.
@@ -52,14 +48,11 @@ protected:
     }
 
     // The wave last started, cleared by Hush.
-    static std::string Sound() { return WavePlayer ? WavePlayer->FileName : std::string(); }
+    std::string Sound() const { return Screen.Wave; }
     static void Hush() { StopWave(); }
 
     // The screen offers the single "≫" choice, bound to Next.
-    bool Offers(TProcedure Next) const
-    {
-        return Choices() == NextOnly && ChoiceActions()[0] == Next;
-    }
+    bool Offers(TProcedure Next) const { return Choices() == NextOnly && ActionOf(0) == Next; }
 
     // Freezes the dice on Value and clicks "≫".
     void Next(int32_t Value)

@@ -5,7 +5,7 @@
 #include "Extremes.h"
 #include "LumeRandom.h"
 
-#include "LumeForm.h"
+#include "LumeTimer.h"
 #include "UnitMain.h"
 
 #include <QFile>
@@ -66,9 +66,8 @@ protected:
             return;
         Advance(51 + Turn % 3 * 17);
         Advance(51);
-        TLumeButton *ib = Controls().BtnIdeaBurst;
-        if (Turn % 3 == 0 && ib->isEnabled() && ib->isVisibleTo(FormMain))
-            ClickWidget(ib);
+        if (Turn % 3 == 0)
+            PressBurst();
     }
 
     // Starts the fight of the menu choice Caption and plays it out.
@@ -97,7 +96,7 @@ TEST_F(BattleGameTest, SeededGameThroughFightsSavePointAndAllBosses)
 {
     RandSeed = 99;
     NewPlayer();
-    FormMain->ShowPlayerStatus();
+    GameScreen->ShowPlayerStatus();
     MainMenu();
 
     int wins = 0, defeats = 0, flights = 0;
@@ -176,7 +175,7 @@ TEST_F(BattleGameTest, ExtremeRecordsPlayWithoutFault)
     const char *kinds[] = {"seeek", "savie", "bosss!", "bosss!", "seeek", "bosss!"};
     for (size_t r = 0; r < records.size(); ++r) {
         Player = records[r];
-        FormMain->ShowPlayerStatus();
+        GameScreen->ShowPlayerStatus();
         for (const char *kind : kinds) {
             const TOutcome outcome = Fight(kind, 150);
             ASSERT_FALSE(::testing::Test::HasFatalFailure()) << "record " << r << " " << kind;
@@ -184,10 +183,8 @@ TEST_F(BattleGameTest, ExtremeRecordsPlayWithoutFault)
                 // Take the defeat's own exit once, then play on with the same record.
                 Click("gmov");
                 EXPECT_TRUE(ApplicationTerminated());
-                // A new window, for the application has been told to end.
-                StopGame();
-                StartGame();
-                ChangeScene(TScene::Main);
+                // As a new window would: its session has not been told to end.
+                ClearApplicationTerminated();
                 Player = records[r];
             }
             MainMenu();
@@ -249,7 +246,7 @@ TEST_F(BattleGameTest, InitiativeWithOutOfRangePredict)
         int first = 0;
         for (int i = 0; i < 2000; ++i) {
             DecideInitiative();
-            first += ChoiceActions()[0] == PlayerTurn;
+            first += ActionOf(0) == PlayerTurn;
         }
         return first / 2000.0;
     };

@@ -6,7 +6,7 @@
 #include "LumeRandom.h"
 #include "SaveFile.h"
 
-#include "LumeForm.h"
+#include "LumeTimer.h"
 #include "Needs.h"
 #include "UnitMain.h"
 #include "UnitSaveLoad.h"
@@ -74,7 +74,7 @@ protected:
         Click("attax");
         Next(100); // Hit
         Next(0);   // the enemy's Evade fails unless it is 100 or more
-        if (ChoiceActions()[0] == PlayerAttackStep)
+        if (ActionOf(0) == PlayerAttackStep)
             Next(100); // Predict
         ASSERT_TRUE(Offers(EnemyDefeated)) << Message();
         Click("≫");
@@ -88,11 +88,11 @@ protected:
         Meet(TBattleKind::Save);
         WinByAttack();
         Hush();
-        Alerts.clear();
+        Screen.Alerts.clear();
         Click("≫");
         EXPECT_EQ(Message(), "セーブできなかった。");
         EXPECT_EQ(Sound(), "");
-        EXPECT_EQ(Alerts, Strings{WriteFailureText});
+        EXPECT_EQ(Screen.Alerts, Strings{WriteFailureText});
     }
 
     // Share of Trials in which Step left Wanted as the first choice.
@@ -101,7 +101,7 @@ protected:
         int hits = 0;
         for (int i = 0; i < Trials; ++i) {
             Step();
-            hits += ChoiceActions()[0] == Wanted;
+            hits += ActionOf(0) == Wanted;
         }
         return hits / double(Trials);
     }
@@ -117,7 +117,8 @@ TEST_F(BattleTest, EncounterShowsTheEnemyAndOffersFightOrFlight)
     EXPECT_EQ(BattleKind, TBattleKind::Normal);
     EXPECT_EQ(Message(), "殺すべきもの、あいつがあらわれた。");
     EXPECT_EQ(Choices(), (Strings{"killl", "escapo"}));
-    EXPECT_EQ(TextOf(Controls().LabEnemyStatus[0]), std::to_string(Enemy.Hit));
+    ASSERT_TRUE(Screen.EnemyShown);
+    EXPECT_EQ(Screen.EnemyShown->Hit, Enemy.Hit);
 
     Player.BaseHit = 100;
     Encounter(TBattleKind::Save);
@@ -184,10 +185,10 @@ TEST_F(BattleTest, InitiativeChancesFollowThePredictValues)
     Enemy.Predict = 10;
     RandSeed = SeedForDraws(40, {29});
     DecideInitiative();
-    EXPECT_EQ(ChoiceActions()[0], PlayerTurn);
+    EXPECT_EQ(ActionOf(0), PlayerTurn);
     RandSeed = SeedForDraws(40, {30});
     DecideInitiative();
-    EXPECT_EQ(ChoiceActions()[0], EnemyTurn);
+    EXPECT_EQ(ActionOf(0), EnemyTurn);
 }
 
 // ---- The player's attack ----
@@ -200,14 +201,12 @@ TEST_F(BattleTest, AttackMissesAt99)
     Click("attax");
     EXPECT_EQ(Message(), "あなたの攻撃……\n命中40");
     EXPECT_TRUE(DiceRolling);
-    EXPECT_TRUE(Controls().BtnIdeaBurst->isVisibleTo(FormMain));
+    EXPECT_EQ(Screen.Burst, TBurstButton::Offered);
     EXPECT_EQ(RollingDice, TDiceLabel::Mine);
 
     Hush();
     Next(59);
     EXPECT_EQ(Message(), "あなたの命中40＋59＝99\n外れた！");
-    EXPECT_EQ(Controls().LabMain->Caption(),
-              QString::fromUtf8("あなたの命中40＋59＝99\r\n外れた！"));
     EXPECT_EQ(Sound(), "dat/suka.wav");
     EXPECT_FALSE(DiceRolling) << "no further roll after a failed Hit";
     EXPECT_EQ(BattleStage, 2);
@@ -226,7 +225,7 @@ TEST_F(BattleTest, AttackThatTheEnemyFailsToEvadeHits)
     EXPECT_EQ(Message(), "あなたの命中40＋60＝100\n当たりそう\nあいつの回避20");
     EXPECT_TRUE(DiceRolling);
     EXPECT_EQ(RollingDice, TDiceLabel::Enemy);
-    EXPECT_FALSE(Controls().BtnIdeaBurst->isVisibleTo(FormMain));
+    EXPECT_EQ(Screen.Burst, TBurstButton::Hidden);
 
     Hush();
     Next(79);
@@ -267,13 +266,14 @@ TEST_F(BattleTest, StepReadsTheDiceTheTicksLeft)
     Advance(51);
     Advance(51);
     const int32_t dice = DiceValue;
-    EXPECT_EQ(Controls().LabDiceMine->Caption(), QString::fromUtf8("＋") + QString::number(dice));
+    ASSERT_TRUE(Screen.Dice[0]);
+    EXPECT_EQ(Screen.Dice[0]->Value, dice);
     Click("≫");
     const std::string line =
         "あなたの命中40＋" + std::to_string(dice) + "＝" + std::to_string(40 + dice);
     EXPECT_EQ(Message().substr(0, line.size()), line);
-    EXPECT_EQ(Controls().LabDiceMine->Caption(), QString::fromUtf8("＋") + QString::number(dice))
-        << "the roller's label keeps its number";
+    ASSERT_TRUE(Screen.Dice[0]) << "the roller's die keeps its number";
+    EXPECT_EQ(Screen.Dice[0]->Value, dice);
 }
 
 TEST_F(BattleTest, IdeaBurstForcesAHundredEvenWithStatZero)
@@ -286,7 +286,7 @@ TEST_F(BattleTest, IdeaBurstForcesAHundredEvenWithStatZero)
     PlayerTurn();
     Click("attax");
     Hush();
-    ClickWidget(Controls().BtnIdeaBurst);
+    PressBurst();
     EXPECT_EQ(DiceValue, 100);
     EXPECT_EQ(Player.Reason, 90);
     EXPECT_EQ(Sound(), "dat/up.wav");
@@ -305,18 +305,18 @@ TEST_F(BattleTest, CastingDecaysFlashAfterTheLineWhateverTheOutcome)
     };
     for (const Case c : {Case{9, 8}, Case{1, 0}, Case{0, 0}}) {
         Player.Flash = c.flash;
-        FormMain->ShowPlayerStatus();
+        GameScreen->ShowPlayerStatus();
         PlayerTurn();
         Click("magix");
         EXPECT_EQ(Message(), "あなたは奇策を弄した……\n閃き" + std::to_string(c.flash));
-        EXPECT_EQ(TextOf(Controls().LabMyStatus[3]), std::to_string(c.flash));
+        EXPECT_EQ(Screen.PlayerShown->Flash, c.flash);
         Hush();
         Next(90);
         EXPECT_EQ(Message(), "あなたの閃き" + std::to_string(c.flash) + "＋90＝" +
                                  std::to_string(c.flash + 90) + "\n外れた！");
         EXPECT_EQ(Sound(), "dat/suka.wav");
         EXPECT_EQ(Player.Flash, c.after);
-        EXPECT_EQ(TextOf(Controls().LabMyStatus[3]), std::to_string(c.after));
+        EXPECT_EQ(Screen.PlayerShown->Flash, c.after);
         EXPECT_EQ(BattleStage, 2);
         EXPECT_TRUE(Offers(EnemyTurn));
     }
@@ -360,8 +360,8 @@ TEST_F(BattleTest, WorkingSpellCutsTheEnemyToTwoThirds)
     EXPECT_EQ(Enemy.Evade, 1);
     EXPECT_EQ(Enemy.Predict, 2);
     EXPECT_EQ(Enemy.BaseHit, 1) << "base stats stay";
-    EXPECT_EQ(TextOf(Controls().LabEnemyStatus[0]), "0");
-    EXPECT_EQ(TextOf(Controls().LabEnemyStatus[2]), "2");
+    EXPECT_EQ(Screen.EnemyShown->Hit, 0);
+    EXPECT_EQ(Screen.EnemyShown->Predict, 2);
     EXPECT_TRUE(Offers(EnemyTurn));
 
     SetStats(Enemy, 100, 100, 100, 5, 0);
@@ -385,7 +385,7 @@ TEST_F(BattleTest, EscapeOffersRightThenLeftAndOneOfThemWorks)
     Click("escapy");
     EXPECT_EQ(Message(), "逃げてーー！\nどっちかが大丈夫！");
     EXPECT_EQ(Choices(), (Strings{"右", "左"}));
-    EXPECT_EQ(ChoiceActions()[0], EscapeSucceeded);
+    EXPECT_EQ(ActionOf(0), EscapeSucceeded);
     Hush();
     Click("右");
     EXPECT_EQ(Message(), "逃げた成功した！");
@@ -395,7 +395,7 @@ TEST_F(BattleTest, EscapeOffersRightThenLeftAndOneOfThemWorks)
     RandSeed = SeedForDraws(3, {2});
     PlayerTurn();
     Click("escapy");
-    EXPECT_EQ(ChoiceActions()[1], EscapeSucceeded);
+    EXPECT_EQ(ActionOf(1), EscapeSucceeded);
     Click("右");
     EXPECT_EQ(Message(), "逃げられない運命だった！");
     EXPECT_EQ(Sound(), "dat/turn.wav");
@@ -481,13 +481,14 @@ TEST_F(EnemyAttackTest, FailedEvadeCostsThePlayerAHitPoint)
     EnemyTurn();
     Next(50);
     EXPECT_EQ(Message(), "あいつの命中50＋50＝100\n当たりそう\nあなたの回避0");
-    EXPECT_TRUE(Controls().BtnIdeaBurst->isVisibleTo(FormMain));
+    EXPECT_EQ(Screen.Burst, TBurstButton::Offered);
     Hush();
     Next(99);
     EXPECT_EQ(Message(), "あなたの回避0＋99＝99\nあなたは１点のダメージを食らった！");
     EXPECT_EQ(Sound(), "dat/zurl.wav");
     EXPECT_EQ(Player.HP, 4);
-    EXPECT_EQ(TextOf(Controls().LabMyHP), Utf8Of(StarText(4, 5, true)));
+    EXPECT_EQ(Screen.PlayerShown->HP, 4);
+    EXPECT_EQ(Screen.PlayerShown->MaxHP, 5);
     EXPECT_EQ(BattleStage, 3);
     EXPECT_TRUE(Offers(PlayerTurn));
 }
@@ -498,7 +499,7 @@ TEST_F(EnemyAttackTest, BurstEvadeLeavesItToTheEnemysPredict)
     BurstRoll = 10;
     EnemyTurn();
     Next(50);
-    ClickWidget(Controls().BtnIdeaBurst);
+    PressBurst();
     Click("≫");
     EXPECT_EQ(Message(), "あなたの回避0＋100＝100\n回避できそう\nあいつの予測30");
     EXPECT_EQ(RollingDice, TDiceLabel::Enemy);
@@ -526,14 +527,14 @@ TEST_F(BattleTest, EnemySpellDecaysItsFlashAndCanBeSeenThrough)
     Meet(TBattleKind::Normal);
     SetStats(Enemy, 50, 20, 30, 10, 0);
     Player.Flash = 20;
-    FormMain->ShowEnemyStatus();
+    GameScreen->ShowEnemyStatus();
     EnemyMagic();
     EXPECT_EQ(Message(), "あいつは奇策を弄した……\n閃き10");
-    EXPECT_EQ(TextOf(Controls().LabEnemyStatus[3]), "10");
+    EXPECT_EQ(Screen.EnemyShown->Flash, 10);
     Next(89);
     EXPECT_EQ(Message(), "あいつの閃き10＋89＝99\n外れた！");
     EXPECT_EQ(Enemy.Flash, 9);
-    EXPECT_EQ(TextOf(Controls().LabEnemyStatus[3]), "9");
+    EXPECT_EQ(Screen.EnemyShown->Flash, 9);
     EXPECT_TRUE(Offers(PlayerTurn));
 
     Enemy.Flash = 10;
@@ -557,14 +558,13 @@ TEST_F(BattleTest, EnemySpellThatWorksCutsThePlayer)
     Next(90);
     Hush();
     Next(79);
-    EXPECT_EQ(Controls().LabMain->Caption(), QString::fromUtf8("あなたの抵抗的閃き20＋79＝99\r\n"
-                                                               "あなたは陥れられた！\r\n "
-                                                               "命中、回避、予測が減耗した！"));
+    EXPECT_EQ(Message(), "あなたの抵抗的閃き20＋79＝99\nあなたは陥れられた！\n "
+                         "命中、回避、予測が減耗した！");
     EXPECT_EQ(Sound(), "dat/duty.wav");
     EXPECT_EQ(Player.Hit, 0);
     EXPECT_EQ(Player.Evade, 1);
     EXPECT_EQ(Player.Predict, 66);
-    EXPECT_EQ(TextOf(Controls().LabMyStatus[2]), "66");
+    EXPECT_EQ(Screen.PlayerShown->Predict, 66);
     EXPECT_TRUE(Offers(PlayerTurn));
 }
 
@@ -589,12 +589,12 @@ TEST_F(BattleTest, StageOutsideTheStepIsPassedOver)
 #ifdef QT_NO_DEBUG
         const uint32_t seed = RandSeed;
         const std::string message = Message();
-        const auto actions = ChoiceActions();
+        const auto actions = Actions();
         c.Step();
         EXPECT_EQ(BattleStage, c.After);
         EXPECT_EQ(RandSeed, seed);
         EXPECT_EQ(Message(), message);
-        EXPECT_EQ(ChoiceActions(), actions);
+        EXPECT_EQ(Actions(), actions);
         EXPECT_EQ(Sound(), "");
         EXPECT_FALSE(DiceRolling);
 #else
@@ -626,7 +626,7 @@ TEST_F(BattleTest, VictoryGrowsOneStatPerClickThenRecovers)
     EXPECT_EQ(Sound(), "dat/up.wav");
     EXPECT_EQ(Player.BaseHit, 51);
     EXPECT_EQ(Player.Hit, 51);
-    EXPECT_EQ(TextOf(Controls().LabMyStatus[0]), "51");
+    EXPECT_EQ(Screen.PlayerShown->Hit, 51);
     Click("≫");
     EXPECT_EQ(Message(), "あなたの回避が1点上がった！");
     Click("≫");
@@ -692,7 +692,8 @@ TEST_F(BattleTest, FullHPGrowsMaxHPInstead)
     EXPECT_EQ(Sound(), "dat/up.wav");
     EXPECT_EQ(Player.MaxHP, 4);
     EXPECT_EQ(Player.HP, 3);
-    EXPECT_EQ(TextOf(Controls().LabMyHP), Utf8Of(StarText(3, 4, true)));
+    EXPECT_EQ(Screen.PlayerShown->HP, 3);
+    EXPECT_EQ(Screen.PlayerShown->MaxHP, 4);
 }
 
 TEST_F(BattleTest, RecoveryIsCappedByTheEnemysMaxHP)
@@ -763,15 +764,11 @@ TEST_F(BattleTest, SavePointOnAFullDiskKeepsTheOldSaveAndSaysSo)
     Click("≫");
     EXPECT_EQ(Choices(), MenuChoices);
 
-    StopGame();
+    // The next start loads the old record, with nothing to report.
     ResetGameGlobals();
-    StartGame();
-    Pass();
-    EXPECT_EQ(Alerts.size(), 1u) << "no report at the next start";
-    EXPECT_EQ(CurrentScene, TScene::Main);
+    EXPECT_EQ(LoadGame(Player, ApplicationTitle), TLoadResult::Loaded);
     EXPECT_EQ(Player.BaseHit, 50) << "the old record is back";
     EXPECT_EQ(RecordBytes(Player), old);
-    StopGame();
     ASSERT_TRUE(QDir::setCurrent(WorkDir()));
 }
 
@@ -814,9 +811,9 @@ TEST_F(BattleTest, BossesFinishByTheirIndex)
             ASSERT_TRUE(Offers(TakeBossName)) << c.index;
             Click("≫");
         }
-        while (ChoiceActions()[0] == RewardStep && ChoiceCount() == 1)
+        while (ActionOf(0) == RewardStep && Screen.Choices.size() == 1)
             Click("≫");
-        EXPECT_EQ(ChoiceActions()[0], c.firstAction) << c.index;
+        EXPECT_EQ(ActionOf(0), c.firstAction) << c.index;
         EXPECT_EQ(Player.BossIndex, c.index + 1);
     }
 }

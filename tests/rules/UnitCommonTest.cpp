@@ -1,24 +1,28 @@
 // SPDX-FileCopyrightText: 2026 The Vantik developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Draws.h"
-#include "GameHarness.h"
-#include "LumeRandom.h"
-
-#include "LumeTimer.h"
-#include "LumeWave.h"
-#include "UnitBattler.h"
 #include "UnitCommon.h"
-#include "UnitSound.h"
+#include "Draws.h"
+#include "LumeRandom.h"
+#include "LumeTimer.h"
+#include "Recorder.h"
+#include "UnitBattler.h"
 
 namespace {
 
-class DiceTest : public GameHarness {
+using TDie = std::optional<TRecorder::TDieShown>;
+
+// Whether Die shows Value, and whether it is red.
+bool Shows(const TDie &Die, int32_t Value, bool Forced = false)
+{
+    return Die && Die->Value == Value && Die->Forced == Forced;
+}
+
+class DiceTest : public RulesHarness {
 protected:
     void SetUp() override
     {
-        GameHarness::SetUp();
-        StartGame();
+        RulesHarness::SetUp();
         ChangeScene(TScene::Main);
         Player.Reason = Player.BaseReason = 100;
         Enemy.Reason = Enemy.BaseReason = 50;
@@ -29,19 +33,18 @@ protected:
 
 TEST_F(DiceTest, ThePlayersRollTicksEveryFiftyOneMillisecondsAndOffersIb)
 {
-    FormMain->ShowText(Sj("命中"));
+    Screen.ShowText(Sj("命中"));
     StartDiceRoll(true);
     EXPECT_TRUE(DiceRolling);
     EXPECT_EQ(TimerInterval(DiceTimer), 50);
-    EXPECT_FALSE(Controls().BtnIdeaBurst->isHidden());
-    EXPECT_EQ(TextOf(Controls().BtnIdeaBurst), "ib");
+    EXPECT_EQ(Screen.Burst, TBurstButton::Offered);
+    EXPECT_FALSE(Screen.BurstCaption) << "the button keeps its caption until the first tick";
     EXPECT_EQ(RollingDice, TDiceLabel::Mine);
 
     // The timer was paused long enough: the first tick comes at the next pass.
     Advance(51);
-    const std::string first = TextOf(Controls().LabDiceMine);
-    EXPECT_EQ(first, "＋" + std::to_string(DiceValue));
-    EXPECT_EQ(TextOf(Controls().BtnIdeaBurst), "100＋" + std::to_string(BurstRoll));
+    EXPECT_TRUE(Shows(Screen.Dice[0], DiceValue));
+    EXPECT_EQ(Screen.BurstCaption, std::make_pair(100, BurstRoll));
 
     RandSeed = 1;
     Advance(50);
@@ -53,31 +56,30 @@ TEST_F(DiceTest, ThePlayersRollTicksEveryFiftyOneMillisecondsAndOffersIb)
 
 TEST_F(DiceTest, ShowTextFreezesTheRollAndBlanksTheOtherSide)
 {
-    Controls().LabDiceEnemy->SetCaption(Sj("＋5"));
+    Screen.ShowDice(TDiceLabel::Enemy, 5, false);
     StartDiceRoll(true);
     Advance(51);
     const int32_t frozen = DiceValue;
-    const std::string shown = TextOf(Controls().LabDiceMine);
-    FormMain->ShowText(Sj("次"));
+    Screen.ShowText(Sj("次"));
     EXPECT_FALSE(DiceRolling);
     EXPECT_EQ(TimerInterval(DiceTimer), 0);
-    EXPECT_TRUE(Controls().BtnIdeaBurst->isHidden());
-    EXPECT_EQ(TextOf(Controls().LabDiceMine), shown);
-    EXPECT_EQ(TextOf(Controls().LabDiceEnemy), "");
-    EXPECT_EQ(TextOf(Controls().LabIBEnemy), "");
+    EXPECT_EQ(Screen.Burst, TBurstButton::Hidden);
+    EXPECT_TRUE(Shows(Screen.Dice[0], frozen));
+    EXPECT_FALSE(Screen.Dice[1]);
+    EXPECT_FALSE(Screen.EnemyBurst);
     Advance(500);
     EXPECT_EQ(DiceValue, frozen);
 
     // A message with no roll in progress blanks both dice.
-    FormMain->ShowText(Sj("次の次"));
-    EXPECT_EQ(TextOf(Controls().LabDiceMine), "");
+    Screen.ShowText(Sj("次の次"));
+    EXPECT_FALSE(Screen.Dice[0]);
 }
 
 TEST_F(DiceTest, ARollEndedBeforeItsFirstTickKeepsThePreviousValue)
 {
     DiceValue = 42;
     StartDiceRoll(true);
-    FormMain->ShowText(Sj("速い"));
+    Screen.ShowText(Sj("速い"));
     EXPECT_EQ(DiceValue, 42);
 }
 
@@ -85,23 +87,22 @@ TEST_F(DiceTest, APlayerBurstLowersReasonAndCanForceARedHundred)
 {
     StartDiceRoll(true);
     BurstRoll = 10; // 100 lowered to 90, plus 10, reaches 100
-    Controls().BtnIdeaBurst->click();
+    PressBurst();
     EXPECT_EQ(Player.Reason, 90);
     EXPECT_EQ(Player.BaseReason, 100);
-    EXPECT_FALSE(Controls().BtnIdeaBurst->isEnabled());
-    EXPECT_FALSE(Controls().BtnIdeaBurst->isHidden());
+    EXPECT_EQ(Screen.Burst, TBurstButton::Spent);
+    EXPECT_FALSE(BurstButtonLive());
     EXPECT_EQ(DiceValue, 100);
     EXPECT_EQ(TimerInterval(DiceTimer), 0);
     EXPECT_TRUE(DiceRolling);
-    EXPECT_EQ(TextOf(Controls().LabDiceMine), "＋100");
-    EXPECT_EQ(ColourOf(Controls().LabDiceMine), QColor(255, 0, 0));
-    EXPECT_EQ(WavePlayer->FileName, "dat/up.wav");
-    EXPECT_EQ(TextOf(Controls().LabMyStatus[4]), "90");
-    EXPECT_EQ(ColourOf(Controls().LabMyStatus[4]), QColor(127, 127, 127));
+    EXPECT_TRUE(Shows(Screen.Dice[0], 100, true));
+    EXPECT_EQ(Screen.Wave, "dat/up.wav");
+    ASSERT_TRUE(Screen.PlayerShown);
+    EXPECT_EQ(Screen.PlayerShown->Reason, 90);
 
-    // The next roll restores the dice colour to the message colour.
+    // The next roll takes the red back, and the forced 100 stays shown.
     StartDiceRoll(false);
-    EXPECT_EQ(ColourOf(Controls().LabDiceMine), QColor(68, 102, 102));
+    EXPECT_TRUE(Shows(Screen.Dice[0], 100));
 }
 
 TEST_F(DiceTest, AFailedBurstKeepsTheDiceRollingAndTheButtonFrozen)
@@ -109,17 +110,19 @@ TEST_F(DiceTest, AFailedBurstKeepsTheDiceRollingAndTheButtonFrozen)
     Player.Reason = 100;
     StartDiceRoll(true);
     BurstRoll = 9; // shown as 100＋9 but tested as 90 + 9
-    Controls().BtnIdeaBurst->click();
+    PressBurst();
     EXPECT_EQ(TimerInterval(DiceTimer), 50);
     EXPECT_NE(DiceValue, 100);
-    const std::string caption = TextOf(Controls().BtnIdeaBurst);
+    const auto caption = Screen.BurstCaption;
     Advance(51);
-    EXPECT_EQ(TextOf(Controls().BtnIdeaBurst), caption) << "a used button no longer changes";
+    EXPECT_EQ(Screen.BurstCaption, caption) << "a used button no longer changes";
+    PressBurst();
+    EXPECT_EQ(Player.Reason, 90) << "a used button takes no second press";
 
     Player.Reason = 0;
     StartDiceRoll(true);
     BurstRoll = 99;
-    Controls().BtnIdeaBurst->click();
+    PressBurst();
     EXPECT_EQ(Player.Reason, 0);
     EXPECT_NE(DiceValue, 100);
 }
@@ -130,9 +133,9 @@ TEST_F(DiceTest, AnEnemyWithHighBurstChanceTriesOnEveryRoll)
     Enemy.Reason = 10;
     StartDiceRoll(false);
     EXPECT_EQ(Enemy.Reason, 9);
-    EXPECT_EQ(TextOf(Controls().LabIBEnemy), std::to_string(BurstRoll) + "＋");
+    EXPECT_EQ(Screen.EnemyBurst, BurstRoll);
     EXPECT_EQ(RollingDice, TDiceLabel::Enemy);
-    EXPECT_TRUE(Controls().BtnIdeaBurst->isHidden());
+    EXPECT_EQ(Screen.Burst, TBurstButton::Hidden);
 
     Enemy.Reason = 100;
     // A roll whose burst succeeds (90 + roll >= 100), drawn after the gate.
@@ -143,10 +146,9 @@ TEST_F(DiceTest, AnEnemyWithHighBurstChanceTriesOnEveryRoll)
     StartDiceRoll(false);
     EXPECT_EQ(Enemy.Reason, 90);
     EXPECT_EQ(DiceValue, 100);
-    EXPECT_EQ(TextOf(Controls().LabDiceEnemy), "＋100");
-    EXPECT_EQ(ColourOf(Controls().LabDiceEnemy), QColor(255, 0, 0));
+    EXPECT_TRUE(Shows(Screen.Dice[1], 100, true));
     EXPECT_EQ(TimerInterval(DiceTimer), 0) << "no tick happens after a forced roll";
-    EXPECT_EQ(WavePlayer->FileName, "dat/up.wav");
+    EXPECT_EQ(Screen.Wave, "dat/up.wav");
 }
 
 TEST_F(DiceTest, AnEnemyWithoutBurstChanceNeverTries)

@@ -24,22 +24,6 @@ void RecordAlert(const QString &Text)
 }
 } // namespace
 
-void ResetGameGlobals()
-{
-    Player = TBattler{};
-    Enemy = TBattler{};
-    AttackWeight = MagicWeight = BurstChance = 0;
-    BattleKind = TBattleKind::Normal;
-    BattleStage = 0;
-    StoryStep = 0;
-    DiceValue = 0;
-    BurstRoll = 0;
-    DiceRolling = false;
-    RollingDice = TDiceLabel::None;
-    TitleFrameCount = 0;
-    CurrentScene = TScene::None;
-}
-
 void GameHarness::SetUp()
 {
     Folder = std::make_unique<TWorkingFolder>(true);
@@ -69,7 +53,6 @@ void GameHarness::TearDown()
 void GameHarness::StartGame()
 {
     new TFormMain();
-    WatchChoices();
     // The deferred start of the loop returns at once in manual mode; run it.
     Pass();
 }

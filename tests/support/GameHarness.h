@@ -61,6 +61,3 @@ protected:
     static uint32_t FakeNow;
     std::unique_ptr<TWorkingFolder> Folder;
 };
-
-// Resets the game's globals to their state at program start.
-void ResetGameGlobals();

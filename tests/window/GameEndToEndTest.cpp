@@ -169,7 +169,7 @@ bool Reaches(int64_t Stat, int64_t Dice)
 
 // Casting wears the caster's Flash, and an Idea Burst the burster's Reason,
 // down to nine tenths.
-int32_t NineTenths(int32_t Value)
+int32_t ModelNineTenths(int32_t Value)
 {
     return Value * 9 / 10;
 }
@@ -184,7 +184,7 @@ int32_t TwoThirds(int32_t Value)
 // together reach 100.
 bool BurstWorks(int32_t Reason, int32_t Roll)
 {
-    return Reaches(NineTenths(Reason), Roll);
+    return Reaches(ModelNineTenths(Reason), Roll);
 }
 
 // A victory raises a value by a tenth of its gap to the enemy's, rounded up.
@@ -439,7 +439,7 @@ protected:
         const int32_t roll = std::stoi(tried.substr(0, tried.size() - std::string("＋").size()));
         EXPECT_EQ(tried, Num(roll) + "＋");
         const bool forced = BurstWorks(Foe.Current[Reason], roll);
-        Foe.Current[Reason] = NineTenths(Foe.Current[Reason]);
+        Foe.Current[Reason] = ModelNineTenths(Foe.Current[Reason]);
         ExpectEnemySide();
         EXPECT_EQ(ColourOf(Controls().LabDiceEnemy) == Red, forced) << tried;
         if (forced) {
@@ -521,7 +521,7 @@ protected:
             return ok ? EnemyTakesDamage(line) : PlayerMisses(line);
         case TContest::PlayerFlash:
             // Casting wears the caster's Flash down, whatever the outcome.
-            Me.Current[Flash] = NineTenths(Me.Current[Flash]);
+            Me.Current[Flash] = ModelNineTenths(Me.Current[Flash]);
             MyLabelsStale = false;
             if (!ok)
                 return PlayerMisses(line);
@@ -550,7 +550,7 @@ protected:
         case TContest::EnemyPredict:
             return ok ? PlayerTakesDamage(line) : EnemyMisses(line);
         case TContest::EnemyFlash:
-            Foe.Current[Flash] = NineTenths(Foe.Current[Flash]);
+            Foe.Current[Flash] = ModelNineTenths(Foe.Current[Flash]);
             ExpectEnemySide();
             if (!ok)
                 return EnemyMisses(line);
@@ -872,7 +872,7 @@ protected:
         }
         const QString dice = Controls().LabDiceMine->Caption();
         ClickWidget(Controls().BtnIdeaBurst);
-        Me.Current[Reason] = NineTenths(shown.first);
+        Me.Current[Reason] = ModelNineTenths(shown.first);
         MyLabelsStale = false;
         ExpectMyside();
         EXPECT_FALSE(Controls().BtnIdeaBurst->isEnabled());
