@@ -11,7 +11,6 @@ packages=(
   build-essential cmake
   qt6-base-dev qt6-multimedia-dev libgl-dev libxkbcommon-dev
   qt6-l10n-tools qt6-tools-dev gettext
-  libjpeg62-turbo-dev
   fonts-ipafont-gothic fonts-dejavu-core
   qt6-translations-l10n
   "$@"

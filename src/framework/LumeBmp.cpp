@@ -12,12 +12,8 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <csetjmp>
-#include <cstdio>
 #include <cstring>
 #include <stdexcept>
-
-#include <jpeglib.h>
 
 namespace {
 
@@ -31,67 +27,6 @@ constexpr int64_t LastColumn = 40000000;
 std::runtime_error PictureError(const std::string &FileName, const std::string &Reason)
 {
     return std::runtime_error("cannot load picture \"" + FileName + "\": " + Reason);
-}
-
-// libjpeg reports fatal errors through error_exit, which must not return;
-// it jumps back to DecodeJpeg with the message already formatted.
-struct TJpegError {
-    jpeg_error_mgr Manager;
-    std::jmp_buf Escape;
-    char *Message;
-};
-
-void JpegErrorExit(j_common_ptr Info)
-{
-    auto *error = reinterpret_cast<TJpegError *>(Info->err);
-    (*Info->err->format_message)(Info, error->Message);
-    std::longjmp(error->Escape, 1);
-}
-
-// Warnings about slightly damaged files are not worth a line on stderr.
-void JpegQuiet(j_common_ptr) {}
-
-// Decodes File into Picture as BGR888. Nothing in here has a destructor,
-// because a libjpeg error leaves through longjmp. Message receives the
-// reason (JMSG_LENGTH_MAX bytes) when false is returned.
-bool DecodeJpeg(std::FILE *File, QImage *Picture, char *Message)
-{
-    jpeg_decompress_struct info;
-    TJpegError error;
-    info.err = jpeg_std_error(&error.Manager);
-    error.Manager.error_exit = JpegErrorExit;
-    error.Manager.output_message = JpegQuiet;
-    error.Message = Message;
-    if (setjmp(error.Escape)) {
-        jpeg_destroy_decompress(&info);
-        return false;
-    }
-    jpeg_create_decompress(&info);
-    jpeg_stdio_src(&info, File);
-    jpeg_read_header(&info, TRUE);
-#ifdef JCS_EXTENSIONS
-    info.out_color_space = JCS_EXT_BGR;
-#else
-    info.out_color_space = JCS_RGB;
-#endif
-    jpeg_start_decompress(&info);
-    *Picture = QImage(int(info.output_width), int(info.output_height), QImage::Format_BGR888);
-    if (Picture->isNull()) {
-        jpeg_destroy_decompress(&info);
-        std::snprintf(Message, JMSG_LENGTH_MAX, "picture too large");
-        return false;
-    }
-    while (info.output_scanline < info.output_height) {
-        JSAMPROW row = Picture->scanLine(int(info.output_scanline));
-        jpeg_read_scanlines(&info, &row, 1);
-#ifndef JCS_EXTENSIONS
-        for (JDIMENSION x = 0; x < info.output_width; ++x)
-            std::swap(row[3 * x], row[3 * x + 2]);
-#endif
-    }
-    jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
-    return true;
 }
 
 TPixel PixelOf(const QColor &Colour)
@@ -137,38 +72,22 @@ TLumeBitmap::TLumeBitmap()
 
 void TLumeBitmap::LoadImage(const std::string &FileName)
 {
-    if (FileName.ends_with(".jpg") || FileName.ends_with(".jpeg")) {
-        LoadJpeg(FileName);
-    } else {
-        if (!QFile::exists(QFile::decodeName(FileName.c_str())))
-            throw PictureError(FileName, "file not found");
-        // Opened without waiting, so that a FIFO in its place is refused.
-        QFile file;
-        if (!OpenRegularFile(QFile::decodeName(FileName.c_str()), file))
-            throw PictureError(FileName, "not a regular file that can be read");
-        // Only the BMP reader: a JPEG under another name must fail here,
-        // not be recognised from its content.
-        QImageReader reader(&file, "bmp");
-        reader.setAutoDetectImageFormat(false);
-        reader.setDecideFormatFromContent(false);
-        QImage picture;
-        if (!reader.read(&picture))
-            throw PictureError(FileName, reader.errorString().toStdString());
-        Image = std::move(picture);
-    }
-    BuildRowTable();
-}
-
-void TLumeBitmap::LoadJpeg(const std::string &FileName)
-{
-    std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::fopen(FileName.c_str(), "rb"),
-                                                          &std::fclose);
-    if (!file)
-        throw PictureError(FileName, std::strerror(errno));
+    const QString name = QFile::decodeName(FileName.c_str());
+    if (!QFile::exists(name))
+        throw PictureError(FileName, "file not found");
+    // Opened without waiting, so that a FIFO in its place is refused.
+    QFile file;
+    if (!OpenRegularFile(name, file))
+        throw PictureError(FileName, "not a regular file that can be read");
+    // The name alone chooses the reader: a JPEG under another name must fail
+    // as BMP, not be recognised from its content.
+    const bool jpeg = FileName.ends_with(".jpg") || FileName.ends_with(".jpeg");
+    QImageReader reader(&file, jpeg ? "jpeg" : "bmp");
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
     QImage picture;
-    char message[JMSG_LENGTH_MAX] = {};
-    if (!DecodeJpeg(file.get(), &picture, message))
-        throw PictureError(FileName, message);
+    if (!reader.read(&picture))
+        throw PictureError(FileName, reader.errorString().toStdString());
     Image = std::move(picture);
     // The old pixels are gone; Rows must not keep pointing at them.
     BuildRowTable();

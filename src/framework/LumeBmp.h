@@ -67,9 +67,9 @@ public:
     TLumeBitmap &operator=(const TLumeBitmap &) = delete;
 
     // Throws std::runtime_error naming the file when it is missing or cannot
-    // be decoded. Names ending in ".jpg" or ".jpeg" (lower case) go to LoadJpeg.
+    // be decoded. Names ending in ".jpg" or ".jpeg" (lower case) are read as
+    // JPEG, any other as BMP.
     void LoadImage(const std::string &FileName);
-    void LoadJpeg(const std::string &FileName);
     void NewSurface(int Width, int Height);
     void NewSurface(int Width, int Height, TPixel Fill);
     void FillSurface(TPixel Fill);

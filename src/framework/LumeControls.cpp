@@ -95,11 +95,21 @@ public:
     }
 };
 
-QAccessibleInterface *PaintBoxAccessible(const QString &, QObject *Object)
+QAccessibleInterface *ControlAccessible(const QString &, QObject *Object)
 {
     if (auto *box = qobject_cast<TLumePaintBox *>(Object))
         return new TPaintBoxAccessible(box);
+    // A frame is only drawn: to a screen reader a plain widget, not the
+    // window frame that Qt makes of a QFrame.
+    if (auto *shape = qobject_cast<TLumeShape *>(Object))
+        return new QAccessibleWidget(shape);
     return nullptr;
+}
+
+void InstallControlAccessible()
+{
+    static const bool installed = (QAccessible::installFactory(ControlAccessible), true);
+    Q_UNUSED(installed);
 }
 
 } // namespace
@@ -152,23 +162,18 @@ void TLumeLabel::SetFontColour(const QColor &Colour)
     setPalette(pal);
 }
 
-TLumeShape::TLumeShape(QWidget *Parent, const QRect &Bounds, const QColor &PenColour)
-    : QWidget(Parent), Pen(PenColour)
+TLumeShape::TLumeShape(QWidget *Parent, const QRect &Bounds, const QColor &Pen) : QFrame(Parent)
 {
     setGeometry(Bounds);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void TLumeShape::paintEvent(QPaintEvent *Event)
-{
-    // Only the frame's own pixels: a control changing inside it needs no frame drawn.
-    const QRegion frame = QRegion(rect()).subtracted(rect().adjusted(1, 1, -1, -1));
-    if (!Event->region().intersects(frame))
-        return;
-    QPainter painter(this);
-    painter.setPen(Pen);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(0, 0, width() - 1, height() - 1);
+    // A plain box draws its line in the palette's window text colour.
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setStyle(ControlStyle());
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, Pen);
+    setPalette(pal);
+    InstallControlAccessible();
 }
 
 TLumeImage::TLumeImage(QWidget *Parent) : QWidget(Parent) {}
@@ -186,8 +191,7 @@ TLumePaintBox::TLumePaintBox(QWidget *Parent) : QWidget(Parent)
     // Once something was copied the box paints every pixel itself, so the
     // page behind it need not be filled first on each of the title's frames.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    static const bool accessible = (QAccessible::installFactory(PaintBoxAccessible), true);
-    Q_UNUSED(accessible);
+    InstallControlAccessible();
 }
 
 void TLumePaintBox::Show(const QImage &Picture, const QRegion &Changed, const void *Source)

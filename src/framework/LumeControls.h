@@ -5,6 +5,7 @@
 
 #include "LumeBmp.h"
 
+#include <QFrame>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -39,17 +40,11 @@ private:
     const QFont LayoutFont;
 };
 
-// A one-pixel rectangle frame without fill.
-class TLumeShape : public QWidget {
+// A one-pixel rectangle frame in the colour Pen, without fill.
+class TLumeShape : public QFrame {
     Q_OBJECT
 public:
     TLumeShape(QWidget *Parent, const QRect &Bounds, const QColor &Pen);
-
-protected:
-    void paintEvent(QPaintEvent *) override;
-
-private:
-    QColor Pen;
 };
 
 // An image control: keeps its picture and repaints it by itself.

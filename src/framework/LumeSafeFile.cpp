@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <cerrno>
 #include <csignal>
@@ -14,11 +15,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-// Qt covers reading and writing; the descriptors below are for what it
-// lacks: opening without waiting, unnamed files, and syncing a folder.
-// Every call is checked, and a signal's interruption is retried. QSaveFile
-// is no help here: it names its file at once, has no in-place fallback, and
-// in the Qt of Debian 12 it renames even after a failed write.
+// Qt covers reading and writing, and QSaveFile makes the new file: on the Qt
+// of Debian 12 an unnamed one (O_TMPFILE) that gets its name only at
+// commit(), or a named one where there are no unnamed files. It commits a
+// file cut short all the same unless the caller checks write() and flush()
+// and cancels, and it goes on past a failed sync: both are checked here.
+// The descriptors below are for what Qt lacks: opening without waiting, a
+// sync whose failure counts, and syncing a folder. Every call is checked,
+// and a signal's interruption is retried.
 
 namespace {
 
@@ -83,53 +87,23 @@ QString LinkTarget(const QString &Path)
     return info.exists() ? info.canonicalFilePath() : info.symLinkTarget();
 }
 
-// The name of this process's temporary file beside Target. A save killed
-// while its temporary file had a name left that file behind: it is removed
-// here once the process that made it is gone.
-QByteArray TemporaryBeside(const QString &Target)
+// The name of this process's temporary file beside Target. QSaveFile is
+// given this name, not Target's: with a file in the way it names its own
+// under a random name first, and a save killed before the rename would
+// leave that behind, not to be told from a file of the player's. Whatever a
+// killed save left under this name, or under it with QSaveFile's ending, is
+// removed here once the process that made it is gone.
+QString TemporaryBeside(const QString &Target)
 {
     const QString prefix = QFileInfo(Target).fileName() + QStringLiteral(".tmp-");
     QDir folder = QFileInfo(Target).dir();
     for (const QString &name :
          folder.entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System)) {
-        const pid_t pid = name.mid(prefix.size()).section(QLatin1Char('-'), 0, 0).toInt();
+        const pid_t pid = name.mid(prefix.size()).section(QLatin1Char('.'), 0, 0).toInt();
         if (pid == ::getpid() || (pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH))
             folder.remove(name);
     }
-    return QFile::encodeName(folder.filePath(prefix + QString::number(::getpid())));
-}
-
-bool WriteAndSync(int Fd, const QByteArray &Data)
-{
-    QFile file;
-    return file.open(Fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
-                     QFileDevice::DontCloseHandle) &&
-           file.write(Data) == Data.size() && SyncFile(Fd);
-}
-
-// An unnamed file (O_TMPFILE) vanishes with a crash; it gets its name, by a
-// link through /proc that needs no privilege, only for the rename. Where the
-// file system has no unnamed files, or there is no /proc to name one through
-// (a chroot, a sandbox), the file is named at once.
-int CreateTemporary(const QByteArray &Folder, const QByteArray &Name, mode_t Mode, bool &Unnamed)
-{
-    int fd = -1;
-    const bool canName = ::access("/proc/self/fd", X_OK) == 0;
-    if (canName)
-        fd = Retried(
-            [&] { return ::open(Folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, Mode); });
-    Unnamed = fd >= 0;
-    if (fd < 0 && (!canName || errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL))
-        fd = Retried([&] {
-            return ::open(Name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, Mode);
-        });
-    return fd;
-}
-
-bool NameUnnamed(int Fd, const QByteArray &Name)
-{
-    const QByteArray self = "/proc/self/fd/" + QByteArray::number(Fd);
-    return ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, Name.constData(), AT_SYMLINK_FOLLOW) == 0;
+    return folder.filePath(prefix + QString::number(::getpid()));
 }
 
 enum class TReplaced { Yes, No, FolderRefusesNewFiles };
@@ -137,30 +111,28 @@ enum class TReplaced { Yes, No, FolderRefusesNewFiles };
 TReplaced ReplaceByRename(const QString &Target, const QByteArray &Data)
 {
     const QByteArray target = QFile::encodeName(Target);
+    const QByteArray folder = QFile::encodeName(QFileInfo(Target).absolutePath());
+    const QString temporary = TemporaryBeside(Target);
+    QSaveFile file(temporary);
+    if (!file.open(QIODevice::WriteOnly))
+        return errno == EACCES || errno == EPERM ? TReplaced::FolderRefusesNewFiles : TReplaced::No;
     // The new file keeps the permissions the old one had.
     struct stat old {};
-    const mode_t mode = ::stat(target.constData(), &old) == 0 ? (old.st_mode & 07777) : 0666;
-    const QByteArray folder = QFile::encodeName(QFileInfo(Target).absolutePath());
-    const QByteArray temporary = TemporaryBeside(Target);
-    bool unnamed = false;
-    const int fd = CreateTemporary(folder, temporary, mode, unnamed);
-    if (fd < 0)
-        return errno == EACCES || errno == EPERM ? TReplaced::FolderRefusesNewFiles : TReplaced::No;
-    bool done = WriteAndSync(fd, Data);
-    if (unnamed)
-        done = done && NameUnnamed(fd, temporary);
-    const bool named = !unnamed || done;
-    // A close interrupted by a signal has released the descriptor all the
-    // same on Linux; it is never closed twice.
-    done = (::close(fd) == 0 || errno == EINTR) && done;
-    if (done && ::rename(temporary.constData(), target.constData()) == 0) {
+    const bool written = (::stat(target.constData(), &old) != 0 ||
+                          ::fchmod(file.handle(), old.st_mode & 07777) == 0) &&
+                         file.write(Data) == Data.size() && file.flush() && SyncFile(file.handle());
+    if (!written)
+        file.cancelWriting();
+    if (!file.commit())
+        return TReplaced::No;
+    const QByteArray named = QFile::encodeName(temporary);
+    if (::rename(named.constData(), target.constData()) == 0) {
         // The new bytes are in place and on disk; a crash before the folder
         // syncs can at worst bring back the old file, so this counts.
         SyncFolder(folder);
         return TReplaced::Yes;
     }
-    if (named)
-        ::unlink(temporary.constData());
+    ::unlink(named.constData());
     return TReplaced::No;
 }
 

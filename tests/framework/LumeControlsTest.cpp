@@ -5,6 +5,7 @@
 #include "LumeBmp.h"
 #include "LumeFont.h"
 
+#include <QAccessible>
 #include <QColor>
 #include <QFontMetrics>
 #include <QImage>
@@ -72,4 +73,18 @@ TEST(LumeControls, ACaptionTooLongIsDrawnSmallerAndWhole)
     button.SetCaption(tooWide);
     EXPECT_EQ(button.text(), tooWide);
     EXPECT_LT(spread(button.font(), tooWide), button.width());
+}
+
+// One pixel of the frame's colour round a clear inside; a plain widget to a screen reader.
+TEST(LumeControls, AFrameIsOnePixelRoundAClearInsideAndAPlainWidget)
+{
+    TLumePanel page(nullptr, Qt::white);
+    page.resize(6, 6);
+    TLumeShape shape(&page, QRect(1, 1, 4, 4), Qt::gray);
+    const QImage grab = page.grab().toImage();
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(grab.pixelColor(i, i), i == 1 || i == 4 ? Qt::gray : Qt::white) << i;
+        EXPECT_EQ(grab.pixelColor(i, 1), i >= 1 && i <= 4 ? Qt::gray : Qt::white) << i;
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&shape)->role(), QAccessible::Client);
 }

@@ -163,6 +163,17 @@ TEST_F(SaveFaultTest, EveryFailingCallKeepsTheOldRecordAndSaysSo)
     }
 }
 
+// A disk that stays full, or a failed sync: QSaveFile alone would commit the file anyway.
+TEST_F(SaveFaultTest, FullDiskOrFailedSyncNeverReplacesTheOldRecord)
+{
+    for (const char *faults : {"write:*:ENOSPC", "fsync:1:EIO"}) {
+        PutOldSave(true);
+        const TRun run = SaveUnder(faults);
+        EXPECT_TRUE(run.AllMet && !run.Saved) << faults;
+        ExpectSoundState(run, true, faults);
+    }
+}
+
 // Without /proc (a chroot, a sandbox) no unnamed file can be named: saving
 // takes a named temporary file instead, and every failure there keeps the
 // old record as well.
