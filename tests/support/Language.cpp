@@ -20,12 +20,19 @@ TLanguageScope::~TLanguageScope()
     UseLanguage({});
 }
 
-QChar FirstJapanese(const QString &Text)
+QChar FirstJapanese(const QString &Text, const QString &Language)
 {
+    // Chinese writes Han characters and full-width forms too, and Korean the
+    // same punctuation and spaces; only kana are Japanese alone.
+    const bool chinese = Language.startsWith(QLatin1String("zh"));
+    const bool korean = Language.startsWith(QLatin1String("ko"));
     for (const QChar c : Text) {
         const char16_t u = c.unicode();
-        if ((u >= 0x3000 && u <= 0x30ff) || (u >= 0x3400 && u <= 0x9fff) ||
-            (u >= 0xff00 && u <= 0xffef))
+        const bool kana = (u >= 0x3040 && u <= 0x30ff) || (u >= 0x31f0 && u <= 0x31ff) ||
+                          (u >= 0xff65 && u <= 0xff9f);
+        const bool punctuation = u >= 0x3000 && u <= 0x303f;
+        const bool han = (u >= 0x3400 && u <= 0x9fff) || (u >= 0xff00 && u <= 0xffef);
+        if (kana || (!chinese && han) || (!chinese && !korean && punctuation))
             return c;
     }
     return {};

@@ -22,7 +22,8 @@ private:
     bool Ok;
 };
 
-// The first character of Text that a Japanese text has and an English one
-// has not (kana, kanji, full-width forms, the ideographic space), or a null
+// The first character of Text that a Japanese text has and a text in
+// Language has not (kana; kanji and full-width forms but in Chinese; the
+// ideographic space and brackets but in Chinese and Korean), or a null
 // character when there is none.
-QChar FirstJapanese(const QString &Text);
+QChar FirstJapanese(const QString &Text, const QString &Language = {});

@@ -257,7 +257,7 @@ protected:
             EXPECT_FALSE(
                 (entry.Translations + QStringList{entry.Source}).join(u' ').contains(u'\n'))
                 << what << " holds a raw line feed; a line break is the two characters \\n";
-            const QChar japanese = FirstJapanese(Tr(entry, 1));
+            const QChar japanese = FirstJapanese(Tr(entry, entry.Numerus ? 1 : -1), Language.Name);
             EXPECT_TRUE(Language.Name.isEmpty() || japanese.isNull())
                 << what << " shows Japanese: " << QString(japanese).toStdString();
             for (const TRoom &room : RoomsOf(entry)) {
