@@ -3,12 +3,11 @@
 
 #include "LumeWave.h"
 
-#include "LumeSafeFile.h"
+#include "LumeSettings.h"
 #include "LumeSpeed.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
@@ -44,35 +43,8 @@ void QuietAudioProbe(QtMsgType Type, const QMessageLogContext &Context, const QS
 // one, leaves the default.
 bool ReadSoundOn(const QString &Path)
 {
-    QFile file;
-    if (Path.isEmpty() || !OpenRegularFile(Path, file))
-        return true;
-    bool inSound = false;
-    for (const QByteArray &raw : file.read(64 * 1024).split('\n')) {
-        const QByteArray line = raw.trimmed();
-        if (line.startsWith('[')) {
-            inSound = line == "[sound]";
-        } else if (const qsizetype equals = line.indexOf('='); inSound && equals > 0) {
-            if (line.left(equals).trimmed() == "on") {
-                const QByteArray value = line.mid(equals + 1).trimmed();
-                return value != "false" && value != "0";
-            }
-        }
-    }
-    return true;
-}
-
-// A settings file that is not a regular file is left alone: the switch then
-// holds for this session only.
-void WriteSoundOn(const QString &path, bool On)
-{
-    if (path.isEmpty())
-        return;
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return;
-    QDir().mkpath(info.absolutePath());
-    ReplaceFileSafely(path, On ? "[sound]\non=true\n" : "[sound]\non=false\n");
+    const QByteArray value = ReadSetting(Path, "sound", "on");
+    return value != "false" && value != "0";
 }
 
 bool ProbeAudioOutput()
@@ -132,7 +104,7 @@ void TLumeWave::SetSoundOn(bool SoundOn)
     if (!Claim.Owns() || SoundOn == On)
         return;
     On = SoundOn;
-    WriteSoundOn(SettingsFile, On);
+    WriteSetting(SettingsFile, "sound", "on", On ? "true" : "false");
     if (!On)
         StopSound();
     else if (Looping && !FileName.empty())

@@ -7,6 +7,7 @@
 #include "UnitForm.h"
 #include "UnitInstance.h"
 #include "UnitLanguage.h"
+#include "UnitSound.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -163,7 +164,7 @@ int main(int argc, char **argv)
         // ends the application itself.
         QApplication::setQuitOnLastWindowClosed(false);
         // The player's language, before any text is shown.
-        UseLocaleLanguage(TLocaleSettings::OfProcess());
+        StartLanguage(TLocaleSettings::OfProcess(), SettingsFile());
         status = PlayGame();
     }
     // Everything of ours is freed by now, and no sound server connection is

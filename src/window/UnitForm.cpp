@@ -14,6 +14,7 @@
 #include "UnitCommon.h"
 #include "UnitDat.h"
 #include "UnitHelp.h"
+#include "UnitLanguage.h"
 #include "UnitMain.h"
 #include "UnitPage.h"
 #include "UnitSaveLoad.h"
@@ -25,6 +26,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QIcon>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPixmap>
 
@@ -295,6 +297,10 @@ void TFormMain::AddShortcuts()
          QT_TRANSLATE_NOOP("Help", "新しいゲームを始める（セーブは新しいキャラクターが"
                                    "セーブするまでそのまま）"),
          &TFormMain::NewGameKey},
+        //: The help's keys list: what Ctrl+L does: a list of the languages, each in its own
+        //: name; the choice is kept and applies from the next start.
+        {Qt::CTRL | Qt::Key_L, QT_TRANSLATE_NOOP("Help", "言語を選ぶ（次に起動したときから）"),
+         &TFormMain::ChooseLanguageKey},
         //: The help's keys list: what Ctrl+Q does.
         {Qt::CTRL | Qt::Key_Q, QT_TRANSLATE_NOOP("Help", "終了（ウィンドウの閉じるボタンと同じ）"),
          &TFormMain::Quit},
@@ -378,6 +384,42 @@ void TFormMain::NewGameKey()
             StartOver();
     });
     question->open();
+}
+
+// The languages in their own names, the desktop's first; the choice is kept
+// in the settings file and applies from the next start, as the window's
+// texts were made in the language of this one.
+void TFormMain::ChooseLanguageKey()
+{
+    if (findChild<QInputDialog *>())
+        return;
+    const QStringList languages = OfferedLanguages(TLocaleSettings::OfProcess());
+    QStringList names;
+    for (const QString &language : languages)
+        names.append(LanguageName(language));
+    auto *dialog = new QInputDialog(this);
+    dialog->setWindowTitle(FromSjis(ApplicationTitle));
+    //: Above the list of languages that Ctrl+L shows.
+    dialog->setLabelText(QCoreApplication::translate("Window", "言語："));
+    dialog->setComboBoxItems(names);
+    dialog->setOption(QInputDialog::UseListViewForComboBoxItems);
+    const QString current = CurrentLanguage().isEmpty() ? QStringLiteral("ja") : CurrentLanguage();
+    dialog->setTextValue(LanguageName(current));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QInputDialog::textValueSelected, this, [=](const QString &Name) {
+        const qsizetype index = names.indexOf(Name);
+        if (index < 0)
+            return;
+        // The first is the desktop's: chosen, the game follows the desktop again.
+        KeepChosenLanguage(SettingsFile(), index == 0 ? QString() : languages[index]);
+        if (languages[index] == current)
+            return;
+        //: After a new language is chosen with Ctrl+L: %1 is its name, in its own language.
+        ShowMessageBox(QCoreApplication::translate(
+                           "Window", "次に起動したときから、ゲームは%1で表示されます。")
+                           .arg(Name));
+    });
+    dialog->open();
 }
 
 void TFormMain::ShowText(const QString &Text)

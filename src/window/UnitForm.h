@@ -84,6 +84,7 @@ private:
     void ToggleSound();
     void SpeakState();
     void NewGameKey();
+    void ChooseLanguageKey();
     TLumeLabel *DiceLabel(TDiceLabel Dice) const;
     // Stars and the five values of one side, in display order.
     void ShowSide(const TBattler &Side, TLumeLabel *HP,

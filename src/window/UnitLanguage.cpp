@@ -5,6 +5,7 @@
 
 #include "LumeCatalog.h"
 #include "LumeFont.h"
+#include "LumeSettings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -79,6 +80,24 @@ QString LocaleName(const QString &Value)
     return name.section(u'.', 0, 0);
 }
 
+// The catalog a language written in more than one way takes where the locale
+// names none of its own: Traditional Chinese for Taiwan, Hong Kong and Macau,
+// Simplified for any other Chinese; Brazilian Portuguese for any Portuguese.
+QString RegionalCatalog(const QString &Name)
+{
+    const QString language = Name.section(u'_', 0, 0);
+    const QString territory = Name.section(u'_', 1, 1);
+    if (language == QLatin1String("zh")) {
+        const bool traditional = territory == QLatin1String("TW") ||
+                                 territory == QLatin1String("HK") ||
+                                 territory == QLatin1String("MO");
+        return traditional ? QStringLiteral("zh_TW") : QStringLiteral("zh_CN");
+    }
+    if (language == QLatin1String("pt"))
+        return QStringLiteral("pt_BR");
+    return {};
+}
+
 bool IsCLocale(const QString &Name)
 {
     return Name.isEmpty() || Name == QLatin1String("C") || Name == QLatin1String("POSIX");
@@ -151,10 +170,9 @@ QString ChooseLanguage(const TLocaleSettings &Settings, const QStringList &Catal
         const QString language = name.section(u'_', 0, 0);
         if (language == QLatin1String("ja"))
             return {};
-        if (Catalogs.contains(name))
-            return name;
-        if (Catalogs.contains(language))
-            return language;
+        for (const QString &catalog : {name, language, RegionalCatalog(name)})
+            if (!catalog.isEmpty() && Catalogs.contains(catalog))
+                return catalog;
     }
     return Catalogs.contains(QLatin1String("en")) ? QStringLiteral("en") : QString();
 }
@@ -170,8 +188,18 @@ QStringList InstalledCatalogs(const QString &Folder)
     return languages;
 }
 
+namespace {
+QString LanguageInUse;
+} // namespace
+
+QString CurrentLanguage()
+{
+    return LanguageInUse;
+}
+
 bool UseLanguage(const QString &Language, const QString &Folder)
 {
+    LanguageInUse.clear();
     if (Catalog) {
         QCoreApplication::removeTranslator(Catalog.get());
         Catalog.reset();
@@ -188,6 +216,7 @@ bool UseLanguage(const QString &Language, const QString &Folder)
         return false;
     Catalog = std::move(catalog);
     ChooseFaces(Language);
+    LanguageInUse = Language;
     return true;
 }
 
@@ -200,4 +229,50 @@ QString UseLocaleLanguage(const TLocaleSettings &Settings, const QString &Folder
             return language;
         catalogs.removeAll(language);
     }
+}
+
+QString StartLanguage(const TLocaleSettings &Settings, const QString &SettingsFile,
+                      const QString &Folder)
+{
+    const QString chosen = QString::fromUtf8(ReadSetting(SettingsFile, "language", "name"));
+    if (chosen == QLatin1String("ja") && UseLanguage({}, Folder))
+        return {};
+    if (!chosen.isEmpty() && InstalledCatalogs(Folder).contains(chosen) &&
+        UseLanguage(chosen, Folder))
+        return chosen;
+    return UseLocaleLanguage(Settings, Folder);
+}
+
+void KeepChosenLanguage(const QString &SettingsFile, const QString &Language)
+{
+    WriteSetting(SettingsFile, "language", "name", Language.toUtf8());
+}
+
+QStringList OfferedLanguages(const TLocaleSettings &Settings, const QString &Folder)
+{
+    const QStringList catalogs = InstalledCatalogs(Folder);
+    const QString desktop = ChooseLanguage(Settings, catalogs);
+    QStringList offered{desktop.isEmpty() ? QStringLiteral("ja") : desktop};
+    for (const QString &language : QStringList{QStringLiteral("ja")} + catalogs)
+        if (!offered.contains(language))
+            offered.append(language);
+    return offered;
+}
+
+QString LanguageName(const QString &Language)
+{
+    // Qt's own names, but for those it gives as a country's variant.
+    static const std::pair<const char *, const char *> names[] = {
+        {"en", "English"},
+        {"zh_CN", "简体中文"},
+        {"zh_TW", "繁體中文"},
+        {"pt_BR", "Português (Brasil)"},
+    };
+    for (const auto &[code, name] : names)
+        if (Language == QLatin1String(code))
+            return QString::fromUtf8(name);
+    QString name = QLocale(Language).nativeLanguageName();
+    if (!name.isEmpty())
+        name[0] = name[0].toUpper();
+    return name.isEmpty() ? Language : name;
 }

@@ -48,3 +48,20 @@ bool UseLanguage(const QString &Language,
 // again, down to English and then the game's own Japanese. The language used.
 QString UseLocaleLanguage(const TLocaleSettings &Settings,
                           const QString &Folder = QString::fromLatin1(CatalogFolder));
+
+// The language in use: as UseLanguage last took it, empty for Japanese.
+QString CurrentLanguage();
+
+// The language of this start: the one the player chose with the language
+// switch, kept in SettingsFile, else what the locale asks for
+// (UseLocaleLanguage). The language used.
+QString StartLanguage(const TLocaleSettings &Settings, const QString &SettingsFile,
+                      const QString &Folder = QString::fromLatin1(CatalogFolder));
+// Keeps the player's choice for the next start: a language ("ja" for
+// Japanese), or empty to follow the desktop.
+void KeepChosenLanguage(const QString &SettingsFile, const QString &Language);
+// The languages the switch offers ("ja", "en", "zh_TW"...), the desktop's first.
+QStringList OfferedLanguages(const TLocaleSettings &Settings,
+                             const QString &Folder = QString::fromLatin1(CatalogFolder));
+// A language's name in that language: "Deutsch", "日本語".
+QString LanguageName(const QString &Language);
