@@ -329,7 +329,7 @@
     <message>
         <source>スクリーンリーダーで、両者の星と能力値を読み上げる</source>
         <extracomment>The help&apos;s keys list: what S does.</extracomment>
-        <translation>Mit Screenreader: die Sterne und Werte beider Seiten vorlesen</translation>
+        <translation>Die Sterne und Werte beider Seiten vom Screenreader vorlesen lassen</translation>
     </message>
     <message>
         <source>&lt;h3&gt;目的&lt;/h3&gt; &lt;p&gt;戦いに勝ってキャラクターを育て、七人のボスを順に倒しましょう。最後のボスを除き、倒したボスの名前はあなたのものになり、以後のメッセージではその名前があなたを指します。六人目と七人目のボスを倒すと、それぞれエンディングを迎えます。星がすべてなくなるとゲームオーバーです。&lt;/p&gt;</source>
@@ -379,7 +379,7 @@
     <message>
         <source>フォーカスのある選択肢を選ぶ。タイトル画面では開始</source>
         <extracomment>The help&apos;s keys list: what Enter and Space do.</extracomment>
-        <translation>Die Option mit dem Fokus wählen; auf dem Titelbildschirm: starten</translation>
+        <translation>Die Option mit dem Fokus wählen; auf dem Titelbildschirm das Spiel starten</translation>
     </message>
     <message>
         <source>次・前の選択肢と「ib」に移る</source>

@@ -141,7 +141,7 @@
     <message>
         <source>逃げた成功した！</source>
         <extracomment>The escape worked. The Japanese runs two verbs together on purpose (&quot;fled succeeded&quot;); a plain cry of success reads better than a copied slip.</extracomment>
-        <translation>Ouf, sauvé&#xa0;!</translation>
+        <translation>Ouf, fuite réussie&#xa0;!</translation>
     </message>
     <message>
         <source>逃げられない運命だった！</source>
@@ -329,7 +329,7 @@
     <message>
         <source>スクリーンリーダーで、両者の星と能力値を読み上げる</source>
         <extracomment>The help&apos;s keys list: what S does.</extracomment>
-        <translation>avec un lecteur d’écran&#xa0;: entendre les étoiles et les caractéristiques des deux camps</translation>
+        <translation>faire lire au lecteur d’écran les étoiles et les caractéristiques des deux camps</translation>
     </message>
     <message>
         <source>&lt;h3&gt;目的&lt;/h3&gt; &lt;p&gt;戦いに勝ってキャラクターを育て、七人のボスを順に倒しましょう。最後のボスを除き、倒したボスの名前はあなたのものになり、以後のメッセージではその名前があなたを指します。六人目と七人目のボスを倒すと、それぞれエンディングを迎えます。星がすべてなくなるとゲームオーバーです。&lt;/p&gt;</source>
@@ -359,7 +359,7 @@
     <message>
         <source>&lt;h3&gt;成長&lt;/h3&gt; &lt;p&gt;勝つと、「≫」を押すたびに、倒した敵より低い能力が一つずつ、敵の値に近づいて伸びます（差の十分の一、端数は切り上げ）。続いて、あなたの星に☆があれば、倒した敵の星の数を上限に★に戻ります。勝った時点で星がすべて★なら、回復のかわりに、倒した敵のほうが星が多ければ最大ＨＰが敵の星の数に近づいて増え、増えた星は空の☆で現れます。&lt;/p&gt;</source>
         <extracomment>The help: how the character grows and heals after a victory. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;Progression&lt;/h3&gt; &lt;p&gt;Après une victoire, chaque «&#xa0;≫&#xa0;» fait progresser l’une de tes caractéristiques inférieures à celles de l’ennemi vaincu&#xa0;: elle se rapproche de la sienne d’un dixième de l’écart, arrondi au-dessus. Ensuite, si certaines de tes étoiles sont des ☆, tu en récupères autant que l’ennemi a d’étoiles, au plus toutes celles que tu as perdues. Si toutes tes étoiles sont des ★ quand tu gagnes, ce sont tes PV maximum qui se rapprochent de ceux de l’ennemi, s’il a plus d’étoiles, et l’étoile gagnée apparaît vide, ☆.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Progression&lt;/h3&gt; &lt;p&gt;Après une victoire, chaque «&#xa0;≫&#xa0;» fait progresser l’une de tes caractéristiques inférieures à celles de l’ennemi vaincu&#xa0;: elle se rapproche de la sienne d’un dixième de l’écart, arrondi à l’unité supérieure. Ensuite, si certaines de tes étoiles sont des ☆, tu en récupères autant que l’ennemi a d’étoiles, au plus toutes celles que tu as perdues. Si toutes tes étoiles sont des ★ quand tu gagnes, ce sont tes PV maximum qui se rapprochent de ceux de l’ennemi, s’il a plus d’étoiles, et l’étoile gagnée apparaît vide, ☆.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;セーブ&lt;/h3&gt; &lt;p&gt;セーブポイントの番人（「savie」）に勝つとセーブされます。六人目のボスを倒した後のエンディングの最後にもセーブされます。次に起動すると、最後にセーブしたキャラクターでメインメニューから続きます。エンディングの後は選択肢が残らないので、ウィンドウを閉じてください。負けると残る選択肢は「gmov」だけで、押すとゲームが終了します。ゲームが終了すると、最後にセーブしてからの進み具合は失われます。&lt;/p&gt;</source>

@@ -329,7 +329,7 @@
     <message>
         <source>スクリーンリーダーで、両者の星と能力値を読み上げる</source>
         <extracomment>The help&apos;s keys list: what S does.</extracomment>
-        <translation>fa leggere a uno screen reader le stelle e le statistiche di entrambi</translation>
+        <translation>fa leggere allo screen reader le stelle e le statistiche tue e del nemico</translation>
     </message>
     <message>
         <source>&lt;h3&gt;目的&lt;/h3&gt; &lt;p&gt;戦いに勝ってキャラクターを育て、七人のボスを順に倒しましょう。最後のボスを除き、倒したボスの名前はあなたのものになり、以後のメッセージではその名前があなたを指します。六人目と七人目のボスを倒すと、それぞれエンディングを迎えます。星がすべてなくなるとゲームオーバーです。&lt;/p&gt;</source>
@@ -364,7 +364,7 @@
     <message>
         <source>&lt;h3&gt;セーブ&lt;/h3&gt; &lt;p&gt;セーブポイントの番人（「savie」）に勝つとセーブされます。六人目のボスを倒した後のエンディングの最後にもセーブされます。次に起動すると、最後にセーブしたキャラクターでメインメニューから続きます。エンディングの後は選択肢が残らないので、ウィンドウを閉じてください。負けると残る選択肢は「gmov」だけで、押すとゲームが終了します。ゲームが終了すると、最後にセーブしてからの進み具合は失われます。&lt;/p&gt;</source>
         <extracomment>The help: how the game is saved, and what is lost when it ends. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;Salvataggio&lt;/h3&gt; &lt;p&gt;Battere il guardiano del punto di salvataggio («savie») salva la partita, e lo stesso avviene alla fine del finale che segue il sesto boss. All&apos;avvio successivo si riprende dal menu principale con il personaggio salvato. Dopo un finale non resta nessuna opzione: chiudi la finestra. Dopo una sconfitta l&apos;unica opzione rimasta è «gmov», che chiude il gioco. Quando il gioco si chiude, tutto ciò che è successo dall&apos;ultimo salvataggio va perso.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Salvataggio&lt;/h3&gt; &lt;p&gt;Battere il guardiano del punto di salvataggio («savie») salva la partita, e lo stesso avviene al termine del finale che segue il sesto boss. All&apos;avvio successivo si riprende dall&apos;ultimo salvataggio, nel menu principale, con il personaggio salvato. Dopo un finale non resta nessuna opzione: chiudi la finestra. Dopo una sconfitta l&apos;unica opzione rimasta è «gmov», che chiude il gioco. Quando il gioco si chiude, tutto ciò che è successo dall&apos;ultimo salvataggio va perso.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>%1：%2</source>
@@ -821,7 +821,7 @@
     <message>
         <source>霧は晴れ、数も星も静かに消えていく。</source>
         <extracomment>The second ending, line 2 of 12, told from outside after the last boss.</extracomment>
-        <translation>La nebbia si dirada; numeri e stelle svaniscono in silenzio.</translation>
+        <translation>La nebbia si diradò; numeri e stelle svanirono in silenzio.</translation>
     </message>
     <message>
         <source>rodaがたどり着いたのは≪行き止まり≫。</source>
