@@ -156,7 +156,7 @@
     <message>
         <source>%1はその手を%2にかけて、\n強引に名前を剥ぎ取った！</source>
         <extracomment>The player (%1, their name) takes the beaten boss&apos;s name (%2) as their own. Two lines.</extracomment>
-        <translation>%1 ha puesto las manos sobre %2\n¡y le ha arrancado el nombre a la fuerza!</translation>
+        <translation>¡%1 ha puesto las manos sobre %2\ny le ha arrancado el nombre a la fuerza!</translation>
     </message>
     <message numerus="yes">
         <source>%1の%2が%n点上がった！</source>
@@ -170,8 +170,8 @@
         <source>%1のからだを食べてむしゃむしゃむしゃ\nおいしいなあ\n%2のＨＰが%n点回復した。</source>
         <extracomment>After a victory: the player eats the beaten enemy (%1, its name) and the player (%2, their name) regains %n hit points. Three lines.</extracomment>
         <translation>
-            <numerusform>Te comes el cuerpo de %1, ñam, ñam, ñam\nqué rico\n%2 ha recuperado %n PV.</numerusform>
-            <numerusform>Te comes el cuerpo de %1, ñam, ñam, ñam\nqué rico\n%2 ha recuperado %n PV.</numerusform>
+            <numerusform>Te zampas a %1, ñam, ñam, ñam\nqué rico\n%2 ha recuperado %n PV.</numerusform>
+            <numerusform>Te zampas a %1, ñam, ñam, ñam\nqué rico\n%2 ha recuperado %n PV.</numerusform>
         </translation>
     </message>
     <message>
@@ -349,7 +349,7 @@
     <message>
         <source>&lt;h3&gt;星&lt;/h3&gt; &lt;p&gt;上の星はＨＰです。★が残り、☆が失った分です。右上があなた、左上が敵の星です。攻撃が当たると星が一つ減り、減った星は戦いに勝ったときにしか戻りません。&lt;/p&gt;</source>
         <extracomment>The help: what the stars at the top of the main page mean. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;Estrellas&lt;/h3&gt; &lt;p&gt;Las estrellas de arriba son los PV: ★ las que quedan, ☆ las perdidas. Las tuyas están arriba a la derecha, y las del enemigo, arriba a la izquierda. Cada ataque que acierta quita una estrella, y las estrellas perdidas solo vuelven al ganar un combate.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Estrellas&lt;/h3&gt; &lt;p&gt;Las estrellas de arriba son los PV (puntos de vida): ★ las que quedan, ☆ las perdidas. Las tuyas están arriba a la derecha, y las del enemigo, arriba a la izquierda. Cada ataque que acierta quita una estrella, y las estrellas perdidas solo vuelven al ganar un combate.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;ダイスとアイデアバースト&lt;/h3&gt; &lt;p&gt;判定のたびにダイスが回り（0〜99）、「≫」を押すとその時の目で止まります。あなたのダイスは右下、敵のダイスは左下に出ます。あなたのダイスが回る間は、理力の右の「ib」に 28＋16 のような二つの数が出ます。左があなたの理力、右がバーストの目です。「ib」を押すと理力が一割下がり、下がった理力とその目の合計が 100 以上なら、ダイスが赤い＋100 で止まります。押せるのは一回の判定に一度だけです。敵も判定のたびに同じことを試みることがあり、そのときは敵の理力の左に 37＋ のような数が出ます。これは敵のバーストの目で、下がった敵の理力との合計が 100 以上なら、敵のダイスが赤い＋100 になります。&lt;/p&gt;</source>
@@ -389,7 +389,7 @@
     <message>
         <source>右と下で次の選択肢、左と上で前の選択肢</source>
         <extracomment>The help&apos;s keys list: what the arrow keys do.</extracomment>
-        <translation>derecha y abajo: opción siguiente; izquierda y arriba: opción anterior</translation>
+        <translation>derecha y abajo pasan a la opción siguiente; izquierda y arriba, a la anterior</translation>
     </message>
     <message>
         <source>遊び方</source>

@@ -16,12 +16,12 @@
     <message>
         <source>%1は策を見破った！</source>
         <extracomment>The player (%1, their name) resisted the enemy&apos;s spell.</extracomment>
-        <translation>%1 widzi podstęp na wylot!</translation>
+        <translation>%1 odkrywa podstęp!</translation>
     </message>
     <message>
         <source>%1は１点のダメージを食らった！</source>
         <extracomment>The player (%1, their name) loses one of their hit points (stars).</extracomment>
-        <translation>%1 otrzymuje 1 obrażenie!</translation>
+        <translation>%1 otrzymuje 1 pkt obrażeń!</translation>
     </message>
     <message>
         <source>%1は陥れられた！\n 命中、回避、予測が減耗した！</source>
@@ -46,7 +46,7 @@
     <message>
         <source>%1に１点のダメージを与えた！</source>
         <extracomment>The player&apos;s attack cost the enemy (%1, its name) one hit point (star).</extracomment>
-        <translation>Trafiasz! %1 otrzymuje 1 obrażenie!</translation>
+        <translation>Trafiasz! %1 otrzymuje 1 pkt obrażeń!</translation>
     </message>
     <message>
         <source>%1を陥れた！\n 命中、回避、予測を減耗させた！</source>
@@ -331,7 +331,7 @@
     <message>
         <source>スクリーンリーダーで、両者の星と能力値を読み上げる</source>
         <extracomment>The help&apos;s keys list: what S does.</extracomment>
-        <translation>z czytnikiem ekranu: odczytuje gwiazdki i cechy obu stron</translation>
+        <translation>każe czytnikowi ekranu odczytać gwiazdki i cechy obu stron</translation>
     </message>
     <message>
         <source>&lt;h3&gt;目的&lt;/h3&gt; &lt;p&gt;戦いに勝ってキャラクターを育て、七人のボスを順に倒しましょう。最後のボスを除き、倒したボスの名前はあなたのものになり、以後のメッセージではその名前があなたを指します。六人目と七人目のボスを倒すと、それぞれエンディングを迎えます。星がすべてなくなるとゲームオーバーです。&lt;/p&gt;</source>
@@ -341,7 +341,7 @@
     <message>
         <source>&lt;h3&gt;画面と選択肢&lt;/h3&gt; &lt;p&gt;どの画面にもメッセージと、下に最大三つの選択肢があります。選択肢をクリックするか、Enter キーかスペースキーでフォーカス枠のある選択肢を選びます。Tab、Shift+Tab と矢印キーで選択肢を移ります。一歩進むたびに、右端の選択肢にフォーカスが移ります。タイトル画面でどこかをクリックするか Enter キーかスペースキーを押すと、新しいキャラクターがランダムに作られます。「noar」で振り直し、「yest」で決めて序章に進みます（「≫」で次へ、「skipl」で飛ばします）。メインメニューでは「seeek」で敵を探し、「bosss!」で次のボスに挑み、「savie」でセーブポイントの番人と戦います。敵が現れたら「killl」で戦い、「escapo」で逃げます（必ず逃げられます）。自分の番には「attax」「magix」「escapy」から選びます。「escapy」では「右」と「左」の片方だけが逃げ道で、外れると敵の番です。&lt;/p&gt;</source>
         <extracomment>The help: how a page is played. The choices&apos; captions are kept as the game shows them, each quoted as the language quotes (「」 in Japanese); &quot;right&quot; and &quot;left&quot; are the escape&apos;s two ways out, named as the catalog&apos;s &quot;Choice&quot; entries 右 and 左 name them. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;Ekrany i opcje&lt;/h3&gt; &lt;p&gt;Każdy ekran pokazuje komunikat, a pod nim do trzech opcji. Kliknij opcję albo naciśnij Enter lub spację, aby wybrać tę w ramce zaznaczenia; Tab, Shift+Tab i strzałki przechodzą między opcjami. Po każdym kroku zaznaczona jest opcja najbardziej po prawej. Na ekranie tytułowym kliknij w dowolnym miejscu albo naciśnij Enter lub spację, aby wylosować nową postać: „noar” losuje ją od nowa, „yest” ją zatwierdza i zaczyna prolog („≫” przechodzi dalej, „skipl” pomija resztę). W menu głównym „seeek” szuka walki, „bosss!” wyzywa następnego bossa, a „savie” rozpoczyna walkę ze strażnikiem punktu zapisu. Gdy pojawi się wróg, „killl” podejmuje walkę, a „escapo” ucieka – to zawsze się udaje. W swojej turze wybierz „attax”, „magix” lub „escapy”. Po „escapy” tylko jedna z dróg, „prawo” albo „lewo”, prowadzi do ucieczki; druga oddaje turę wrogowi.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Ekrany i opcje&lt;/h3&gt; &lt;p&gt;Każdy ekran pokazuje komunikat, a pod nim do trzech opcji. Kliknij opcję albo naciśnij Enter lub spację, aby wybrać tę w ramce zaznaczenia; Tab, Shift+Tab i strzałki przenoszą zaznaczenie między opcjami. Po każdym kroku zaznaczona jest opcja najbardziej po prawej. Na ekranie tytułowym kliknij w dowolnym miejscu albo naciśnij Enter lub spację, aby wylosować nową postać: „noar” losuje ją od nowa, „yest” ją zatwierdza i zaczyna prolog („≫” przechodzi dalej, „skipl” pomija resztę). W menu głównym „seeek” szuka walki, „bosss!” wyzywa następnego bossa, a „savie” rozpoczyna walkę ze strażnikiem punktu zapisu. Gdy pojawi się wróg, „killl” podejmuje walkę, a „escapo” ucieka – to zawsze się udaje. W swojej turze wybierz „attax”, „magix” lub „escapy”. Po „escapy” tylko jedna z dróg, „prawo” albo „lewo”, prowadzi do ucieczki; druga oddaje turę wrogowi.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;五つの能力&lt;/h3&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;命中&lt;/b&gt;：攻撃を当てる力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;回避&lt;/b&gt;：当たりそうな攻撃をかわす力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;予測&lt;/b&gt;：先に動く見込みを高め、かわされた攻撃をそれでも当てる力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;閃き&lt;/b&gt;：魔法（「magix」）をかけ、また防ぐ力。魔法をかけるたびに、成否にかかわらず、かけた側の閃きが一割下がります。防ぐ側の閃きは下がりません。&lt;/li&gt; &lt;li&gt;&lt;b&gt;理力&lt;/b&gt;：アイデアバーストの力。&lt;/li&gt; &lt;/ul&gt; &lt;p&gt;判定では能力値にダイスの目を足し、合計が 100 以上なら成功です。攻撃では、まず攻め手が命中の判定をし、成功すると受け手が回避の判定をします。回避に失敗すれば攻撃が当たり、受け手の星が一つ減ります。回避されても、攻め手が予測の判定に成功すれば当たります。魔法では、かけた側が閃きの判定に成功し、相手が閃きの判定で防げなければ、相手の命中、回避、予測が三分の一下がります。魔法で星は減りません。&lt;/p&gt; &lt;p&gt;右があなた、左が敵の値です。灰色の値は、魔法をかけられたり、魔法をかけたり、アイデアバーストを使ったりして、元の値より下がっていることを示します。あなたの下がった値は次の戦いにも持ち越され、逃げても戻りません。勝てば元に戻ります。&lt;/p&gt;</source>
@@ -356,7 +356,7 @@
     <message>
         <source>&lt;h3&gt;ダイスとアイデアバースト&lt;/h3&gt; &lt;p&gt;判定のたびにダイスが回り（0〜99）、「≫」を押すとその時の目で止まります。あなたのダイスは右下、敵のダイスは左下に出ます。あなたのダイスが回る間は、理力の右の「ib」に 28＋16 のような二つの数が出ます。左があなたの理力、右がバーストの目です。「ib」を押すと理力が一割下がり、下がった理力とその目の合計が 100 以上なら、ダイスが赤い＋100 で止まります。押せるのは一回の判定に一度だけです。敵も判定のたびに同じことを試みることがあり、そのときは敵の理力の左に 37＋ のような数が出ます。これは敵のバーストの目で、下がった敵の理力との合計が 100 以上なら、敵のダイスが赤い＋100 になります。&lt;/p&gt;</source>
         <extracomment>The help: the dice, where each side&apos;s shows, the Idea Burst button &quot;ib&quot; and the enemy&apos;s burst roll beside its Reason. 28＋16 and 37＋ are examples of the two, written as the catalog&apos;s &quot;Dice&quot; entries write them. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;Kość i Wybuch Idei&lt;/h3&gt; &lt;p&gt;Przy każdym rzucie toczy się kość (od 0 do 99); „≫” zatrzymuje ją na liczbie, którą właśnie pokazuje. Twoja kość jest w prawym dolnym rogu, kość wroga – w lewym dolnym. Gdy toczy się twoja kość, „ib”, na prawo od twojego Rozumu, pokazuje dwie liczby, np. 28+16: twój Rozum i wynik Wybuchu. Naciśnięcie „ib” obniża Rozum o jedną dziesiątą; jeśli obniżony Rozum plus wynik Wybuchu daje 100 lub więcej, kość zatrzymuje się na czerwonym +100. Można go nacisnąć raz na rzut. Wrogowie mogą próbować tego samego przy swoich rzutach: liczba w rodzaju 37+ na lewo od Rozumu wroga to jego wynik Wybuchu, a jeśli razem z obniżonym Rozumem wroga daje 100 lub więcej, kość wroga zmienia się w czerwone +100.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Kość i Wybuch Idei&lt;/h3&gt; &lt;p&gt;Przy każdym rzucie toczy się kość (od 0 do 99); „≫” zatrzymuje ją na liczbie, którą właśnie pokazuje. Twoja kość jest w prawym dolnym rogu, kość wroga – w lewym dolnym. Gdy toczy się twoja kość, „ib”, na prawo od twojego Rozumu, pokazuje dwie liczby, np. 28+16: twój Rozum i wynik Wybuchu. Naciśnięcie „ib” obniża Rozum o jedną dziesiątą; jeśli obniżony Rozum plus wynik Wybuchu daje 100 lub więcej, kość zatrzymuje się na czerwonym +100. Można go nacisnąć tylko raz na rzut. Wrogowie mogą próbować tego samego przy swoich rzutach: liczba w rodzaju 37+ na lewo od Rozumu wroga to jego wynik Wybuchu, a jeśli razem z obniżonym Rozumem wroga daje 100 lub więcej, kość wroga zmienia się w czerwone +100.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;成長&lt;/h3&gt; &lt;p&gt;勝つと、「≫」を押すたびに、倒した敵より低い能力が一つずつ、敵の値に近づいて伸びます（差の十分の一、端数は切り上げ）。続いて、あなたの星に☆があれば、倒した敵の星の数を上限に★に戻ります。勝った時点で星がすべて★なら、回復のかわりに、倒した敵のほうが星が多ければ最大ＨＰが敵の星の数に近づいて増え、増えた星は空の☆で現れます。&lt;/p&gt;</source>
@@ -391,7 +391,7 @@
     <message>
         <source>右と下で次の選択肢、左と上で前の選択肢</source>
         <extracomment>The help&apos;s keys list: what the arrow keys do.</extracomment>
-        <translation>w prawo i w dół: następna opcja; w lewo i w górę: poprzednia opcja</translation>
+        <translation>strzałki w prawo i w dół przechodzą do następnej opcji; w lewo i w górę – do poprzedniej</translation>
     </message>
     <message>
         <source>遊び方</source>
@@ -638,7 +638,7 @@
     <message>
         <source>アイデアバースト。左の数は理力、右の数はバーストの目。押すと理力が一割下がり、下がった理力と目の合計が100以上なら、ダイスが＋100で止まる。一回の判定に一度だけ押せる。</source>
         <extracomment>Description of the &quot;ib&quot; button, whose caption becomes two numbers such as 28＋16 while the player&apos;s dice roll.</extracomment>
-        <translation>Wybuch Idei. Lewa liczba to twój Rozum, prawa – wynik Wybuchu. Naciśnięcie obniża Rozum o jedną dziesiątą; jeśli obniżony Rozum plus wynik daje 100 lub więcej, kość zatrzymuje się na +100. Można nacisnąć raz na rzut.</translation>
+        <translation>Wybuch Idei. Lewa liczba to twój Rozum, prawa – wynik Wybuchu. Naciśnięcie obniża Rozum o jedną dziesiątą; jeśli obniżony Rozum plus wynik daje 100 lub więcej, kość zatrzymuje się na +100. Można nacisnąć tylko raz na rzut.</translation>
     </message>
     <message numerus="yes">
         <source>あなた：星%n個のうち%1個。</source>
@@ -745,7 +745,7 @@
     <message>
         <source>あなたがどこから来たのかを教えてはくれない。</source>
         <extracomment>The intro, line 7 of 19, one a click.</extracomment>
-        <translation>nie powiedzą ci, skąd przychodzisz.</translation>
+        <translation>nie powiedzą ci, skąd pochodzisz.</translation>
     </message>
     <message>
         <source>百の目を持つさいころが、行く末を決めるだけ。</source>
@@ -800,7 +800,7 @@
     <message>
         <source>さあ、さいころを握って。</source>
         <extracomment>The intro, line 18 of 19, one a click.</extracomment>
-        <translation>No, ściśnij kość w dłoni.</translation>
+        <translation>A teraz ściśnij kość w dłoni.</translation>
     </message>
     <message>
         <source>あなたの物語が、いま転がりはじめる。</source>

@@ -329,7 +329,7 @@
     <message>
         <source>スクリーンリーダーで、両者の星と能力値を読み上げる</source>
         <extracomment>The help&apos;s keys list: what S does.</extracomment>
-        <translation>com um leitor de tela: lê as estrelas e os atributos dos dois lados</translation>
+        <translation>faz o leitor de tela ler as estrelas e os atributos dos dois lados</translation>
     </message>
     <message>
         <source>&lt;h3&gt;目的&lt;/h3&gt; &lt;p&gt;戦いに勝ってキャラクターを育て、七人のボスを順に倒しましょう。最後のボスを除き、倒したボスの名前はあなたのものになり、以後のメッセージではその名前があなたを指します。六人目と七人目のボスを倒すと、それぞれエンディングを迎えます。星がすべてなくなるとゲームオーバーです。&lt;/p&gt;</source>
@@ -339,7 +339,7 @@
     <message>
         <source>&lt;h3&gt;画面と選択肢&lt;/h3&gt; &lt;p&gt;どの画面にもメッセージと、下に最大三つの選択肢があります。選択肢をクリックするか、Enter キーかスペースキーでフォーカス枠のある選択肢を選びます。Tab、Shift+Tab と矢印キーで選択肢を移ります。一歩進むたびに、右端の選択肢にフォーカスが移ります。タイトル画面でどこかをクリックするか Enter キーかスペースキーを押すと、新しいキャラクターがランダムに作られます。「noar」で振り直し、「yest」で決めて序章に進みます（「≫」で次へ、「skipl」で飛ばします）。メインメニューでは「seeek」で敵を探し、「bosss!」で次のボスに挑み、「savie」でセーブポイントの番人と戦います。敵が現れたら「killl」で戦い、「escapo」で逃げます（必ず逃げられます）。自分の番には「attax」「magix」「escapy」から選びます。「escapy」では「右」と「左」の片方だけが逃げ道で、外れると敵の番です。&lt;/p&gt;</source>
         <extracomment>The help: how a page is played. The choices&apos; captions are kept as the game shows them, each quoted as the language quotes (「」 in Japanese); &quot;right&quot; and &quot;left&quot; are the escape&apos;s two ways out, named as the catalog&apos;s &quot;Choice&quot; entries 右 and 左 name them. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;Telas e opções&lt;/h3&gt; &lt;p&gt;Cada tela mostra uma mensagem e, embaixo, até três opções. Clique numa opção, ou pressione Enter ou Espaço para escolher a que está com a moldura de foco; Tab, Shift+Tab e as setas passam de uma opção a outra. A cada passo, o foco vai para a opção mais à direita. Na tela de título, clique em qualquer lugar ou pressione Enter ou Espaço para sortear um novo personagem: “noar” sorteia de novo, “yest” fica com ele e começa o prólogo (“≫” avança, “skipl” pula o resto). No menu principal, “seeek” procura uma luta, “bosss!” desafia o próximo chefe e “savie” enfrenta o guardião do ponto de salvamento. Quando um inimigo aparece, “killl” luta e “escapo” foge, o que sempre dá certo. Na sua vez, escolha entre “attax”, “magix” e “escapy”. Depois de “escapy”, só um dos lados, “direita” ou “esquerda”, é saída; o outro passa a vez ao inimigo.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Telas e opções&lt;/h3&gt; &lt;p&gt;Cada tela mostra uma mensagem e, embaixo, até três opções. Clique numa opção, ou pressione Enter ou Espaço para escolher a que está com a moldura de foco; Tab, Shift+Tab e as setas movem o foco de uma opção a outra. A cada passo, o foco vai para a opção mais à direita. Na tela de título, clique em qualquer lugar ou pressione Enter ou Espaço para sortear um novo personagem: “noar” sorteia de novo, “yest” fica com ele e começa o prólogo (“≫” avança, “skipl” pula o resto). No menu principal, “seeek” procura uma luta, “bosss!” desafia o próximo chefe e “savie” enfrenta o guardião do ponto de salvamento. Quando um inimigo aparece, “killl” luta e “escapo” foge, o que sempre dá certo. Na sua vez, escolha entre “attax”, “magix” e “escapy”. Depois de “escapy”, só um dos lados, “direita” ou “esquerda”, é saída; o outro passa a vez ao inimigo.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;五つの能力&lt;/h3&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;命中&lt;/b&gt;：攻撃を当てる力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;回避&lt;/b&gt;：当たりそうな攻撃をかわす力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;予測&lt;/b&gt;：先に動く見込みを高め、かわされた攻撃をそれでも当てる力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;閃き&lt;/b&gt;：魔法（「magix」）をかけ、また防ぐ力。魔法をかけるたびに、成否にかかわらず、かけた側の閃きが一割下がります。防ぐ側の閃きは下がりません。&lt;/li&gt; &lt;li&gt;&lt;b&gt;理力&lt;/b&gt;：アイデアバーストの力。&lt;/li&gt; &lt;/ul&gt; &lt;p&gt;判定では能力値にダイスの目を足し、合計が 100 以上なら成功です。攻撃では、まず攻め手が命中の判定をし、成功すると受け手が回避の判定をします。回避に失敗すれば攻撃が当たり、受け手の星が一つ減ります。回避されても、攻め手が予測の判定に成功すれば当たります。魔法では、かけた側が閃きの判定に成功し、相手が閃きの判定で防げなければ、相手の命中、回避、予測が三分の一下がります。魔法で星は減りません。&lt;/p&gt; &lt;p&gt;右があなた、左が敵の値です。灰色の値は、魔法をかけられたり、魔法をかけたり、アイデアバーストを使ったりして、元の値より下がっていることを示します。あなたの下がった値は次の戦いにも持ち越され、逃げても戻りません。勝てば元に戻ります。&lt;/p&gt;</source>
@@ -354,12 +354,12 @@
     <message>
         <source>&lt;h3&gt;ダイスとアイデアバースト&lt;/h3&gt; &lt;p&gt;判定のたびにダイスが回り（0〜99）、「≫」を押すとその時の目で止まります。あなたのダイスは右下、敵のダイスは左下に出ます。あなたのダイスが回る間は、理力の右の「ib」に 28＋16 のような二つの数が出ます。左があなたの理力、右がバーストの目です。「ib」を押すと理力が一割下がり、下がった理力とその目の合計が 100 以上なら、ダイスが赤い＋100 で止まります。押せるのは一回の判定に一度だけです。敵も判定のたびに同じことを試みることがあり、そのときは敵の理力の左に 37＋ のような数が出ます。これは敵のバーストの目で、下がった敵の理力との合計が 100 以上なら、敵のダイスが赤い＋100 になります。&lt;/p&gt;</source>
         <extracomment>The help: the dice, where each side&apos;s shows, the Idea Burst button &quot;ib&quot; and the enemy&apos;s burst roll beside its Reason. 28＋16 and 37＋ are examples of the two, written as the catalog&apos;s &quot;Dice&quot; entries write them. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;O dado e a Explosão de Ideias&lt;/h3&gt; &lt;p&gt;A cada teste um dado gira (de 0 a 99); “≫” para o dado no número que ele mostra. O seu dado aparece no canto inferior direito, o do inimigo no inferior esquerdo. Enquanto o seu dado gira, “ib”, à direita da sua Razão, mostra dois números, como 28+16: a sua Razão e o número da explosão. Apertar “ib” tira um décimo da sua Razão; se a Razão reduzida mais o número da explosão der 100 ou mais, o seu dado para num +100 vermelho. Dá para apertar uma vez por teste. Os inimigos podem tentar o mesmo nos testes deles: um número como 37+ à esquerda da Razão do inimigo é o número da explosão dele, e se ele somado à Razão reduzida do inimigo der 100 ou mais, o dado do inimigo vira um +100 vermelho.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;O dado e a Explosão de Ideias&lt;/h3&gt; &lt;p&gt;A cada teste um dado gira (de 0 a 99); “≫” para o dado no número que ele mostra. O seu dado aparece no canto inferior direito, o do inimigo no inferior esquerdo. Enquanto o seu dado gira, “ib”, à direita da sua Razão, mostra dois números, como 28+16: a sua Razão e o número da explosão. Apertar “ib” tira um décimo da sua Razão; se a Razão reduzida mais o número da explosão der 100 ou mais, o seu dado para num +100 vermelho. Só dá para apertar uma vez por teste. Os inimigos podem tentar o mesmo nos testes deles: um número como 37+ à esquerda da Razão do inimigo é o número da explosão dele, e se ele somado à Razão reduzida do inimigo der 100 ou mais, o dado do inimigo vira um +100 vermelho.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;成長&lt;/h3&gt; &lt;p&gt;勝つと、「≫」を押すたびに、倒した敵より低い能力が一つずつ、敵の値に近づいて伸びます（差の十分の一、端数は切り上げ）。続いて、あなたの星に☆があれば、倒した敵の星の数を上限に★に戻ります。勝った時点で星がすべて★なら、回復のかわりに、倒した敵のほうが星が多ければ最大ＨＰが敵の星の数に近づいて増え、増えた星は空の☆で現れます。&lt;/p&gt;</source>
         <extracomment>The help: how the character grows and heals after a victory. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;Crescimento&lt;/h3&gt; &lt;p&gt;Depois de uma vitória, cada “≫” mostra um dos seus atributos que estão abaixo dos do inimigo derrotado crescendo em direção ao valor dele, em um décimo da diferença, arredondado para cima. Em seguida, se você tiver estrelas ☆, recupera tantas quantas o inimigo tem, no máximo todas as que perdeu. Se todas as suas estrelas forem ★ quando você vence, e o inimigo tiver mais estrelas, seus PV máximos crescem em direção aos dele, e cada estrela nova aparece vazia, como ☆.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Crescimento&lt;/h3&gt; &lt;p&gt;Depois de uma vitória, cada “≫” mostra um dos seus atributos que estão abaixo dos do inimigo derrotado crescendo em direção ao valor dele, em um décimo da diferença, arredondado para cima. Em seguida, se você tiver estrelas ☆, recupera tantas quantas o inimigo tem, no máximo todas as que perdeu. Se, ao vencer, todas as suas estrelas forem ★ e o inimigo tiver mais estrelas que você, em vez disso seus PV máximos crescem em direção aos dele, e cada estrela nova aparece vazia, como ☆.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;セーブ&lt;/h3&gt; &lt;p&gt;セーブポイントの番人（「savie」）に勝つとセーブされます。六人目のボスを倒した後のエンディングの最後にもセーブされます。次に起動すると、最後にセーブしたキャラクターでメインメニューから続きます。エンディングの後は選択肢が残らないので、ウィンドウを閉じてください。負けると残る選択肢は「gmov」だけで、押すとゲームが終了します。ゲームが終了すると、最後にセーブしてからの進み具合は失われます。&lt;/p&gt;</source>
@@ -389,7 +389,7 @@
     <message>
         <source>右と下で次の選択肢、左と上で前の選択肢</source>
         <extracomment>The help&apos;s keys list: what the arrow keys do.</extracomment>
-        <translation>direita e baixo: próxima opção; esquerda e cima: opção anterior</translation>
+        <translation>direita e baixo vão para a próxima opção; esquerda e cima, para a anterior</translation>
     </message>
     <message>
         <source>遊び方</source>
@@ -561,7 +561,7 @@
     <message>
         <source>先へ進む。ダイスが回っていれば、見えている目で止める。</source>
         <extracomment>Description of the &quot;≫&quot; button, in stories and fights alike.</extracomment>
-        <translation>Avance. Um dado girando para no número que mostra.</translation>
+        <translation>Avance. Se o dado estiver girando, ele para no número que mostra.</translation>
     </message>
     <message>
         <source>序章を飛ばしてメインメニューへ。</source>
@@ -636,7 +636,7 @@
     <message>
         <source>アイデアバースト。左の数は理力、右の数はバーストの目。押すと理力が一割下がり、下がった理力と目の合計が100以上なら、ダイスが＋100で止まる。一回の判定に一度だけ押せる。</source>
         <extracomment>Description of the &quot;ib&quot; button, whose caption becomes two numbers such as 28＋16 while the player&apos;s dice roll.</extracomment>
-        <translation>Explosão de Ideias. O número da esquerda é a sua Razão; o da direita, o número da explosão. Apertar tira um décimo da sua Razão; se a Razão reduzida mais o número der 100 ou mais, o seu dado para em +100. Dá para apertar uma vez por teste.</translation>
+        <translation>Explosão de Ideias. O número da esquerda é a sua Razão; o da direita, o número da explosão. Apertar tira um décimo da sua Razão; se a Razão reduzida mais o número der 100 ou mais, o seu dado para em +100. Só dá para apertar uma vez por teste.</translation>
     </message>
     <message numerus="yes">
         <source>あなた：星%n個のうち%1個。</source>
