@@ -312,17 +312,17 @@
     <message>
         <source>新しいゲームを始める（セーブは新しいキャラクターがセーブするまでそのまま）</source>
         <extracomment>The help&apos;s keys list: what Ctrl+N does: back to the title page for a new character; the save file stays until the new character saves.</extracomment>
-        <translation>새 게임 시작 (새 캐릭터가 세이브할 때까지 기존 세이브는 그대로)</translation>
+        <translation>새 게임 시작(새 캐릭터가 세이브할 때까지 기존 세이브는 그대로)</translation>
     </message>
     <message>
         <source>終了（ウィンドウの閉じるボタンと同じ）</source>
         <extracomment>The help&apos;s keys list: what Ctrl+Q does.</extracomment>
-        <translation>종료 (창의 닫기 버튼과 같음)</translation>
+        <translation>종료(창의 닫기 버튼과 같음)</translation>
     </message>
     <message>
         <source>すべての音をオフ・オンにする（次回も覚えています）</source>
         <extracomment>The help&apos;s keys list: what M does.</extracomment>
-        <translation>모든 소리 끄기/켜기 (다음 실행 때도 기억함)</translation>
+        <translation>모든 소리 끄기/켜기(다음 실행 때도 기억함)</translation>
     </message>
     <message>
         <source>スクリーンリーダーで、両者の星と能力値を読み上げる</source>
@@ -377,7 +377,7 @@
     <message>
         <source>フォーカスのある選択肢を選ぶ。タイトル画面では開始</source>
         <extracomment>The help&apos;s keys list: what Enter and Space do.</extracomment>
-        <translation>포커스가 있는 선택지 고르기. 타이틀 화면에서는 시작</translation>
+        <translation>포커스가 있는 선택지 고르기(타이틀 화면에서는 게임 시작)</translation>
     </message>
     <message>
         <source>次・前の選択肢と「ib」に移る</source>
@@ -387,7 +387,7 @@
     <message>
         <source>右と下で次の選択肢、左と上で前の選択肢</source>
         <extracomment>The help&apos;s keys list: what the arrow keys do.</extracomment>
-        <translation>오른쪽과 아래로 다음 선택지, 왼쪽과 위로 이전 선택지</translation>
+        <translation>오른쪽·아래는 다음 선택지로, 왼쪽·위는 이전 선택지로 이동</translation>
     </message>
     <message>
         <source>遊び方</source>
@@ -397,12 +397,12 @@
     <message>
         <source>音：オン（M キーでオフ）</source>
         <extracomment>The help&apos;s last line while sound is on.</extracomment>
-        <translation>소리: 켜짐 (M 키로 끄기)</translation>
+        <translation>소리: 켜짐(M 키로 끄기)</translation>
     </message>
     <message>
         <source>音：オフ（M キーでオン）</source>
         <extracomment>The help&apos;s last line while sound is off.</extracomment>
-        <translation>소리: 꺼짐 (M 키로 켜기)</translation>
+        <translation>소리: 꺼짐(M 키로 켜기)</translation>
     </message>
     <message>
         <source>タイトル画面</source>
@@ -460,7 +460,7 @@
     <message>
         <source>星がひとつ流れた。</source>
         <extracomment>A main menu line, one of 10 drawn at random: a glimpse of the world.</extracomment>
-        <translation>별 하나가 흘러갔다.</translation>
+        <translation>별 하나가 떨어졌다.</translation>
     </message>
     <message>
         <source>道はまだ続いている。</source>

@@ -337,7 +337,7 @@
     <message>
         <source>&lt;h3&gt;画面と選択肢&lt;/h3&gt; &lt;p&gt;どの画面にもメッセージと、下に最大三つの選択肢があります。選択肢をクリックするか、Enter キーかスペースキーでフォーカス枠のある選択肢を選びます。Tab、Shift+Tab と矢印キーで選択肢を移ります。一歩進むたびに、右端の選択肢にフォーカスが移ります。タイトル画面でどこかをクリックするか Enter キーかスペースキーを押すと、新しいキャラクターがランダムに作られます。「noar」で振り直し、「yest」で決めて序章に進みます（「≫」で次へ、「skipl」で飛ばします）。メインメニューでは「seeek」で敵を探し、「bosss!」で次のボスに挑み、「savie」でセーブポイントの番人と戦います。敵が現れたら「killl」で戦い、「escapo」で逃げます（必ず逃げられます）。自分の番には「attax」「magix」「escapy」から選びます。「escapy」では「右」と「左」の片方だけが逃げ道で、外れると敵の番です。&lt;/p&gt;</source>
         <extracomment>The help: how a page is played. The choices&apos; captions are kept as the game shows them, each quoted as the language quotes (「」 in Japanese); &quot;right&quot; and &quot;left&quot; are the escape&apos;s two ways out, named as the catalog&apos;s &quot;Choice&quot; entries 右 and 左 name them. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;画面与选项&lt;/h3&gt; &lt;p&gt;每个画面都有一条信息，下方最多有三个选项。点击选项，或按 Enter 键或空格键，即可选择带焦点框的选项；用 Tab、Shift+Tab 和方向键在选项之间移动。每前进一步，焦点都会移到最右边的选项上。在标题画面点击任意位置，或按 Enter 键或空格键，就会随机生成一个新角色。“noar”重新生成，“yest”确定并进入序章（“≫”继续，“skipl”跳过序章）。在主菜单中，“seeek”寻找敌人，“bosss!”挑战下一名首领，“savie”与存档点的守卫战斗。敌人出现时，“killl”迎战，“escapo”逃跑（一定能逃掉）。轮到你时，从“attax”“magix”“escapy”中选择。选择“escapy”后，“右”和“左”只有一个是出路，选错就轮到敌人行动。&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;画面与选项&lt;/h3&gt; &lt;p&gt;每个画面都有一条信息，下方最多有三个选项。点击选项即可选择，也可以按 Enter 键或空格键选择带焦点框的选项；用 Tab、Shift+Tab 和方向键在选项之间移动。每前进一步，焦点都会移到最右边的选项上。在标题画面点击任意位置，或按 Enter 键或空格键，就会随机生成一个新角色。“noar”重新生成，“yest”确定并进入序章（“≫”继续，“skipl”跳过序章）。在主菜单中，“seeek”寻找敌人，“bosss!”挑战下一名首领，“savie”与存档点的守卫战斗。敌人出现时，“killl”迎战，“escapo”逃跑（一定能逃掉）。轮到你时，从“attax”“magix”“escapy”中选择。选择“escapy”后，“右”和“左”只有一个是出路，选错就轮到敌人行动。&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;五つの能力&lt;/h3&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;命中&lt;/b&gt;：攻撃を当てる力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;回避&lt;/b&gt;：当たりそうな攻撃をかわす力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;予測&lt;/b&gt;：先に動く見込みを高め、かわされた攻撃をそれでも当てる力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;閃き&lt;/b&gt;：魔法（「magix」）をかけ、また防ぐ力。魔法をかけるたびに、成否にかかわらず、かけた側の閃きが一割下がります。防ぐ側の閃きは下がりません。&lt;/li&gt; &lt;li&gt;&lt;b&gt;理力&lt;/b&gt;：アイデアバーストの力。&lt;/li&gt; &lt;/ul&gt; &lt;p&gt;判定では能力値にダイスの目を足し、合計が 100 以上なら成功です。攻撃では、まず攻め手が命中の判定をし、成功すると受け手が回避の判定をします。回避に失敗すれば攻撃が当たり、受け手の星が一つ減ります。回避されても、攻め手が予測の判定に成功すれば当たります。魔法では、かけた側が閃きの判定に成功し、相手が閃きの判定で防げなければ、相手の命中、回避、予測が三分の一下がります。魔法で星は減りません。&lt;/p&gt; &lt;p&gt;右があなた、左が敵の値です。灰色の値は、魔法をかけられたり、魔法をかけたり、アイデアバーストを使ったりして、元の値より下がっていることを示します。あなたの下がった値は次の戦いにも持ち越され、逃げても戻りません。勝てば元に戻ります。&lt;/p&gt;</source>
@@ -357,7 +357,7 @@
     <message>
         <source>&lt;h3&gt;成長&lt;/h3&gt; &lt;p&gt;勝つと、「≫」を押すたびに、倒した敵より低い能力が一つずつ、敵の値に近づいて伸びます（差の十分の一、端数は切り上げ）。続いて、あなたの星に☆があれば、倒した敵の星の数を上限に★に戻ります。勝った時点で星がすべて★なら、回復のかわりに、倒した敵のほうが星が多ければ最大ＨＰが敵の星の数に近づいて増え、増えた星は空の☆で現れます。&lt;/p&gt;</source>
         <extracomment>The help: how the character grows and heals after a victory. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;成长&lt;/h3&gt; &lt;p&gt;获胜后，每按一次“≫”，你低于被打倒敌人的能力就会逐项朝敌人的数值成长（幅度为差距的十分之一，向上取整）。接着，如果你的星中有☆，就会恢复成★，最多恢复被打倒敌人的星数。如果获胜时你的星全是★，就不会恢复，而是在被打倒的敌人星数比你多时，让最大HP朝敌人的星数增加，新增的星会以空心的☆出现。&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;成长&lt;/h3&gt; &lt;p&gt;获胜后，每按一次“≫”，你低于被打倒敌人的能力就会逐项朝敌人的数值成长（幅度为差距的十分之一，向上取整）。接着，如果你的星中有☆，就会恢复成★，最多恢复被打倒敌人的星数。如果获胜时你的星全是★，就不会恢复；这时若被打倒的敌人星数比你多，最大HP会朝敌人的星数增加，新增的星以空心的☆出现。&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;セーブ&lt;/h3&gt; &lt;p&gt;セーブポイントの番人（「savie」）に勝つとセーブされます。六人目のボスを倒した後のエンディングの最後にもセーブされます。次に起動すると、最後にセーブしたキャラクターでメインメニューから続きます。エンディングの後は選択肢が残らないので、ウィンドウを閉じてください。負けると残る選択肢は「gmov」だけで、押すとゲームが終了します。ゲームが終了すると、最後にセーブしてからの進み具合は失われます。&lt;/p&gt;</source>
@@ -387,7 +387,7 @@
     <message>
         <source>右と下で次の選択肢、左と上で前の選択肢</source>
         <extracomment>The help&apos;s keys list: what the arrow keys do.</extracomment>
-        <translation>右、下：下一个选项；左、上：上一个选项</translation>
+        <translation>按右、下移到下一个选项，按左、上移到上一个选项</translation>
     </message>
     <message>
         <source>遊び方</source>
@@ -757,7 +757,7 @@
     <message>
         <source>それでおしまい。</source>
         <extracomment>The intro, line 11 of 19, one a click.</extracomment>
-        <translation>就此完结。</translation>
+        <translation>就到此为止。</translation>
     </message>
     <message>
         <source>霧の向こうでは七つの影があなたを待っていて、</source>
@@ -832,7 +832,7 @@
     <message>
         <source>借りてきた名をひとつずつ霧へ返しながら、</source>
         <extracomment>The second ending, line 5 of 12, told from outside after the last boss. The sentence runs on into the next line.</extracomment>
-        <translation>将借来的名字一个个还给雾时，</translation>
+        <translation>一边将借来的名字一个个还给雾，</translation>
     </message>
     <message>
         <source>rodaは壁の向こうから呼ぶ声を聞いた。</source>
