@@ -414,7 +414,12 @@
     <message>
         <source>新しいゲームを始める（セーブは新しいキャラクターがセーブするまでそのまま）</source>
         <extracomment>The help&apos;s keys list: what Ctrl+N does: back to the title page for a new character; the save file stays until the new character saves.</extracomment>
-        <translation>Start a new game (the save stays as it is until the new character saves)</translation>
+        <translation>start a new game (the save stays as it is until the new character saves)</translation>
+    </message>
+    <message>
+        <source>言語を選ぶ（次に起動したときから）</source>
+        <extracomment>The help&apos;s keys list: what Ctrl+L does: a list of the languages, each in its own name; the choice is kept and applies from the next start.</extracomment>
+        <translation>choose the language (from the next start)</translation>
     </message>
 </context>
 <context>
@@ -903,6 +908,16 @@
         <source>新しいゲームを始めますか？前回のセーブからあとの進み具合は失われます。</source>
         <extracomment>Asked on Ctrl+N when the game has changed since it was last saved (or was never saved).</extracomment>
         <translation>Start a new game? Everything since the last save will be lost.</translation>
+    </message>
+    <message>
+        <source>言語：</source>
+        <extracomment>Above the list of languages that Ctrl+L shows.</extracomment>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <source>次に起動したときから、ゲームは%1で表示されます。</source>
+        <extracomment>After a new language is chosen with Ctrl+L: %1 is its name, in its own language.</extracomment>
+        <translation>From the next start, the game will be in %1.</translation>
     </message>
 </context>
 </TS>

@@ -416,6 +416,11 @@
         <extracomment>What a screen reader says of the title page.</extracomment>
         <translation>Clique, ou appuie sur Entrée ou Espace, pour commencer une nouvelle partie. F1 affiche les règles du jeu.</translation>
     </message>
+    <message>
+        <source>言語を選ぶ（次に起動したときから）</source>
+        <extracomment>The help&apos;s keys list: what Ctrl+L does: a list of the languages, each in its own name; the choice is kept and applies from the next start.</extracomment>
+        <translation>choisir la langue (à partir du prochain démarrage)</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -903,6 +908,16 @@
         <source>新しいゲームを始めますか？前回のセーブからあとの進み具合は失われます。</source>
         <extracomment>Asked on Ctrl+N when the game has changed since it was last saved (or was never saved).</extracomment>
         <translation>Commencer une nouvelle partie&#xa0;? Tout ce qui s’est passé depuis la dernière sauvegarde sera perdu.</translation>
+    </message>
+    <message>
+        <source>言語：</source>
+        <extracomment>Above the list of languages that Ctrl+L shows.</extracomment>
+        <translation>Langue :</translation>
+    </message>
+    <message>
+        <source>次に起動したときから、ゲームは%1で表示されます。</source>
+        <extracomment>After a new language is chosen with Ctrl+L: %1 is its name, in its own language.</extracomment>
+        <translation>Au prochain démarrage, le jeu sera dans cette langue : %1.</translation>
     </message>
 </context>
 </TS>

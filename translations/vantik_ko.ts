@@ -414,6 +414,11 @@
         <extracomment>What a screen reader says of the title page.</extracomment>
         <translation>클릭하거나 Enter 키 또는 스페이스 키를 누르면 새 게임을 시작합니다. F1 키를 누르면 게임 방법을 볼 수 있습니다.</translation>
     </message>
+    <message>
+        <source>言語を選ぶ（次に起動したときから）</source>
+        <extracomment>The help&apos;s keys list: what Ctrl+L does: a list of the languages, each in its own name; the choice is kept and applies from the next start.</extracomment>
+        <translation>언어 선택(다음 실행부터)</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -899,6 +904,16 @@
         <source>新しいゲームを始めますか？前回のセーブからあとの進み具合は失われます。</source>
         <extracomment>Asked on Ctrl+N when the game has changed since it was last saved (or was never saved).</extracomment>
         <translation>새 게임을 시작하시겠습니까? 마지막 세이브 이후의 진행 상황은 사라집니다.</translation>
+    </message>
+    <message>
+        <source>言語：</source>
+        <extracomment>Above the list of languages that Ctrl+L shows.</extracomment>
+        <translation>언어:</translation>
+    </message>
+    <message>
+        <source>次に起動したときから、ゲームは%1で表示されます。</source>
+        <extracomment>After a new language is chosen with Ctrl+L: %1 is its name, in its own language.</extracomment>
+        <translation>다음 실행부터 게임이 %1(으)로 표시됩니다.</translation>
     </message>
 </context>
 </TS>

@@ -414,6 +414,11 @@
         <extracomment>What a screen reader says of the title page.</extracomment>
         <translation>点击，或按 Enter 键或空格键，开始新游戏。按 F1 键显示玩法说明。</translation>
     </message>
+    <message>
+        <source>言語を選ぶ（次に起動したときから）</source>
+        <extracomment>The help&apos;s keys list: what Ctrl+L does: a list of the languages, each in its own name; the choice is kept and applies from the next start.</extracomment>
+        <translation>选择语言（下次启动时生效）</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -899,6 +904,16 @@
         <source>新しいゲームを始めますか？前回のセーブからあとの進み具合は失われます。</source>
         <extracomment>Asked on Ctrl+N when the game has changed since it was last saved (or was never saved).</extracomment>
         <translation>要开始新游戏吗？自上次存档以来的进度将会丢失。</translation>
+    </message>
+    <message>
+        <source>言語：</source>
+        <extracomment>Above the list of languages that Ctrl+L shows.</extracomment>
+        <translation>语言：</translation>
+    </message>
+    <message>
+        <source>次に起動したときから、ゲームは%1で表示されます。</source>
+        <extracomment>After a new language is chosen with Ctrl+L: %1 is its name, in its own language.</extracomment>
+        <translation>下次启动时，游戏将以%1显示。</translation>
     </message>
 </context>
 </TS>

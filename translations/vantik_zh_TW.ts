@@ -414,6 +414,11 @@
         <extracomment>What a screen reader says of the title page.</extracomment>
         <translation>點一下，或按 Enter 鍵或空白鍵，開始新遊戲。按 F1 鍵顯示玩法說明。</translation>
     </message>
+    <message>
+        <source>言語を選ぶ（次に起動したときから）</source>
+        <extracomment>The help&apos;s keys list: what Ctrl+L does: a list of the languages, each in its own name; the choice is kept and applies from the next start.</extracomment>
+        <translation>選擇語言（下次啟動時生效）</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -899,6 +904,16 @@
         <source>新しいゲームを始めますか？前回のセーブからあとの進み具合は失われます。</source>
         <extracomment>Asked on Ctrl+N when the game has changed since it was last saved (or was never saved).</extracomment>
         <translation>要開始新遊戲嗎？上次存檔之後的進度將會遺失。</translation>
+    </message>
+    <message>
+        <source>言語：</source>
+        <extracomment>Above the list of languages that Ctrl+L shows.</extracomment>
+        <translation>語言：</translation>
+    </message>
+    <message>
+        <source>次に起動したときから、ゲームは%1で表示されます。</source>
+        <extracomment>After a new language is chosen with Ctrl+L: %1 is its name, in its own language.</extracomment>
+        <translation>下次啟動時，遊戲將以%1顯示。</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include "LumeSpeed.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -20,7 +21,7 @@ namespace {
 // is the empty language.
 TEST(Language, LocaleChoosesTheCatalog)
 {
-    const QStringList catalogs{"en", "pt_BR", "fr"};
+    const QStringList catalogs{"en", "pt_BR", "fr", "zh_CN", "zh_TW"};
     const struct {
         TLocaleSettings Settings;
         const char *Language;
@@ -37,7 +38,12 @@ TEST(Language, LocaleChoosesTheCatalog)
         {{"", "", "", "de_DE.UTF-8"}, "en"},                       // no catalog: English
         {{"", "", "", "fr_CA.UTF-8@euro"}, "fr"},                  // the language's catalog
         {{"", "", "", "pt_BR.UTF-8"}, "pt_BR"},                    // the country's own
-        {{"", "", "", "pt_PT.UTF-8"}, "en"},                       //
+        {{"", "", "", "pt_PT.UTF-8"}, "pt_BR"},                    // any Portuguese
+        {{"", "", "", "zh_HK.UTF-8"}, "zh_TW"},                    // Traditional Chinese
+        {{"", "", "", "zh_MO"}, "zh_TW"},                          //
+        {{"", "", "", "zh_TW.UTF-8"}, "zh_TW"},                    //
+        {{"", "", "", "zh_SG.UTF-8"}, "zh_CN"},                    // any other: Simplified
+        {{"zh", "", "", "de_DE.UTF-8"}, "zh_CN"},                  //
         {{"", "", "fr_FR.UTF-8", "ja_JP.UTF-8"}, "fr"},            // LC_MESSAGES before LANG
         {{"", "de_DE.UTF-8", "fr_FR.UTF-8", "ja_JP.UTF-8"}, "en"}, // LC_ALL before both
         {{"de:fr:en", "", "", "de_DE.UTF-8"}, "fr"}, // the first catalog LANGUAGE names
@@ -72,6 +78,41 @@ TEST(Language, CatalogsAreFoundAndLoadedFromTheDataFolder)
     // Qt's own buttons follow the game into its Japanese, from Qt's catalog
     // (Debian's qt6-translations-l10n).
     EXPECT_EQ(cancel(), QString::fromUtf8("キャンセル"));
+}
+
+// The language switch's choice is kept beside the sound switch and wins
+// over the locale at the next start; the desktop's choice, or a language
+// whose catalog is gone, leaves it to the locale again.
+TEST(Language, TheSwitchesChoiceIsKeptForTheNextStart)
+{
+    QTemporaryDir folder;
+    const QString settings = folder.filePath("vantik/vantik.conf");
+    ASSERT_TRUE(QDir().mkpath(folder.filePath("vantik")));
+    QFile sound(settings);
+    ASSERT_TRUE(sound.open(QIODevice::WriteOnly));
+    sound.write("[sound]\non=false\n");
+    sound.close();
+    const TLocaleSettings french{"", "", "", "fr_FR.UTF-8"};
+    const QString catalogs = BuiltCatalogFolder();
+    const struct {
+        const char *Chosen, *Used;
+    } cases[] = {{"de", "de"}, {"ja", ""}, {"", "fr"}, {"xx", "fr"}};
+    for (const auto &c : cases) {
+        KeepChosenLanguage(settings, QString::fromLatin1(c.Chosen));
+        EXPECT_EQ(StartLanguage(french, settings, catalogs), QString::fromLatin1(c.Used))
+            << c.Chosen;
+        EXPECT_EQ(CurrentLanguage(), QString::fromLatin1(c.Used));
+    }
+    UseLanguage({});
+    QFile kept(settings);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "[sound]\non=false\n[language]\nname=xx\n");
+    // The desktop's language comes first, each in its own name.
+    const QStringList offered = OfferedLanguages(french, catalogs);
+    ASSERT_GE(offered.size(), 14);
+    EXPECT_EQ(offered.first(), "fr");
+    EXPECT_EQ(LanguageName("fr"), QString::fromUtf8("Français"));
+    EXPECT_NE(LanguageName("zh_CN"), LanguageName("zh_TW"));
 }
 
 // A catalog may name faces for its language, tried before the game's; the
