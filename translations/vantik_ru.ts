@@ -6,7 +6,7 @@
     <message>
         <source>回避できそう</source>
         <extracomment>A hint after the player&apos;s evade roll reached 100: the attack may miss.</extracomment>
-        <translation>Кажется, удастся увернуться</translation>
+        <translation>Кажется, удастся уклониться</translation>
     </message>
     <message>
         <source>うまくいきそう</source>
@@ -26,12 +26,12 @@
     <message>
         <source>%1は陥れられた！\n 命中、回避、予測が減耗した！</source>
         <extracomment>The enemy&apos;s spell worked on the player (%1, their name): their hit, evade and predict fall by a third. Two lines.</extracomment>
-        <translation>%1 попался на удочку!\n Удар, Уворот и Чутьё упали на треть!</translation>
+        <translation>%1 попался на удочку!\n Удар, Уклон и Чутьё упали на треть!</translation>
     </message>
     <message>
         <source>回避されそう</source>
         <extracomment>A hint after the enemy&apos;s evade roll reached 100: the player&apos;s attack may miss.</extracomment>
-        <translation>Кажется, враг увернётся</translation>
+        <translation>Кажется, враг уклонится</translation>
     </message>
     <message>
         <source>ハメられそう</source>
@@ -51,7 +51,7 @@
     <message>
         <source>%1を陥れた！\n 命中、回避、予測を減耗させた！</source>
         <extracomment>The player&apos;s spell worked on the enemy (%1, its name): its hit, evade and predict fall by a third. Two lines.</extracomment>
-        <translation>Есть! %1 в ловушке!\n Удар, Уворот и Чутьё упали на треть!</translation>
+        <translation>Есть! %1 в ловушке!\n Удар, Уклон и Чутьё упали на треть!</translation>
     </message>
     <message>
         <source>%1の命中%2＋%3＝%4</source>
@@ -66,12 +66,12 @@
     <message>
         <source>%1の回避%2＋%3＝%4</source>
         <extracomment>An evade roll&apos;s result: %1 the defender&apos;s name, %2 its evade, %3 the dice, %4 the sum; 100 or more dodges the attack.</extracomment>
-        <translation>%1: Уворот %2+%3=%4</translation>
+        <translation>%1: Уклон %2+%3=%4</translation>
     </message>
     <message>
         <source>%1の回避%2</source>
         <extracomment>The defender (%1, its name) rolls to evade with its evade %2.</extracomment>
-        <translation>%1: Уворот %2</translation>
+        <translation>%1: Уклон %2</translation>
     </message>
     <message>
         <source>%1の予測%2＋%3＝%4</source>
@@ -111,7 +111,7 @@
     <message>
         <source>当たりそう</source>
         <extracomment>A hint after a hit roll reached 100: the attack may land, unless dodged.</extracomment>
-        <translation>Кажется, попадание</translation>
+        <translation>Кажется, попадёт</translation>
     </message>
     <message>
         <source>殺すべきもの、%1があらわれた。</source>
@@ -126,7 +126,7 @@
     <message>
         <source>と見せかけて逃げた。</source>
         <extracomment>The player fled before the fight began, as if to fight.</extracomment>
-        <translation>Сделать вид, что нападаешь, — и удрать.</translation>
+        <translation>Будто бы в атаку — а сам наутёк.</translation>
     </message>
     <message>
         <source>どうする？</source>
@@ -331,7 +331,7 @@
     <message>
         <source>スクリーンリーダーで、両者の星と能力値を読み上げる</source>
         <extracomment>The help&apos;s keys list: what S does.</extracomment>
-        <translation>с программой чтения с экрана: услышать звёзды и характеристики обеих сторон</translation>
+        <translation>зачитать звёзды и характеристики обеих сторон (для программ чтения с экрана)</translation>
     </message>
     <message>
         <source>&lt;h3&gt;目的&lt;/h3&gt; &lt;p&gt;戦いに勝ってキャラクターを育て、七人のボスを順に倒しましょう。最後のボスを除き、倒したボスの名前はあなたのものになり、以後のメッセージではその名前があなたを指します。六人目と七人目のボスを倒すと、それぞれエンディングを迎えます。星がすべてなくなるとゲームオーバーです。&lt;/p&gt;</source>
@@ -346,7 +346,7 @@
     <message>
         <source>&lt;h3&gt;五つの能力&lt;/h3&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;命中&lt;/b&gt;：攻撃を当てる力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;回避&lt;/b&gt;：当たりそうな攻撃をかわす力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;予測&lt;/b&gt;：先に動く見込みを高め、かわされた攻撃をそれでも当てる力。&lt;/li&gt; &lt;li&gt;&lt;b&gt;閃き&lt;/b&gt;：魔法（「magix」）をかけ、また防ぐ力。魔法をかけるたびに、成否にかかわらず、かけた側の閃きが一割下がります。防ぐ側の閃きは下がりません。&lt;/li&gt; &lt;li&gt;&lt;b&gt;理力&lt;/b&gt;：アイデアバーストの力。&lt;/li&gt; &lt;/ul&gt; &lt;p&gt;判定では能力値にダイスの目を足し、合計が 100 以上なら成功です。攻撃では、まず攻め手が命中の判定をし、成功すると受け手が回避の判定をします。回避に失敗すれば攻撃が当たり、受け手の星が一つ減ります。回避されても、攻め手が予測の判定に成功すれば当たります。魔法では、かけた側が閃きの判定に成功し、相手が閃きの判定で防げなければ、相手の命中、回避、予測が三分の一下がります。魔法で星は減りません。&lt;/p&gt; &lt;p&gt;右があなた、左が敵の値です。灰色の値は、魔法をかけられたり、魔法をかけたり、アイデアバーストを使ったりして、元の値より下がっていることを示します。あなたの下がった値は次の戦いにも持ち越され、逃げても戻りません。勝てば元に戻ります。&lt;/p&gt;</source>
         <extracomment>The help: the five stats, named as the main page names them, and how a fight uses them. A roll (判定) is a stat plus the die against 100. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;Пять характеристик&lt;/h3&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;Удар&lt;/b&gt;: попадать атаками.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Уворот&lt;/b&gt;: уходить от атаки, которая иначе попала бы.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Чутьё&lt;/b&gt;: повышает шанс ходить первым и помогает всё-таки попасть, когда от атаки увернулись.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Искра&lt;/b&gt;: накладывать заклинания («magix») и отражать их. Каждое заклинание отнимает у того, кто его наложил, десятую часть Искры, удалось оно или нет; отражение ничего не стоит.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Разум&lt;/b&gt;: сила Взрыва идей.&lt;/li&gt; &lt;/ul&gt; &lt;p&gt;При броске к характеристике прибавляется число, выпавшее на кубике; если сумма 100 или больше, бросок удался. Атака начинается с броска Удара атакующего; если он удался, защищающийся делает бросок Уворота. Если Уворот не удался, атака попадает и защищающийся теряет звезду; если удался, атакующий ещё может попасть броском Чутья. Заклинание начинается с броска Искры заклинателя; если он удался, а цель не отразила заклинание своим броском Искры, Удар, Уворот и Чутьё цели падают на треть. Заклинания звёзд не отнимают.&lt;/p&gt; &lt;p&gt;Справа ваши значения, слева — значения врага. Серое значение ниже исходного: его снизило чужое заклинание, собственное колдовство или Взрыв идей. Ваши сниженные значения переходят в следующий бой, и бегство их не восстанавливает; после победы они возвращаются.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Пять характеристик&lt;/h3&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;Удар&lt;/b&gt;: помогает попасть атакой.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Уклон&lt;/b&gt;: помогает уйти от атаки, которая иначе попала бы.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Чутьё&lt;/b&gt;: повышает шанс ходить первым и позволяет всё-таки попасть, когда от атаки уклонились.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Искра&lt;/b&gt;: позволяет накладывать заклинания («magix») и отражать их. Каждая попытка наложить заклинание отнимает у заклинателя десятую часть Искры, удалась она или нет; отражение ничего не стоит.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Разум&lt;/b&gt;: питает Взрыв идей.&lt;/li&gt; &lt;/ul&gt; &lt;p&gt;При броске к характеристике прибавляется число, выпавшее на кубике; если сумма 100 или больше, бросок удался. Атака начинается с броска Удара атакующего; если он удался, защищающийся делает бросок Уклона. Если этот бросок не удался, атака попадает и защищающийся теряет звезду; если удался, атакующий ещё может попасть броском Чутья. Заклинание начинается с броска Искры заклинателя; если он удался, а цель не отразила заклинание своим броском Искры, Удар, Уклон и Чутьё цели падают на треть. Заклинания звёзд не отнимают.&lt;/p&gt; &lt;p&gt;Справа ваши значения, слева — значения врага. Серое значение ниже исходного: его снизило чужое заклинание, собственное колдовство или Взрыв идей. Ваши сниженные значения переходят в следующий бой, и бегство их не восстанавливает; после победы они возвращаются.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;星&lt;/h3&gt; &lt;p&gt;上の星はＨＰです。★が残り、☆が失った分です。右上があなた、左上が敵の星です。攻撃が当たると星が一つ減り、減った星は戦いに勝ったときにしか戻りません。&lt;/p&gt;</source>
@@ -356,12 +356,12 @@
     <message>
         <source>&lt;h3&gt;ダイスとアイデアバースト&lt;/h3&gt; &lt;p&gt;判定のたびにダイスが回り（0〜99）、「≫」を押すとその時の目で止まります。あなたのダイスは右下、敵のダイスは左下に出ます。あなたのダイスが回る間は、理力の右の「ib」に 28＋16 のような二つの数が出ます。左があなたの理力、右がバーストの目です。「ib」を押すと理力が一割下がり、下がった理力とその目の合計が 100 以上なら、ダイスが赤い＋100 で止まります。押せるのは一回の判定に一度だけです。敵も判定のたびに同じことを試みることがあり、そのときは敵の理力の左に 37＋ のような数が出ます。これは敵のバーストの目で、下がった敵の理力との合計が 100 以上なら、敵のダイスが赤い＋100 になります。&lt;/p&gt;</source>
         <extracomment>The help: the dice, where each side&apos;s shows, the Idea Burst button &quot;ib&quot; and the enemy&apos;s burst roll beside its Reason. 28＋16 and 37＋ are examples of the two, written as the catalog&apos;s &quot;Dice&quot; entries write them. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;Кубик и Взрыв идей&lt;/h3&gt; &lt;p&gt;При каждом броске крутится кубик (от 0 до 99); «≫» останавливает его на том числе, которое он показывает. Ваш кубик — справа внизу, кубик врага — слева внизу. Пока крутится ваш кубик, на «ib» справа от вашего Разума видны два числа, например 28+16: ваш Разум и бросок взрыва. Нажатие «ib» снижает Разум на десятую часть; если сниженный Разум плюс бросок взрыва дают 100 или больше, кубик останавливается на красном +100. Нажать можно один раз за бросок. Враги тоже могут попытаться сделать так при своих бросках: число вроде 37+ слева от Разума врага — это его бросок взрыва, и если вместе со сниженным Разумом врага он даёт 100 или больше, кубик врага становится красным +100.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Кубик и Взрыв идей&lt;/h3&gt; &lt;p&gt;При каждом броске крутится кубик (от 0 до 99); «≫» останавливает его на том числе, которое он показывает. Ваш кубик — справа внизу, кубик врага — слева внизу. Пока крутится ваш кубик, на «ib» справа от вашего Разума видны два числа, например 28+16: ваш Разум и бросок взрыва. Нажатие «ib» снижает Разум на десятую часть; если сниженный Разум плюс бросок взрыва дают 100 или больше, кубик останавливается на красном +100. Нажать можно один раз за бросок. Враги тоже могут попытаться сделать так при своих бросках: число вроде 37+ слева от Разума врага — это его бросок взрыва, и если вместе со сниженным Разумом врага он даёт 100 или больше, на кубике врага появляется красное +100.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;成長&lt;/h3&gt; &lt;p&gt;勝つと、「≫」を押すたびに、倒した敵より低い能力が一つずつ、敵の値に近づいて伸びます（差の十分の一、端数は切り上げ）。続いて、あなたの星に☆があれば、倒した敵の星の数を上限に★に戻ります。勝った時点で星がすべて★なら、回復のかわりに、倒した敵のほうが星が多ければ最大ＨＰが敵の星の数に近づいて増え、増えた星は空の☆で現れます。&lt;/p&gt;</source>
         <extracomment>The help: how the character grows and heals after a victory. Rich text: keep the tags.</extracomment>
-        <translation>&lt;h3&gt;Рост&lt;/h3&gt; &lt;p&gt;После победы каждое «≫» показывает, как одна из ваших характеристик, которая ниже, чем у побеждённого врага, подрастает к его значению на десятую часть разницы (с округлением вверх). Затем, если среди ваших звёзд есть ☆, вы возвращаете столько из них, сколько звёзд у врага, но не больше, чем потеряли. Если же к моменту победы все ваши звёзды ★, а у врага звёзд больше, то вместо лечения растёт ваш максимум ОЗ, приближаясь к числу звёзд врага, и новые звёзды появляются пустыми ☆.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Развитие&lt;/h3&gt; &lt;p&gt;После победы каждое нажатие «≫» показывает, как одна из ваших характеристик, которая ниже, чем у побеждённого врага, подрастает к его значению на десятую часть разницы (с округлением вверх). Затем, если среди ваших звёзд есть ☆, вы возвращаете столько из них, сколько звёзд у врага, но не больше, чем потеряли. Если же к моменту победы все ваши звёзды ★, а у врага звёзд больше, то вместо лечения растёт ваш максимум ОЗ, приближаясь к числу звёзд врага, и новые звёзды появляются пустыми ☆.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;セーブ&lt;/h3&gt; &lt;p&gt;セーブポイントの番人（「savie」）に勝つとセーブされます。六人目のボスを倒した後のエンディングの最後にもセーブされます。次に起動すると、最後にセーブしたキャラクターでメインメニューから続きます。エンディングの後は選択肢が残らないので、ウィンドウを閉じてください。負けると残る選択肢は「gmov」だけで、押すとゲームが終了します。ゲームが終了すると、最後にセーブしてからの進み具合は失われます。&lt;/p&gt;</source>
@@ -391,7 +391,7 @@
     <message>
         <source>右と下で次の選択肢、左と上で前の選択肢</source>
         <extracomment>The help&apos;s keys list: what the arrow keys do.</extracomment>
-        <translation>к следующему варианту (вправо, вниз) или к предыдущему (влево, вверх)</translation>
+        <translation>перейти к следующему варианту (вправо, вниз) или к предыдущему (влево, вверх)</translation>
     </message>
     <message>
         <source>遊び方</source>
@@ -563,7 +563,7 @@
     <message>
         <source>先へ進む。ダイスが回っていれば、見えている目で止める。</source>
         <extracomment>Description of the &quot;≫&quot; button, in stories and fights alike.</extracomment>
-        <translation>Дальше. Если кубик крутится, остановить его на видимом числе.</translation>
+        <translation>Дальше. Если кубик крутится, он остановится на том числе, которое сейчас показывает.</translation>
     </message>
     <message>
         <source>序章を飛ばしてメインメニューへ。</source>
@@ -588,7 +588,7 @@
     <message>
         <source>戦う。予測が高いほど先に動きやすい。</source>
         <extracomment>Description of the &quot;killl&quot; button when an enemy appears.</extracomment>
-        <translation>Сражаться. Чем выше Чутьё, тем вероятнее ходить первым.</translation>
+        <translation>Сражаться. Чем выше Чутьё, тем больше шанс ходить первым.</translation>
     </message>
     <message>
         <source>戦わずに逃げる。必ず逃げられる。</source>
@@ -598,12 +598,12 @@
     <message>
         <source>攻撃する。命中とダイスの目の合計が100以上なら、敵が回避の判定をし、失敗すれば当たる。かわされても、予測とダイスの目の合計が100以上なら当たる。当たると敵の星が一つ減る。</source>
         <extracomment>Description of the &quot;attax&quot; button on the player&apos;s turn.</extracomment>
-        <translation>Атаковать. Если Удар плюс кубик дают 100 или больше, враг делает бросок Уворота, и если он не удался, атака попадает. Даже если враг увернулся, атака попадает, когда Чутьё плюс кубик дают 100 или больше. Попадание отнимает у врага одну звезду.</translation>
+        <translation>Атаковать. Если Удар плюс кубик дают 100 или больше, враг делает бросок Уклона, и если он не удался, атака попадает. Даже если враг уклонился, атака попадает, когда Чутьё плюс кубик дают 100 или больше. Попадание отнимает у врага одну звезду.</translation>
     </message>
     <message>
         <source>魔法をかける。成否にかかわらず、自分の閃きが一割下がる。閃きとダイスの目の合計が100以上で、敵が閃きの判定で防げなければ、敵の命中、回避、予測が三分の一下がる。星は減らない。</source>
         <extracomment>Description of the &quot;magix&quot; button on the player&apos;s turn.</extracomment>
-        <translation>Наложить заклинание. Своя Искра падает на десятую часть, удастся оно или нет. Если Искра плюс кубик дают 100 или больше и враг не отразит заклинание броском Искры, его Удар, Уворот и Чутьё падают на треть. Звёзд заклинание не отнимает.</translation>
+        <translation>Наложить заклинание. Удастся оно или нет, ваша Искра упадёт на десятую часть. Если Искра плюс кубик дают 100 или больше и враг не отразит заклинание броском Искры, его Удар, Уклон и Чутьё упадут на треть. Звёзд заклинание не отнимает.</translation>
     </message>
     <message>
         <source>逃げ道を探す。右と左の片方だけが逃げ道で、外れると敵の番になる。</source>
@@ -692,7 +692,7 @@
     <message>
         <source>回避</source>
         <extracomment>A stat&apos;s name: beside its values on the main page, and in messages.</extracomment>
-        <translation>Уворот</translation>
+        <translation>Уклон</translation>
     </message>
     <message>
         <source>予測</source>
@@ -730,7 +730,7 @@
     <message>
         <source>命中、回避、予測、閃き、理力、</source>
         <extracomment>The intro, line 4 of 19, one a click. The sentence runs on into the next line.</extracomment>
-        <translation>Удар, Уворот, Чутьё, Искра, Разум —</translation>
+        <translation>Удар, Уклон, Чутьё, Искра, Разум —</translation>
     </message>
     <message>
         <source>その数があなたのすべてを物語っている。</source>
@@ -805,7 +805,7 @@
     <message>
         <source>あなたの物語が、いま転がりはじめる。</source>
         <extracomment>The intro, line 19 of 19, one a click.</extracomment>
-        <translation>Твоя история покатилась.</translation>
+        <translation>И вот твоя история покатилась.</translation>
     </message>
     <message>
         <source>roda。</source>
