@@ -424,6 +424,11 @@
         <extracomment>What a screen reader says of the title page.</extracomment>
         <translation>انقر، أو اضغط Enter أو مفتاح المسافة، لبدء لعبة جديدة. يعرض المفتاح F1 طريقة اللعب.</translation>
     </message>
+    <message>
+        <source>言語を選ぶ（次に起動したときから）</source>
+        <extracomment>The help&apos;s keys list: what Ctrl+L does: a list of the languages, each in its own name; the choice is kept and applies from the next start.</extracomment>
+        <translation>اختيار اللغة (اعتبارًا من التشغيل التالي)</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -919,6 +924,16 @@
         <source>新しいゲームを始めますか？前回のセーブからあとの進み具合は失われます。</source>
         <extracomment>Asked on Ctrl+N when the game has changed since it was last saved (or was never saved).</extracomment>
         <translation>هل تريد بدء لعبة جديدة؟ سيضيع كل تقدم منذ آخر حفظ.</translation>
+    </message>
+    <message>
+        <source>言語：</source>
+        <extracomment>Above the list of languages that Ctrl+L shows.</extracomment>
+        <translation>اللغة:</translation>
+    </message>
+    <message>
+        <source>次に起動したときから、ゲームは%1で表示されます。</source>
+        <extracomment>After a new language is chosen with Ctrl+L: %1 is its name, in its own language.</extracomment>
+        <translation>ستظهر اللعبة بهذه اللغة اعتبارًا من التشغيل التالي: %1.</translation>
     </message>
 </context>
 </TS>

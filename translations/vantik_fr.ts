@@ -912,12 +912,12 @@
     <message>
         <source>言語：</source>
         <extracomment>Above the list of languages that Ctrl+L shows.</extracomment>
-        <translation>Langue :</translation>
+        <translation>Langue&#xa0;:</translation>
     </message>
     <message>
         <source>次に起動したときから、ゲームは%1で表示されます。</source>
         <extracomment>After a new language is chosen with Ctrl+L: %1 is its name, in its own language.</extracomment>
-        <translation>Au prochain démarrage, le jeu sera dans cette langue : %1.</translation>
+        <translation>Au prochain démarrage, le jeu sera dans cette langue&#xa0;: %1.</translation>
     </message>
 </context>
 </TS>

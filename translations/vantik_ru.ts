@@ -418,6 +418,11 @@
         <extracomment>What a screen reader says of the title page.</extracomment>
         <translation>Щёлкните мышью или нажмите Enter либо пробел, чтобы начать новую игру. F1 показывает, как играть.</translation>
     </message>
+    <message>
+        <source>言語を選ぶ（次に起動したときから）</source>
+        <extracomment>The help&apos;s keys list: what Ctrl+L does: a list of the languages, each in its own name; the choice is kept and applies from the next start.</extracomment>
+        <translation>выбрать язык (со следующего запуска)</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -907,6 +912,16 @@
         <source>新しいゲームを始めますか？前回のセーブからあとの進み具合は失われます。</source>
         <extracomment>Asked on Ctrl+N when the game has changed since it was last saved (or was never saved).</extracomment>
         <translation>Начать новую игру? Всё, что было после последнего сохранения, будет потеряно.</translation>
+    </message>
+    <message>
+        <source>言語：</source>
+        <extracomment>Above the list of languages that Ctrl+L shows.</extracomment>
+        <translation>Язык:</translation>
+    </message>
+    <message>
+        <source>次に起動したときから、ゲームは%1で表示されます。</source>
+        <extracomment>After a new language is chosen with Ctrl+L: %1 is its name, in its own language.</extracomment>
+        <translation>Со следующего запуска игра будет на этом языке: %1.</translation>
     </message>
 </context>
 </TS>

@@ -418,6 +418,11 @@
         <extracomment>What a screen reader says of the title page.</extracomment>
         <translation>Клацніть мишею або натисніть Enter чи пробіл, щоб почати нову гру. F1 показує, як грати.</translation>
     </message>
+    <message>
+        <source>言語を選ぶ（次に起動したときから）</source>
+        <extracomment>The help&apos;s keys list: what Ctrl+L does: a list of the languages, each in its own name; the choice is kept and applies from the next start.</extracomment>
+        <translation>вибрати мову (з наступного запуску)</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -907,6 +912,16 @@
         <source>新しいゲームを始めますか？前回のセーブからあとの進み具合は失われます。</source>
         <extracomment>Asked on Ctrl+N when the game has changed since it was last saved (or was never saved).</extracomment>
         <translation>Почати нову гру? Усе, що було після останнього збереження, буде втрачено.</translation>
+    </message>
+    <message>
+        <source>言語：</source>
+        <extracomment>Above the list of languages that Ctrl+L shows.</extracomment>
+        <translation>Мова:</translation>
+    </message>
+    <message>
+        <source>次に起動したときから、ゲームは%1で表示されます。</source>
+        <extracomment>After a new language is chosen with Ctrl+L: %1 is its name, in its own language.</extracomment>
+        <translation>З наступного запуску гра буде цією мовою: %1.</translation>
     </message>
 </context>
 </TS>
