@@ -24,7 +24,7 @@ from gamesession import (MENU, AccessibleGame, GameSession, answer_error_box, ch
                          standard_arguments, wait_for)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-SAVE = os.path.join(HERE, "..", "save", "golden", "fresh.dat")
+SAVE = os.path.join(HERE, "..", "rules", "golden", "fresh.dat")
 # Generous for a shared, loaded machine; a start that waits for good never gets there.
 START_SECONDS = 10.0
 LOCK = "vantik.lock"

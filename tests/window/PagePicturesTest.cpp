@@ -7,6 +7,8 @@
 #include "UnitBattler.h"
 #include "UnitBmp.h"
 #include "UnitCommon.h"
+#include "UnitHelp.h"
+#include "UnitLanguage.h"
 
 #include <QDir>
 #include <QImage>
@@ -61,14 +63,19 @@ TEST_F(PagePictures, TitlePageShowsTheFadedInTitleAndTheFullLine)
     EXPECT_EQ(page.pixelColor(244, 350), QColor(0, 128, 64));
 }
 
-// In the game's own Japanese, then in English (the pictures named "-en").
+// In the game's own Japanese, then in each language of a catalog (the
+// pictures named "-en" and so on), with the help beside the fight.
 TEST_F(PagePictures, MainPageShowsStatusMessageAndAForcedHundredInRed)
 {
-    for (const char *language : {"", "en"}) {
-        SCOPED_TRACE(language);
-        const TLanguageScope scope(QString::fromLatin1(language));
+    QStringList languages = InstalledCatalogs(BuiltCatalogFolder());
+    languages.sort();
+    languages.prepend(QString());
+    for (const QString &language : std::as_const(languages)) {
+        SCOPED_TRACE(language.toStdString());
+        const TLanguageScope scope(language);
         ASSERT_TRUE(scope.Loaded());
-        const QString suffix = *language ? QStringLiteral("-en.png") : QStringLiteral(".png");
+        const QString suffix =
+            language.isEmpty() ? QStringLiteral(".png") : QStringLiteral("-%1.png").arg(language);
         ResetGameGlobals();
         StartGame();
         ClickWidget(Controls().PntTitle);
@@ -105,6 +112,11 @@ TEST_F(PagePictures, MainPageShowsStatusMessageAndAForcedHundredInRed)
         // The message panel is the lightened ground; the page ground around it is not.
         EXPECT_EQ(page.pixelColor(12, 340), QColor(239, 255, 255));
         EXPECT_EQ(page.pixelColor(4, 340), QColor(223, 255, 255));
+        {
+            TFormHelp help(FormMain, true);
+            help.show();
+            help.grab().save(QDir(QStringLiteral(VANTIK_SCREENSHOT_DIR)).filePath("help" + suffix));
+        }
         StopGame();
     }
 }
