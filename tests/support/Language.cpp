@@ -20,12 +20,14 @@ TLanguageScope::~TLanguageScope()
     UseLanguage({});
 }
 
-QChar FirstJapanese(const QString &Text)
+QChar FirstJapanese(const QString &Text, const QString &Language)
 {
+    const bool chinese = Language.startsWith(QLatin1String("zh"));
     for (const QChar c : Text) {
         const char16_t u = c.unicode();
-        if ((u >= 0x3000 && u <= 0x30ff) || (u >= 0x3400 && u <= 0x9fff) ||
-            (u >= 0xff00 && u <= 0xffef))
+        if ((u >= 0x3040 && u <= 0x30ff) ||
+            (!chinese && ((u >= 0x3000 && u < 0x3040) || (u >= 0x3400 && u <= 0x9fff) ||
+                          (u >= 0xff00 && u <= 0xffef))))
             return c;
     }
     return {};

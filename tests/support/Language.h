@@ -24,5 +24,6 @@ private:
 
 // The first character of Text that a Japanese text has and an English one
 // has not (kana, kanji, full-width forms, the ideographic space), or a null
-// character when there is none.
-QChar FirstJapanese(const QString &Text);
+// character when there is none. Chinese (Language "zh_CN", "zh_TW") writes
+// the same Han letters and punctuation: in it only kana count.
+QChar FirstJapanese(const QString &Text, const QString &Language = {});
