@@ -12,7 +12,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev libxkbcommon-dev
   qt6-l10n-tools qt6-tools-dev gettext
   libjpeg62-turbo-dev
-  fonts-ipafont-gothic fonts-dejavu-core
+  fonts-ipafont-gothic fonts-dejavu-core fonts-noto-cjk fonts-noto-ui-core
   qt6-translations-l10n
   "$@"
 )
