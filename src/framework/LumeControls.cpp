@@ -291,6 +291,7 @@ void TLumePaintBox::paintEvent(QPaintEvent *Event)
                              std::min(stripe, part.bottom() + 1 - top));
             painter.drawImage(rows, Shown, rows);
         }
+    NoteFramePainted();
 }
 
 void TLumePaintBox::mouseReleaseEvent(QMouseEvent *Event)
