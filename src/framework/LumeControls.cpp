@@ -68,11 +68,10 @@ struct TCaptionFit {
 // Font, or the largest smaller size of it in which Text, laid out with
 // Flags, shows whole in Room: a caption longer than the layout foresaw is
 // drawn smaller rather than cut. Where a letter's ink reaches past its
-// advance, as a bold one's may, the ink counts, and so it does where it
-// reaches below the line. Lift(font) says how far the lines start below
-// Room's top. A line raised above it (a face whose line is taller than the
-// layout's) is raised no further than its ink allows, and then its ink, not
-// its line, must fit. Font is sized in pixels, as LumeFont makes it.
+// advance, as a bold one's may, the ink counts. Lift(font) says how far the
+// lines start below Room's top. A line raised above it (a face whose line is
+// taller than the layout's) is raised no further than its ink allows, and
+// then its ink, not its line, must fit. Font is sized in pixels, as LumeFont makes it.
 template <typename TLift>
 TCaptionFit FitCaption(const QFont &Font, const QSize &Room, int Flags, const QString &Text,
                        TLift Lift)
@@ -85,15 +84,13 @@ TCaptionFit FitCaption(const QFont &Font, const QSize &Room, int Flags, const QS
         for (const QString &line : lines)
             size.setWidth(std::max(size.width(), metrics.boundingRect(line).right() + 1));
         int lift = Lift(font);
-        if (lift < 0)
+        int bottom = lift + size.height();
+        if (lift < 0) {
             lift =
                 std::max(lift, -metrics.ascent() - metrics.tightBoundingRect(lines.front()).top());
-        // The ink of a letter from a face that stands in for the font's may
-        // reach below the line.
-        const int inkBottom = lift + int(lines.size() - 1) * metrics.lineSpacing() +
-                              metrics.ascent() + metrics.tightBoundingRect(lines.back()).bottom() +
-                              1;
-        const int bottom = lift < 0 ? inkBottom : std::max(lift + size.height(), inkBottom);
+            bottom = lift + int(lines.size() - 1) * metrics.lineSpacing() + metrics.ascent() +
+                     metrics.tightBoundingRect(lines.back()).bottom() + 1;
+        }
         if ((size.width() <= Room.width() && bottom <= Room.height()) || font.pixelSize() <= 1)
             return {font, lift};
         font.setPixelSize(font.pixelSize() - 1);
