@@ -11,7 +11,7 @@ packages=(
   build-essential cmake
   qt6-base-dev qt6-multimedia-dev libgl-dev libxkbcommon-dev
   qt6-l10n-tools qt6-tools-dev gettext
-  fonts-ipafont-gothic fonts-dejavu-core
+  fonts-ipafont-gothic fonts-dejavu-core fonts-noto-cjk fonts-noto-ui-core
   qt6-translations-l10n
   "$@"
 )

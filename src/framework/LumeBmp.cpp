@@ -8,6 +8,7 @@
 #include "LumeSpeed.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QImageReader>
 #include <QPainter>
 
@@ -27,6 +28,14 @@ constexpr int64_t LastColumn = 40000000;
 std::runtime_error PictureError(const std::string &FileName, const std::string &Reason)
 {
     return std::runtime_error("cannot load picture \"" + FileName + "\": " + Reason);
+}
+
+// Where the baseline of text written at a given top lies: where the layout's
+// face puts it, so that a face with a taller line writes its letters where
+// the layout's stood.
+int LayoutAscent(const QFont &Font)
+{
+    return QFontMetrics(LayoutFaceOf(Font)).ascent();
 }
 
 TPixel PixelOf(const QColor &Colour)
@@ -194,7 +203,7 @@ void TLumeBitmap::WriteText(int X, int Y, const QString &Text)
     // The brush is clear: glyphs only, no background box.
     painter.setBackgroundMode(Qt::TransparentMode);
     const QFontMetrics metrics = painter.fontMetrics();
-    const QPoint origin(X, Y + metrics.ascent());
+    const QPoint origin(X, Y + LayoutAscent(TextFont));
     painter.drawText(origin, Text);
     painter.end();
     // Slanted glyphs reach past their box: a line's height round it covers them.
@@ -239,7 +248,7 @@ TLumeBitmap::TTextStencil TLumeBitmap::MakeStencil(const QFont &Font, const QStr
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(Font);
     painter.setPen(Qt::white);
-    painter.drawText(QPoint(pad, pad + metrics.ascent()), Text);
+    painter.drawText(QPoint(pad, pad + LayoutAscent(Font)), Text);
     painter.end();
     const QRect inside = scratch.rect().adjusted(1, 1, -1, -1);
     for (int y = 0; y < scratch.height(); ++y) {

@@ -75,6 +75,8 @@ public:
     void FillSurface(TPixel Fill);
     // Colour is the canvas colour as red, green, blue.
     void SetTextStyle(int Height, unsigned Style, QColor Colour);
+    // Text whose line starts at X, Y, its baseline where the layout's face
+    // puts it (LayoutFaceOf).
     void WriteText(int X, int Y, const QString &Text);
     void BuildRowTable();
 

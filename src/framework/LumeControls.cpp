@@ -3,6 +3,7 @@
 
 #include "LumeControls.h"
 
+#include "LumeFont.h"
 #include "LumeSpeed.h"
 
 #include <QAccessibleWidget>
@@ -57,12 +58,23 @@ void WidenRow(const uchar *Source, uint32_t *Target, int Count)
         Target[x] = 0xff000000u | uint32_t(Source[2]) << 16 | uint32_t(Source[1]) << 8 | Source[0];
 }
 
+// A caption's font and where its lines start: how far below the control's
+// top, or above it where negative.
+struct TCaptionFit {
+    QFont Font;
+    int Lift = 0;
+};
+
 // Font, or the largest smaller size of it in which Text, laid out with
 // Flags, shows whole in Room: a caption longer than the layout foresaw is
 // drawn smaller rather than cut. Where a letter's ink reaches past its
-// advance, as a bold one's may, the ink counts. Font is sized in pixels, as
-// LumeFont makes it.
-QFont FittingFont(const QFont &Font, const QSize &Room, int Flags, const QString &Text)
+// advance, as a bold one's may, the ink counts. Lift(font) says how far the
+// lines start below Room's top. A line raised above it (a face whose line is
+// taller than the layout's) is raised no further than its ink allows, and
+// then its ink, not its line, must fit. Font is sized in pixels, as LumeFont makes it.
+template <typename TLift>
+TCaptionFit FitCaption(const QFont &Font, const QSize &Room, int Flags, const QString &Text,
+                       TLift Lift)
 {
     const QStringList lines = Text.split(u'\n');
     QFont font = Font;
@@ -71,12 +83,23 @@ QFont FittingFont(const QFont &Font, const QSize &Room, int Flags, const QString
         QSize size = metrics.size(Flags, Text);
         for (const QString &line : lines)
             size.setWidth(std::max(size.width(), metrics.boundingRect(line).right() + 1));
-        if ((size.width() <= Room.width() && size.height() <= Room.height()) ||
-            font.pixelSize() <= 1)
-            return font;
+        int lift = Lift(font);
+        int bottom = lift + size.height();
+        if (lift < 0) {
+            lift =
+                std::max(lift, -metrics.ascent() - metrics.tightBoundingRect(lines.front()).top());
+            bottom = lift + int(lines.size() - 1) * metrics.lineSpacing() + metrics.ascent() +
+                     metrics.tightBoundingRect(lines.back()).bottom() + 1;
+        }
+        if ((size.width() <= Room.width() && bottom <= Room.height()) || font.pixelSize() <= 1)
+            return {font, lift};
         font.setPixelSize(font.pixelSize() - 1);
     }
 }
+
+// An ideographic em box stands 0.88 em above the baseline and 0.12 em below
+// it (OpenType's default), so its middle is 0.38 em above the baseline.
+constexpr qreal EmMiddle = 0.38;
 
 // A paint box offers its click as the accessible Press action, so that a
 // screen reader's user, or anything driving the accessibility interface, can
@@ -124,7 +147,8 @@ TLumePanel::TLumePanel(QWidget *Parent, const QColor &Colour) : QWidget(Parent)
 
 TLumeLabel::TLumeLabel(QWidget *Parent, const QRect &Bounds, Qt::Alignment HAlign,
                        const QFont &Font, const QColor &Colour, const QString &Caption)
-    : QLabel(Parent), LayoutFont(Font)
+    : QLabel(Parent), LayoutFont(Font),
+      InLayoutFace(Font.families() == LayoutFaceOf(Font).families())
 {
     // Fixed, so that a new caption does not ask the page for a new layout.
     setGeometry(Bounds);
@@ -149,10 +173,45 @@ void TLumeLabel::SetCaption(const QString &Caption)
     CaptionText = Caption;
     QString text = Caption;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    const QFont fitting = FittingFont(LayoutFont, contentsRect().size(), int(alignment()), text);
-    if (fitting != font())
-        setFont(fitting);
+    const TCaptionFit fit = FitCaption(LayoutFont, size(), int(alignment()), text,
+                                       [this](const QFont &Shown) { return LiftFor(Shown); });
+    if (fit.Font != font())
+        setFont(fit.Font);
+    if (fit.Lift != Lift) {
+        Lift = fit.Lift;
+        update();
+    }
     setText(text);
+}
+
+void TLumeLabel::paintEvent(QPaintEvent *Event)
+{
+    // QLabel keeps its contents from reaching above it, and reads a plain
+    // caption's direction from its first letter: a caption moved up or down,
+    // or in a language written right to left, is drawn here as QLabel draws
+    // plain text, in the caption's rectangle and the label's direction, so
+    // that an Arabic line opening on a number or a Latin name reads right.
+    if (Lift == 0 && !isRightToLeft()) {
+        QLabel::paintEvent(Event);
+        return;
+    }
+    QPainter painter(this);
+    const Qt::LayoutDirection direction = layoutDirection();
+    const int flags =
+        int(QStyle::visualAlignment(direction, alignment())) |
+        (direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft);
+    style()->drawItemText(&painter, CaptionRect(), flags, palette(), isEnabled(), text(),
+                          foregroundRole());
+}
+
+int TLumeLabel::LiftFor(const QFont &Shown)
+{
+    if (InLayoutFace && Shown == LayoutFont)
+        return 0;
+    if (LayoutAscent < 0)
+        LayoutAscent = QFontMetrics(LayoutFaceOf(LayoutFont)).ascent();
+    return LayoutAscent - QFontMetrics(Shown).ascent() -
+           qRound(EmMiddle * (LayoutFont.pixelSize() - Shown.pixelSize()));
 }
 
 void TLumeLabel::SetFontColour(const QColor &Colour)
@@ -233,6 +292,7 @@ void TLumePaintBox::paintEvent(QPaintEvent *Event)
                              std::min(stripe, part.bottom() + 1 - top));
             painter.drawImage(rows, Shown, rows);
         }
+    NoteFramePainted();
 }
 
 void TLumePaintBox::mouseReleaseEvent(QMouseEvent *Event)
@@ -329,8 +389,11 @@ void TLumeButton::SetCaption(const QString &Caption)
     initStyleOption(&option);
     option.text = Caption;
     const QRect room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    // The style centres the caption's line whatever its face.
     const QFont fitting =
-        FittingFont(LayoutFont, room.size(), Qt::AlignCenter | Qt::TextShowMnemonic, Caption);
+        FitCaption(LayoutFont, room.size(), Qt::AlignCenter | Qt::TextShowMnemonic, Caption,
+                   [](const QFont &) { return 0; })
+            .Font;
     if (fitting != font())
         setFont(fitting);
     setText(Caption);

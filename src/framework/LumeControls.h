@@ -24,7 +24,10 @@ public:
 
 // A transparent label of fixed size, no word wrap, text at the top. A
 // caption wider or taller than the label is drawn in a smaller size of its
-// font, whole; one that fits is drawn in the font given.
+// font, whole, centred on the line the full size would take; one that fits is
+// drawn in the font given. A face whose line is taller than the layout's
+// face's (LayoutFaceOf) is raised so that its letters stand where the
+// layout's would.
 class TLumeLabel : public QLabel {
     Q_OBJECT
 public:
@@ -34,10 +37,23 @@ public:
     void SetCaption(const QString &Caption);
     const QString &Caption() const { return CaptionText; }
     void SetFontColour(const QColor &Colour);
+    // Where the caption's lines are laid out: the label, its top moved down
+    // or up so that the caption's em box is centred where the layout's face
+    // puts its own at the full size.
+    QRect CaptionRect() const { return rect().adjusted(0, Lift, 0, 0); }
+
+protected:
+    void paintEvent(QPaintEvent *Event) override;
 
 private:
+    // How far below the label's top a line in Shown starts.
+    int LiftFor(const QFont &Shown);
+
     QString CaptionText;
     const QFont LayoutFont;
+    const bool InLayoutFace;
+    int LayoutAscent = -1; // measured once it is needed
+    int Lift = 0;
 };
 
 // A one-pixel rectangle frame in the colour Pen, without fill.

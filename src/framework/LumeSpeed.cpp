@@ -5,7 +5,11 @@
 
 #include <QStringList>
 
+#include <chrono>
+#include <cstdint>
 #include <utility>
+
+#include <unistd.h>
 
 #ifdef LUME_BENCH_SWITCHES
 namespace {
@@ -29,5 +33,19 @@ void SetSpeedSwitches(const QString &Off)
     for (const auto &[name, device] : names)
         if (off.contains(QLatin1String(name)))
             SwitchedOff |= device;
+}
+
+void NoteFramePainted()
+{
+    static bool noted = false;
+    if (noted)
+        return;
+    noted = true;
+    bool named = false;
+    const int fd = qEnvironmentVariableIntValue("VANTIK_FIRST_FRAME_FD", &named);
+    if (!named)
+        return;
+    const int64_t now = std::chrono::steady_clock::now().time_since_epoch().count();
+    [[maybe_unused]] const ssize_t written = write(fd, &now, sizeof now);
 }
 #endif

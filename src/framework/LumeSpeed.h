@@ -19,10 +19,15 @@ enum TSpeedDevice : unsigned {
 bool Without(TSpeedDevice Device);
 // Off is a comma-separated list of the devices' names: "stencils,stripes".
 void SetSpeedSwitches(const QString &Off);
+// Once a program's first frame is painted, a benchmark build writes the
+// moment (the steady clock's count, 8 bytes) to the file descriptor named in
+// VANTIK_FIRST_FRAME_FD, once, so that start-up can be timed from outside.
+void NoteFramePainted();
 #else
 constexpr bool Without(TSpeedDevice)
 {
     return false;
 }
 inline void SetSpeedSwitches(const QString &) {}
+inline void NoteFramePainted() {}
 #endif

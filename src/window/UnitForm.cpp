@@ -236,6 +236,10 @@ void TFormMain::BuildStatusPanels(QWidget *Page)
     LabEnemyHP = Named(new TLumeLabel(Page, QRect(8, 8, 208, 33), Qt::AlignLeft, big, windowText,
                                       QStringLiteral("HP")),
                        "LabEnemyHP");
+    // The stars are a picture of each side, filled towards the page's edge,
+    // in a language written right to left too.
+    LabMyHP->setLayoutDirection(Qt::LeftToRight);
+    LabEnemyHP->setLayoutDirection(Qt::LeftToRight);
 }
 
 void TFormMain::BuildMessageAndDice(QWidget *Page)

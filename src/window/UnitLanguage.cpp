@@ -10,7 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -103,30 +103,29 @@ bool IsCLocale(const QString &Name)
     return Name.isEmpty() || Name == QLatin1String("C") || Name == QLatin1String("POSIX");
 }
 
-// A proportional face for the scripts of Europe; the package depends on its
-// fonts-dejavu-core.
-const QString ProportionalFace = QStringLiteral("DejaVu Sans");
+// The face each script is drawn in where the game's Japanese face would draw
+// it wrong: Cyrillic and Greek full-width, Han in its Japanese forms, Hangul
+// and Arabic not at all. Each comes from a package the game's package depends
+// on or recommends (fonts-dejavu-core, fonts-noto-cjk, fonts-noto-ui-core).
+// Keyed by the script Qt's locale data gives the language, so Simplified and
+// Traditional Chinese get their own glyph forms; read from a table rather
+// than measured, so that choosing costs nothing at start-up.
+struct TScriptFace {
+    QLocale::Script Script;
+    const char *Face;
+};
+constexpr TScriptFace ScriptFaces[] = {
+    {QLocale::CyrillicScript, "DejaVu Sans"},
+    {QLocale::GreekScript, "DejaVu Sans"},
+    {QLocale::SimplifiedHanScript, "Noto Sans CJK SC"},
+    {QLocale::TraditionalHanScript, "Noto Sans CJK TC"},
+    {QLocale::KoreanScript, "Noto Sans CJK KR"},
+    {QLocale::ArabicScript, "Noto Sans Arabic UI"},
+};
 
-// Whether the control font draws a letter of Text a whole em wide that the
-// proportional face draws narrower: the Japanese face's Cyrillic and Greek,
-// which would show letter-spaced. A letter the proportional face lacks is
-// measured in the font that stands in for it, so kana and kanji never count.
-bool DrawnFullWidth(const QString &Text)
-{
-    constexpr int size = 64;
-    const QFontMetricsF shown(LumeFont(size));
-    QFont proportional(ProportionalFace);
-    proportional.setPixelSize(size);
-    const QFontMetricsF narrow(proportional);
-    return std::any_of(Text.begin(), Text.end(), [&](QChar Letter) {
-        return Letter.isLetter() && shown.horizontalAdvance(Letter) >= size &&
-               narrow.horizontalAdvance(Letter) < size;
-    });
-}
-
-// The faces of the whole game in Language: those its catalog names, and the
-// proportional face first where the letters of the language's own name, as
-// Qt's locale data writes it, would still come out full-width.
+// The faces of the whole game in Language: those its catalog names, then
+// the face of its script. The Chinese, Korean and Arabic faces come before
+// the Japanese face, so no letter of theirs is ever drawn in its forms.
 void ChooseFaces(const QString &Language)
 {
     QStringList faces;
@@ -138,11 +137,21 @@ void ChooseFaces(const QString &Language)
     for (const QString &face : named)
         if (const QString name = face.trimmed(); !name.isEmpty() && name != u"-")
             faces.append(name);
+    const QLocale::Script script = QLocale(Language).script();
+    for (const TScriptFace &entry : ScriptFaces)
+        if (entry.Script == script)
+            faces.append(QString::fromLatin1(entry.Face));
     SetLeadingFaces(faces);
-    if (DrawnFullWidth(QLocale(Language).nativeLanguageName())) {
-        faces.prepend(ProportionalFace);
-        SetLeadingFaces(faces);
-    }
+}
+
+// Text runs in the language's direction: right to left in Arabic, where Qt
+// shapes and joins the letters and a label's left and right trade places.
+// The page itself stays as it is laid out, since its controls stand where
+// they were placed, not in a layout that would mirror them.
+void ChooseDirection(const QString &Language)
+{
+    QGuiApplication::setLayoutDirection(Language.isEmpty() ? Qt::LeftToRight
+                                                           : QLocale(Language).textDirection());
 }
 
 } // namespace
@@ -205,6 +214,7 @@ bool UseLanguage(const QString &Language, const QString &Folder)
         Catalog.reset();
     }
     SetLeadingFaces({});
+    ChooseDirection({});
     std::unique_ptr<QTranslator> catalog;
     if (!Language.isEmpty())
         catalog = CheckedCatalog(Folder + u'/' + CatalogPrefix + Language + CatalogSuffix);
@@ -216,6 +226,7 @@ bool UseLanguage(const QString &Language, const QString &Folder)
         return false;
     Catalog = std::move(catalog);
     ChooseFaces(Language);
+    ChooseDirection(Language);
     LanguageInUse = Language;
     return true;
 }

@@ -67,6 +67,21 @@ TEST(LumeControls, ACaptionTooLongIsDrawnSmallerAndWhole)
         << "the second line is cut off";
     label.SetCaption(fits);
     EXPECT_EQ(label.font().pixelSize(), 27);
+    // Drawn smaller, a caption is centred on the line the full size takes,
+    // where its neighbours' stand.
+    const auto inkMiddle = [&](const QString &Caption) {
+        label.SetCaption(Caption);
+        const QImage shot = page.grab(label.geometry()).toImage();
+        int top = -1, bottom = -1;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (shot.pixelColor(x, y) != page.palette().window().color()) {
+                    top = top < 0 ? y : top;
+                    bottom = y;
+                }
+        return (top + bottom) / 2.0;
+    };
+    EXPECT_NEAR(inkMiddle(QStringLiteral("Fits Fits Fits")), inkMiddle(fits), 1.0);
 
     TLumeButton button(&page, QRect(0, 40, 100, 41), font, fits);
     EXPECT_EQ(button.font().pixelSize(), 27);

@@ -9,20 +9,24 @@
 #include <QCoreApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QRawFont>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <vector>
 
 // Every text of every catalog, and of the game's own Japanese, shown in the
 // control that shows it with the widest names and numbers it can hold, and
 // measured in the font the control then draws it in: a translation longer
 // than the Japanese it replaces may be drawn smaller, never cut off; the
-// Japanese and English texts fit as they are. The entries come from the
-// catalogs themselves, so a new one is measured too.
+// Japanese and English texts fit as they are. Every letter has a glyph in
+// the faces its language chose. The entries come from the catalogs
+// themselves, so a new one is measured too.
 
 namespace {
 
@@ -32,6 +36,8 @@ struct TRoom {
     QFont Font;
     QSize Size;
     int Flags;
+    // How far below the room's top its lines start (above it when negative).
+    int Lift = 0;
     // The control that shows it, which may draw a text smaller.
     TLumeLabel *Label = nullptr;
     TLumeButton *Button = nullptr;
@@ -39,8 +45,12 @@ struct TRoom {
 
 TRoom LabelRoom(const char *Place, TLumeLabel *Label)
 {
-    return {QString::fromLatin1(Place), Label->font(), Label->contentsRect().size(),
-            int(Label->alignment()), Label};
+    return {QString::fromLatin1(Place),
+            Label->font(),
+            Label->size(),
+            int(Label->alignment()),
+            0,
+            Label};
 }
 
 // A button's caption is drawn centred in its style's contents rect.
@@ -63,6 +73,7 @@ TRoom ShownIn(TRoom Room, const QString &Text)
     if (Room.Label) {
         Room.Label->SetCaption(Text);
         Room.Font = Room.Label->font();
+        Room.Lift = Room.Label->CaptionRect().top();
     } else if (Room.Button) {
         Room.Button->SetCaption(Text);
         Room.Font = Room.Button->font();
@@ -79,10 +90,11 @@ TRoom TitleRoom()
             Qt::AlignLeft | Qt::AlignTop};
 }
 
-// The size Text takes in Room. A slanted font's ink may reach past the
-// advance, so the wider of the two counts; below the last baseline only the
-// ink counts, as a line of digits needs no room for descenders.
-QSize Measure(const TRoom &Room, const QString &Text)
+// What Text takes in Room, from the room's top left. A slanted font's ink may
+// reach past the advance, so the wider of the two counts; below the last
+// baseline only the ink counts, as a line of digits needs no room for
+// descenders, and so it does above lines raised past the room's top.
+QRect Measure(const TRoom &Room, const QString &Text)
 {
     const QFontMetrics metrics(Room.Font);
     QSize size = metrics.boundingRect(QRect(0, 0, 4096, 4096), Room.Flags, Text).size();
@@ -90,8 +102,11 @@ QSize Measure(const TRoom &Room, const QString &Text)
     for (const QString &line : lines)
         size.setWidth(std::max(size.width(), metrics.boundingRect(line).right() + 1));
     const int ink = std::max(0, metrics.tightBoundingRect(lines.back()).bottom() + 1);
-    size.setHeight(size.height() - metrics.descent() + ink);
-    return size;
+    const int top = Room.Lift >= 0
+                        ? Room.Lift
+                        : Room.Lift + metrics.ascent() + metrics.tightBoundingRect(lines[0]).top();
+    return QRect(QPoint(0, top),
+                 QPoint(size.width() - 1, Room.Lift + size.height() - metrics.descent() + ink - 1));
 }
 
 QString Widest(const QFont &Font, const QStringList &Texts)
@@ -257,21 +272,25 @@ protected:
             EXPECT_FALSE(
                 (entry.Translations + QStringList{entry.Source}).join(u' ').contains(u'\n'))
                 << what << " holds a raw line feed; a line break is the two characters \\n";
+            if (entry.Context != u"Font")
+                ExpectDrawnInChosenFaces(
+                    what, Language.Name.isEmpty() ? entry.Source : entry.Translations.join(u' '),
+                    Language.Name.isEmpty());
             const QChar japanese = FirstJapanese(Tr(entry, entry.Numerus ? 1 : -1), Language.Name);
             EXPECT_TRUE(Language.Name.isEmpty() || japanese.isNull())
                 << what << " shows Japanese: " << QString(japanese).toStdString();
             for (const TRoom &room : RoomsOf(entry)) {
                 for (const QString &text : Shown(entry, room)) {
                     const TRoom shown = ShownIn(room, text);
-                    const QSize size = Measure(shown, text);
+                    const QRect taken = Measure(shown, text);
                     ++measured;
-                    EXPECT_TRUE(size.width() <= shown.Size.width() &&
-                                size.height() <= shown.Size.height())
+                    EXPECT_TRUE(taken.top() >= 0 && taken.right() < shown.Size.width() &&
+                                taken.bottom() < shown.Size.height())
                         << what << " is cut off in the " << shown.Place.toStdString() << ": «"
-                        << text.toStdString() << "» takes " << size.width() << " x "
-                        << size.height() << " px at " << shown.Font.pixelSize()
-                        << " px, the room is " << shown.Size.width() << " x "
-                        << shown.Size.height();
+                        << text.toStdString() << "» takes " << taken.width() << " x "
+                        << taken.height() << " px from " << taken.top() << " at "
+                        << shown.Font.pixelSize() << " px, the room is " << shown.Size.width()
+                        << " x " << shown.Size.height();
                     EXPECT_TRUE(!laidOut || shown.Font.pixelSize() == room.Font.pixelSize())
                         << what << " is drawn smaller in the " << shown.Place.toStdString() << ": «"
                         << text.toStdString() << "»";
@@ -281,8 +300,46 @@ protected:
         EXPECT_GT(measured, 100);
     }
 
+    // Each letter of Text has a glyph in a face the language chose, not only
+    // in one Qt's fallback would find; a Han letter of another language than
+    // Japanese is drawn in that language's face, never in the Japanese face's
+    // forms. Marks of direction and spaces draw nothing.
+    void ExpectDrawnInChosenFaces(const std::string &What, const QString &Text, bool Japanese)
+    {
+        const QStringList chosen = LumeFont(27).families();
+        const QStringList layout = LayoutFaceOf(LumeFont(27)).families();
+        QString missing, japaneseForms;
+        for (const char32_t letter : Text.toUcs4()) {
+            if (QChar::category(letter) == QChar::Other_Format || QChar::isSpace(letter))
+                continue;
+            const auto face =
+                std::find_if(chosen.begin(), chosen.end(), [&](const QString &Family) {
+                    return Face(Family).supportsCharacter(letter);
+                });
+            if (face == chosen.end())
+                missing += QString::fromUcs4(&letter, 1);
+            else if (!Japanese && layout.contains(*face) &&
+                     QChar::script(letter) == QChar::Script_Han)
+                japaneseForms += QString::fromUcs4(&letter, 1);
+        }
+        EXPECT_TRUE(missing.isEmpty()) << What << ": no face of " << chosen.join(u',').toStdString()
+                                       << " draws " << missing.toStdString() << ": install it";
+        EXPECT_TRUE(japaneseForms.isEmpty())
+            << What << ": " << japaneseForms.toStdString() << " drawn in the Japanese face's forms";
+    }
+
+    // Family as installed, or a null font where it is not.
+    QRawFont Face(const QString &Family)
+    {
+        auto [at, added] = Faces.try_emplace(Family);
+        if (const QFont font(Family); added && QFontInfo(font).family() == Family)
+            at->second = QRawFont::fromFont(font);
+        return at->second;
+    }
+
     QStringList StatSources;
     QStringList Names;
+    std::map<QString, QRawFont> Faces;
 };
 
 TEST_F(TextFitTest, EveryTextOfEveryLanguageShowsWholeInTheControlThatShowsIt)

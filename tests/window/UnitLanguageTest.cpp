@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -136,6 +138,33 @@ TEST(Language, ACatalogNamesTheFacesOfItsLanguage)
         EXPECT_EQ(LumeFont(12).families(), QStringList({"DejaVu Serif", "Noto Sans"}) + own);
     }
     EXPECT_EQ(LumeFont(12).families(), own);
+}
+
+// Simplified and Traditional Chinese draw the Han letters they share with
+// Japanese each in its own forms (骨 and 令 differ in all three), whatever
+// their catalogs hold.
+TEST(Language, ChineseDrawsItsOwnGlyphForms)
+{
+    QTemporaryDir folder;
+    const auto drawn = [&](const QString &Language) {
+        const QString error =
+            Language.isEmpty()
+                ? QString()
+                : MakeCatalog(folder.path(), Language, [](const QString &Text) { return Text; });
+        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+        const TLanguageScope scope(Language, folder.path());
+        EXPECT_TRUE(scope.Loaded()) << Language.toStdString();
+        QImage image(160, 80, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(LumeFont(64));
+        painter.drawText(0, 64, QString::fromUtf8("骨令"));
+        return image;
+    };
+    const QImage japanese = drawn({}), simplified = drawn("zh_CN"), traditional = drawn("zh_TW");
+    EXPECT_NE(simplified, japanese);
+    EXPECT_NE(traditional, japanese);
+    EXPECT_NE(simplified, traditional) << "install fonts-noto-cjk";
 }
 
 // A German catalog cut short, or with an offset changed, is refused with
